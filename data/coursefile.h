@@ -1,0 +1,46 @@
+#pragma once
+
+#include "data/seqfile.h"
+
+#include <QString>
+#include <QStringList>
+
+// The course file: one course line per item, name "/" count "/" distance,
+// with a two-character count ("01" to "10") and a five-character distance
+// ("00010" to "99999"; "99999" also for a distance not known). The fields are
+// cut by position from the end of the line, so a "/" in a name does not
+// disturb them.
+namespace course {
+
+QString fileName();
+
+// The fields of a course line of length L: the name is the first L-9
+// characters, the count the two characters from position L-7 (counted from
+// 1), the distance the last five. A line shorter than 9 characters gives
+// what those positions hold; nothing is read outside the line.
+QString name(QStringView line);
+QString count(QStringView line);
+QString distance(QStringView line);
+
+QString makeLine(const QString &name, const QString &count, const QString &distance);
+
+// "3" -> "03": a one-character count with a value above 0 gets a leading
+// zero; anything else is returned as it is.
+QString encodeCount(const QString &count);
+
+// "?" -> "99999"; two, three and four characters with a value of that many
+// digits get zeros in front ("12" -> "00012", "6000" -> "06000"); anything
+// else is returned as it is.
+QString encodeDistance(const QString &distance);
+
+// The courses in file order, as read.
+struct Table
+{
+    seqfile::ReadStatus status = seqfile::ReadStatus::Missing;
+    QStringList lines;
+};
+
+Table load();
+bool store(const QStringList &lines);
+
+} // namespace course

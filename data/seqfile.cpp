@@ -1,0 +1,129 @@
+#include "data/seqfile.h"
+
+#include "data/cp1252.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace seqfile {
+namespace {
+
+bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
+
+// Steps over one line end (CR LF, LF or CR) at pos, if there is one.
+qsizetype skipLineEnd(QStringView text, qsizetype pos)
+{
+    if (pos < text.size() && text[pos] == u'\r')
+        ++pos;
+    if (pos < text.size() && text[pos] == u'\n')
+        ++pos;
+    return pos;
+}
+
+// Steps over the comma or the line end that ends an item.
+qsizetype skipTerminator(QStringView text, qsizetype pos)
+{
+    if (pos < text.size() && text[pos] == u',')
+        return pos + 1;
+    return skipLineEnd(text, pos);
+}
+
+} // namespace
+
+QStringList readItems(QStringView text)
+{
+    QStringList items;
+    qsizetype pos = 0;
+    const qsizetype end = text.size();
+    while (pos < end) {
+        while (pos < end && isBlank(text[pos]))
+            ++pos;
+        if (pos < end && text[pos] == u'"') {
+            const qsizetype start = pos + 1;
+            qsizetype close = text.indexOf(u'"', start);
+            if (close < 0)
+                close = end;
+            items.append(text.mid(start, close - start).toString());
+            pos = close + 1;
+            // Whatever stands after the closing quote, up to a comma or the
+            // line end, belongs to no item.
+            while (pos < end && text[pos] != u',' && !isLineEnd(text[pos]))
+                ++pos;
+        } else {
+            const qsizetype start = pos;
+            while (pos < end && text[pos] != u',' && !isLineEnd(text[pos]))
+                ++pos;
+            qsizetype last = pos;
+            while (last > start && isBlank(text[last - 1]))
+                --last;
+            items.append(text.mid(start, last - start).toString());
+        }
+        pos = skipTerminator(text, pos);
+    }
+    return items;
+}
+
+QByteArray writeItems(const QStringList &items, bool *ok)
+{
+    QByteArray bytes;
+    for (const QString &item : items) {
+        bool encoded = false;
+        const QByteArray itemBytes = cp1252::encode(item, &encoded);
+        if (!encoded) {
+            *ok = false;
+            return QByteArray();
+        }
+        bytes += '"';
+        bytes += itemBytes;
+        bytes += "\"\r\n";
+    }
+    *ok = true;
+    return bytes;
+}
+
+bool isStorable(QStringView text)
+{
+    return cp1252::canEncode(text) && !text.contains(u'\r') && !text.contains(u'\n');
+}
+
+ReadResult readFile(const QString &path)
+{
+    ReadResult result;
+    if (!QFileInfo::exists(path)) {
+        result.status = ReadStatus::Missing;
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.status = ReadStatus::Failed;
+        return result;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        result.status = ReadStatus::Failed;
+        return result;
+    }
+    result.status = ReadStatus::Ok;
+    result.items = readItems(cp1252::decode(bytes));
+    return result;
+}
+
+bool writeFile(const QString &path, const QStringList &items)
+{
+    bool encoded = false;
+    const QByteArray bytes = writeItems(items, &encoded);
+    if (!encoded)
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace seqfile

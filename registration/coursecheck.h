@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The checks of a new course, shared by the course registration window and
+// the first-run questions of the analysis window. Each check returns the
+// message of the first test that fails, or an empty text when all pass.
+namespace coursecheck {
+
+// The name as typed: at most 50 characters, not empty, and nothing that
+// would break the course file or the run records ("/", a double quote, a
+// character the files cannot store). A name of blanks only is a name.
+QString checkName(const QString &name);
+
+// The count of timed points, 1 to 10, as one or two digits. On success the
+// text gets its leading zero ("3" -> "03"). emptyMessage differs between
+// the window and the first-run question.
+QString checkCount(QString &count, const QString &emptyMessage);
+
+// The distance in metres, 10 to 99999, or "?" for one not known. "?"
+// becomes "99999" before any test, and the zeros in front are put in before
+// the length test; both stay in the text even when a later test fails.
+QString checkDistance(QString &distance);
+
+enum class Duplicate { None, SameName, Identical };
+
+// Scans the stored lines in order; the last one that matches decides.
+Duplicate findDuplicate(const QStringList &lines, const QString &newLine);
+
+QString duplicateMessage(Duplicate verdict);
+
+} // namespace coursecheck

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The message and input boxes of every window go through this one interface,
+// so that tests can answer them instead of a person.
+class Dialogs
+{
+public:
+    enum class Icon { None, Warning };
+
+    virtual ~Dialogs() = default;
+
+    static QString defaultTitle() { return QStringLiteral("Kvistra"); }
+
+    // A message box: the text, an OK button only, the title (the program's
+    // name unless another is given) and an optional warning icon.
+    void message(QWidget *parent, const QString &text,
+                 const QString &title = defaultTitle(), Icon icon = Icon::None)
+    {
+        showMessage(parent, text, title, icon);
+    }
+
+    // An input box with a title, a prompt, an empty answer field, OK and
+    // Cancel; Cancel gives the empty answer.
+    QString input(QWidget *parent, const QString &prompt, const QString &title)
+    {
+        return askInput(parent, prompt, title);
+    }
+
+protected:
+    virtual void showMessage(QWidget *parent, const QString &text, const QString &title, Icon icon) = 0;
+    virtual QString askInput(QWidget *parent, const QString &prompt, const QString &title) = 0;
+};
+
+// The boxes a person sees.
+class QtDialogs final : public Dialogs
+{
+protected:
+    void showMessage(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
+    QString askInput(QWidget *parent, const QString &prompt, const QString &title) override;
+};

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <map>
+
+class Dialogs;
+class QWidget;
+
+// The program's five windows.
+enum class Window { Start, Menu, Regbana, Regrunda, Info };
+
+// Holds at most one instance of each window. Windows navigate through it and
+// never include one another: showing loads a window when it is not loaded,
+// unloading destroys it with everything it holds.
+class WindowRegistry : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Makes and loads a window; returns nullptr when the window refuses to
+    // open (its load has already told the user why).
+    using Factory = std::function<QWidget *(WindowRegistry &)>;
+
+    explicit WindowRegistry(Dialogs &dialogs, QObject *parent = nullptr);
+    ~WindowRegistry() override;
+
+    Dialogs &dialogs() const { return m_dialogs; }
+
+    void setFactory(Window id, Factory factory);
+
+    // Loads the window if needed and brings it to the front, modeless.
+    // Returns the window, or nullptr when it did not open.
+    QWidget *show(Window id);
+    void unload(Window id);
+    bool isLoaded(Window id) const;
+    QWidget *window(Window id) const;
+
+    // Ends the program at once: every window closes and no further handler
+    // runs. Emits programEnded() once.
+    void endProgram();
+    bool hasEnded() const { return m_ended; }
+
+Q_SIGNALS:
+    void programEnded();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void forget(QWidget *widget);
+
+    Dialogs &m_dialogs;
+    std::map<Window, Factory> m_factories;
+    std::map<Window, QPointer<QWidget>> m_loaded;
+    std::map<Window, bool> m_loading;
+    bool m_ended = false;
+};
