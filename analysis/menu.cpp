@@ -1,1 +1,211 @@
-// placeholder
+#include "analysis/menu.h"
+
+#include "analysis/firstrun.h"
+#include "data/coursefile.h"
+#include "ui/dialogs.h"
+#include "ui/form.h"
+#include "ui/registry.h"
+#include "ui/twips.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace {
+
+QString labelName(int number)
+{
+    return QStringLiteral("Label") + QString::number(number);
+}
+
+QRadioButton *makeOption(QWidget *client, QButtonGroup *group, const QString &name, int left,
+                         const QString &labelNameText, const QString &caption, int labelLeft, int labelWidth)
+{
+    auto *option = new QRadioButton(client);
+    option->setObjectName(name);
+    // The button's own caption is too narrow to show: the label to its right
+    // names the ordering, for the eye and for assistive tools alike.
+    option->setAccessibleName(caption);
+    twips::place(option, left, 360, 255, 255);
+    group->addButton(option);
+    QLabel *label = form::makeLabel(client, labelNameText, caption, labelLeft, 360, labelWidth, 255);
+    label->setBuddy(option);
+    return option;
+}
+
+QScrollBar *makeYearBar(QWidget *client, const QString &name, int left, int start)
+{
+    auto *bar = new QScrollBar(Qt::Horizontal, client);
+    bar->setObjectName(name);
+    bar->setRange(1970, 2100);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    bar->setValue(start);
+    twips::place(bar, left, 0, 975, 255);
+    return bar;
+}
+
+} // namespace
+
+Menu::Menu(WindowRegistry &windows)
+    : m_windows(windows)
+{
+    setObjectName(QStringLiteral("Menu"));
+    setWindowTitle(QStringLiteral("Kvistra Huvudmeny"));
+    QWidget *client = form::makeClientArea(this, 15495, 8430);
+
+    T_dist = form::makeLabel(client, QStringLiteral("T_dist"), QString(), 120, 120, 3735, 495);
+    T_dist->setFont(form::sansSerif(18));
+
+    List1 = new QListWidget(client);
+    List1->setObjectName(QStringLiteral("List1"));
+    twips::place(List1, 120, 720, 3735, 7080);
+
+    form::makeLabel(client, QStringLiteral("Label56"), QStringLiteral("Banor"), 240, 7920, 495, 255);
+    L_antbanor = form::makeLabel(client, QStringLiteral("L_antbanor"), QString(), 840, 7920, 615, 255);
+    form::makeLabel(client, QStringLiteral("Label55"), QStringLiteral("Rundor "), 2280, 7920, 615, 255);
+    L_visaantal = form::makeLabel(client, QStringLiteral("L_visaantal"), QString(), 3000, 7920, 735, 255);
+
+    QLabel *heading = form::makeLabel(client, QStringLiteral("Label35"), QStringLiteral("Sorteras efter nedan val"),
+                                      4680, 0, 2655, 255);
+    heading->setFont(form::sansSerif(12));
+
+    m_ordering = new QButtonGroup(this);
+    m_ordering->setExclusive(true);
+    Option1 = makeOption(client, m_ordering, QStringLiteral("Option1"), 4680, QStringLiteral("Label32"),
+                         QStringLiteral("Yngsta datum"), 5040, 975);
+    Option3 = makeOption(client, m_ordering, QStringLiteral("Option3"), 6240, QStringLiteral("Label31"),
+                         QStringLiteral("Äldsta datum"), 6720, 975);
+    Option2 = makeOption(client, m_ordering, QStringLiteral("Option2"), 7920, QStringLiteral("Label33"),
+                         QStringLiteral("Bästa tid"), 8400, 735);
+    Option4 = makeOption(client, m_ordering, QStringLiteral("Option4"), 9240, QStringLiteral("Label34"),
+                         QStringLiteral("Sämsta tid"), 9600, 855);
+
+    QLabel *interval = form::makeLabel(client, QStringLiteral("Label36"), QStringLiteral("År intervall    ==>"),
+                                       7800, 0, 1815, 255);
+    interval->setFont(form::sansSerif(12));
+
+    HScroll1 = makeYearBar(client, QStringLiteral("HScroll1"), 9960, 1980);
+    L_visafyear = form::makeLabel(client, QStringLiteral("L_visafyear"), QString(), 11160, 0, 855, 255);
+    HScroll2 = makeYearBar(client, QStringLiteral("HScroll2"), 12240, 1970);
+    L_visatyear = form::makeLabel(client, QStringLiteral("L_visatyear"), QString(), 13320, 0, 975, 255);
+
+    buildResultTable(client);
+
+    QLabel *note = form::makeLabel(
+        client, QStringLiteral("Label96"),
+        QStringLiteral("Programmet visar enbart de 28 första valda posterna sorterat enligt ditt sök val ovan"), 4680,
+        7920, 9495, 300);
+    note->setFont(form::sansSerif(12));
+
+    QMenu *M_Arkiv = menuBar()->addMenu(QStringLiteral("Arkiv"));
+    M_Arkiv->setObjectName(QStringLiteral("M_Arkiv"));
+    M_Avsluta = M_Arkiv->addAction(QStringLiteral("Tillbaka"));
+    M_Avsluta->setObjectName(QStringLiteral("M_Avsluta"));
+    QMenu *M_Resgistrera = menuBar()->addMenu(QStringLiteral("Registrera"));
+    M_Resgistrera->setObjectName(QStringLiteral("M_Resgistrera"));
+    M_Bana = M_Resgistrera->addAction(QStringLiteral("Bana"));
+    M_Bana->setObjectName(QStringLiteral("M_Bana"));
+    M_Runda = M_Resgistrera->addAction(QStringLiteral("Runda"));
+    M_Runda->setObjectName(QStringLiteral("M_Runda"));
+    // "Analys" has no command behind it.
+    M_Analys = menuBar()->addAction(QStringLiteral("Analys"));
+    M_Analys->setObjectName(QStringLiteral("M_Analys"));
+
+    connect(HScroll1, &QScrollBar::valueChanged, this, &Menu::HScroll1_Change);
+    connect(HScroll2, &QScrollBar::valueChanged, this, &Menu::HScroll2_Change);
+    connect(M_Avsluta, &QAction::triggered, this, &Menu::M_Avsluta_Click);
+    connect(M_Bana, &QAction::triggered, this, &Menu::M_Bana_Click);
+    connect(M_Runda, &QAction::triggered, this, &Menu::M_Runda_Click);
+}
+
+void Menu::buildResultTable(QWidget *client)
+{
+    using namespace resultgrid;
+    auto header = [client](int number, const QString &caption, int left, int width) {
+        QLabel *label = form::makeLabel(client, labelName(number), caption, left, 720, width, cellHeight);
+        label->setAutoFillBackground(true);
+        QPalette grey = label->palette();
+        grey.setColor(QPalette::Window, QColor(192, 192, 192));
+        label->setPalette(grey);
+        label->hide();
+        return label;
+    };
+    Label93 = header(93, QStringLiteral("Datum"), dateLeft, dateWidth);
+    Label94 = header(94, QStringLiteral("Sluttid"), finalLeft, finalWidth);
+    Label95 = header(95, QStringLiteral("Mellantider"), splitsLeft, splitsWidth);
+
+    for (int row = 1; row <= rowCount; ++row) {
+        const RowLabels numbers = labelsOfRow(row);
+        const int top = rowTop(row);
+        ResultRow &cells = m_rows[row - 1];
+        cells.date = form::makeLabel(client, labelName(numbers.date), QString(), dateLeft, top, dateWidth, cellHeight);
+        cells.final =
+            form::makeLabel(client, labelName(numbers.final), QString(), finalLeft, top, finalWidth, cellHeight);
+        cells.splits =
+            form::makeLabel(client, labelName(numbers.splits), QString(), splitsLeft, top, splitsWidth, cellHeight);
+        cells.date->hide();
+        cells.final->hide();
+        cells.splits->hide();
+    }
+}
+
+bool Menu::Form_Load()
+{
+    Dialogs &dialogs = m_windows.dialogs();
+    m_previousCourse.clear();
+
+    course::Table table = course::load();
+    if (table.status == seqfile::ReadStatus::Missing) {
+        // The first start: the runner registers a first course, which
+        // creates the course file.
+        if (!registerFirstCourse(dialogs, this))
+            return false;
+        table = course::load();
+    }
+    if (table.status != seqfile::ReadStatus::Ok) {
+        // Never the first-run questions here: their one course would replace
+        // a file that holds courses.
+        dialogs.message(this, seqfile::readFailedMessage(course::fileName()));
+        return false;
+    }
+
+    Option1->setChecked(true);
+    m_courses = std::move(table.lines);
+    for (const QString &line : std::as_const(m_courses))
+        List1->addItem(course::name(line));
+    L_antbanor->setText(QString::number(m_courses.size()));
+    return true;
+}
+
+void Menu::HScroll1_Change(int value)
+{
+    L_visafyear->setText(QString::number(value));
+}
+
+void Menu::HScroll2_Change(int value)
+{
+    L_visatyear->setText(QString::number(value));
+}
+
+void Menu::M_Avsluta_Click()
+{
+    m_windows.unload(Window::Menu);
+    m_windows.show(Window::Start);
+}
+
+void Menu::M_Bana_Click()
+{
+    m_windows.unload(Window::Menu);
+    m_windows.show(Window::Regbana);
+}
+
+void Menu::M_Runda_Click()
+{
+    m_windows.unload(Window::Menu);
+    m_windows.show(Window::Regrunda);
+}

@@ -1,1 +1,83 @@
-// placeholder
+#include "app/start.h"
+
+#include "ui/form.h"
+#include "ui/registry.h"
+#include "ui/twips.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPixmap>
+
+QString kvistraInSymbols()
+{
+    // K, v, i, s, t, r, a in the symbol font: a neutral face, a black diamond
+    // minus white X, Pisces, a black medium lozenge, a black lozenge, a shadowed
+    // white square and Cancer.
+    return QStringLiteral("\U0001F610\u2756\u2653\u2B27\u29EB\u2752\u264B");
+}
+
+Start::Start(WindowRegistry &windows)
+    : m_windows(windows)
+{
+    setObjectName(QStringLiteral("Start"));
+    setWindowTitle(QStringLiteral("Kvistra ver 2.1"));
+    QWidget *client = form::makeClientArea(this, 7215, 2700);
+
+    // Both pictures show the first frame of the animated start picture.
+    const QPixmap picture(QStringLiteral(":/start.gif"));
+    Image1 = new QLabel(client);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(picture);
+    twips::place(Image1, 240, 720, 1425, 1800);
+
+    Label1 = form::makeLabel(client, QStringLiteral("Label1"), kvistraInSymbols(), 2160, 1080, 3015, 975);
+    QFont symbols = Label1->font();
+    symbols.setPointSize(36);
+    symbols.setBold(true);
+    Label1->setFont(symbols);
+    Label1->setWordWrap(false);
+    Label1->setAccessibleName(QStringLiteral("Kvistra"));
+
+    Image2 = new QLabel(client);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setPixmap(picture);
+    twips::place(Image2, 5640, 720, 1425, 1800);
+
+    QMenu *M_Arkiv1 = menuBar()->addMenu(QStringLiteral("Arkiv"));
+    M_Arkiv1->setObjectName(QStringLiteral("M_Arkiv1"));
+    M_spara = M_Arkiv1->addAction(QStringLiteral("Spara och Avsluta (datat sorteras efter datum)"));
+    M_spara->setObjectName(QStringLiteral("M_spara"));
+    M_Start = M_Arkiv1->addAction(QStringLiteral("Avsluta (datat är redan sparat)"));
+    M_Start->setObjectName(QStringLiteral("M_Start"));
+    M_visa = menuBar()->addAction(QStringLiteral("Visa"));
+    M_visa->setObjectName(QStringLiteral("M_visa"));
+    M_inform = menuBar()->addAction(QStringLiteral("Information"));
+    M_inform->setObjectName(QStringLiteral("M_inform"));
+
+    connect(M_spara, &QAction::triggered, this, &Start::M_spara_Click);
+    connect(M_Start, &QAction::triggered, this, &Start::M_Start_Click);
+    connect(M_visa, &QAction::triggered, this, &Start::M_visa_Click);
+    connect(M_inform, &QAction::triggered, this, &Start::M_inform_Click);
+}
+
+void Start::M_spara_Click()
+{
+    // Ordering the run file by date comes with the run registration.
+}
+
+void Start::M_Start_Click()
+{
+    // Every registration has already written its file: nothing to save.
+    m_windows.endProgram();
+}
+
+void Start::M_visa_Click()
+{
+    m_windows.show(Window::Menu);
+}
+
+void Start::M_inform_Click()
+{
+    m_windows.show(Window::Info);
+}

@@ -126,4 +126,14 @@ bool writeFile(const QString &path, const QStringList &items)
     return file.commit();
 }
 
+QString readFailedMessage(const QString &fileName)
+{
+    return QStringLiteral("Filen ") + fileName + QStringLiteral(" kunde inte läsas. Inget har ändrats i filen.");
+}
+
+QString writeFailedMessage(const QString &fileName)
+{
+    return QStringLiteral("Filen ") + fileName + QStringLiteral(" kunde inte sparas. Inget har ändrats i filen.");
+}
+
 } // namespace seqfile

@@ -44,4 +44,9 @@ ReadResult readFile(const QString &path);
 // items, or it is left byte for byte as it was and false is returned.
 bool writeFile(const QString &path, const QStringList &items);
 
+// What the user is told when a data file could not be read or replaced;
+// in both cases the file is as it was.
+QString readFailedMessage(const QString &fileName);
+QString writeFailedMessage(const QString &fileName);
+
 } // namespace seqfile

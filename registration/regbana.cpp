@@ -1,1 +1,116 @@
-// placeholder
+#include "registration/regbana.h"
+
+#include "data/coursefile.h"
+#include "registration/coursecheck.h"
+#include "ui/dialogs.h"
+#include "ui/form.h"
+#include "ui/registry.h"
+#include "ui/twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+QLineEdit *makeBox(QWidget *parent, const QString &name, int left, int top, int width, int height)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name);
+    twips::place(box, left, top, width, height);
+    return box;
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, int left)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    twips::place(button, left, 2880, 2895, 735);
+    return button;
+}
+
+} // namespace
+
+Regbana::Regbana(WindowRegistry &windows)
+    : m_windows(windows)
+{
+    setObjectName(QStringLiteral("Regbana"));
+    setWindowTitle(QStringLiteral("Registrera bana"));
+    form::setClientArea(this, 6510, 3810);
+
+    QLabel *heading =
+        form::makeLabel(this, QStringLiteral("Label4"), QStringLiteral("Registrera ny bana"), 360, 240, 5895, 495);
+    heading->setFont(form::sansSerif(19.5));
+    form::makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Ange banans namn max 50 tecken"), 360, 960, 2655,
+                    255);
+    T_ban11 = makeBox(this, QStringLiteral("T_ban11"), 360, 1320, 5895, 285);
+    form::makeLabel(this, QStringLiteral("Label2"),
+                    QStringLiteral("Hur många mellantider inklusive sluttid ska du ha med. Min 1 max 10 st"), 360,
+                    1800, 5055, 255);
+    T_mellan11 = makeBox(this, QStringLiteral("T_mellan11"), 5520, 1800, 735, 285);
+    form::makeLabel(this, QStringLiteral("Label3"),
+                    QStringLiteral("Banans hela distans i meter. Vet du inte distansen så ange ett ?"), 360, 2280,
+                    5055, 255);
+    T_distans11 = makeBox(this, QStringLiteral("T_distans11"), 5520, 2280, 735, 285);
+    Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("TILLBAKA utan registrering"), 360);
+    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("REGISTRERAT och tillbaka"), 3360);
+
+    // The register button comes right after the name box.
+    setTabOrder(T_ban11, Command1);
+    setTabOrder(Command1, T_mellan11);
+    setTabOrder(T_mellan11, T_distans11);
+    setTabOrder(T_distans11, Command2);
+    T_ban11->setFocus();
+
+    connect(Command1, &QPushButton::clicked, this, &Regbana::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Regbana::Command2_Click);
+}
+
+bool Regbana::Form_Load()
+{
+    course::Table table = course::load();
+    if (table.status == seqfile::ReadStatus::Failed) {
+        m_windows.dialogs().message(this, seqfile::readFailedMessage(course::fileName()));
+        return false;
+    }
+    m_courses = std::move(table.lines);
+    return true;
+}
+
+void Regbana::Command1_Click()
+{
+    Dialogs &dialogs = m_windows.dialogs();
+    const QString name = T_ban11->text();
+    QString count = T_mellan11->text();
+    QString distance = T_distans11->text();
+
+    QString refusal = coursecheck::checkName(name);
+    if (refusal.isEmpty()) {
+        refusal = coursecheck::checkCount(count, QStringLiteral("Du kan inte skriva blankt här !"));
+        // The leading zero stays in the box even when a later test fails.
+        T_mellan11->setText(count);
+    }
+    if (refusal.isEmpty()) {
+        refusal = coursecheck::checkDistance(distance);
+        T_distans11->setText(distance);
+    }
+    if (refusal.isEmpty()) {
+        refusal = coursecheck::duplicateMessage(
+            coursecheck::findDuplicate(m_courses, course::makeLine(name, count, distance)));
+    }
+    if (!refusal.isEmpty()) {
+        dialogs.message(this, refusal);
+        return;
+    }
+
+    if (!course::store(m_courses + QStringList{course::makeLine(name, count, distance)})) {
+        dialogs.message(this, seqfile::writeFailedMessage(course::fileName()));
+        return;
+    }
+    m_windows.unload(Window::Regbana);
+}
+
+void Regbana::Command2_Click()
+{
+    m_windows.unload(Window::Regbana);
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "analysis/resultgrid.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <array>
+
+class QAction;
+class QButtonGroup;
+class QLabel;
+class QListWidget;
+class QRadioButton;
+class QScrollBar;
+class WindowRegistry;
+
+// The analysis window: the course list, the choice of ordering, the year
+// interval and the result table.
+class Menu : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Menu(WindowRegistry &windows);
+
+    // Reads the course file and lists its courses; with no course file the
+    // runner registers a first one. Returns false, after telling the user,
+    // when the window must not open.
+    bool Form_Load();
+
+    void HScroll1_Change(int value);
+    void HScroll2_Change(int value);
+    void M_Avsluta_Click();
+    void M_Bana_Click();
+    void M_Runda_Click();
+
+private:
+    struct ResultRow
+    {
+        QLabel *date = nullptr;
+        QLabel *splits = nullptr;
+        QLabel *final = nullptr;
+    };
+
+    void buildResultTable(QWidget *client);
+
+    WindowRegistry &m_windows;
+
+    // The course lines in file order; a course's position in List1 is its
+    // position here.
+    QStringList m_courses;
+    // The List1 text of the course clicked last.
+    QString m_previousCourse;
+
+    QLabel *T_dist = nullptr;
+    QListWidget *List1 = nullptr;
+    QLabel *L_antbanor = nullptr;
+    QLabel *L_visaantal = nullptr;
+    QRadioButton *Option1 = nullptr;
+    QRadioButton *Option2 = nullptr;
+    QRadioButton *Option3 = nullptr;
+    QRadioButton *Option4 = nullptr;
+    QButtonGroup *m_ordering = nullptr;
+    QScrollBar *HScroll1 = nullptr;
+    QScrollBar *HScroll2 = nullptr;
+    QLabel *L_visafyear = nullptr;
+    QLabel *L_visatyear = nullptr;
+    QLabel *Label93 = nullptr;
+    QLabel *Label94 = nullptr;
+    QLabel *Label95 = nullptr;
+    std::array<ResultRow, resultgrid::rowCount> m_rows;
+
+    QAction *M_Avsluta = nullptr;
+    QAction *M_Bana = nullptr;
+    QAction *M_Runda = nullptr;
+    QAction *M_Analys = nullptr;
+};

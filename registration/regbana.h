@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+class QLineEdit;
+class QPushButton;
+class WindowRegistry;
+
+// The course registration window: name, count of timed points and distance
+// of a new course, which is added as the last line of the course file.
+class Regbana : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Regbana(WindowRegistry &windows);
+
+    // Reads the course file; a missing file counts as empty. Returns false,
+    // after telling the user, when the file exists but cannot be read.
+    bool Form_Load();
+
+    void Command1_Click();
+    void Command2_Click();
+
+private:
+    WindowRegistry &m_windows;
+
+    // The courses read when the window opened; the new one goes after them.
+    QStringList m_courses;
+
+    QLineEdit *T_ban11 = nullptr;
+    QLineEdit *T_mellan11 = nullptr;
+    QLineEdit *T_distans11 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+};

@@ -1,0 +1,55 @@
+#include "ui/form.h"
+
+#include "ui/twips.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLabel>
+#include <QLayout>
+#include <QMainWindow>
+
+namespace form {
+
+QWidget *makeClientArea(QMainWindow *window, int widthTwips, int heightTwips)
+{
+    auto *client = new QWidget(window);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setFixedSize(twips::size(widthTwips, heightTwips));
+    window->setCentralWidget(client);
+    window->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    return client;
+}
+
+void setClientArea(QWidget *window, int widthTwips, int heightTwips)
+{
+    window->setFixedSize(twips::size(widthTwips, heightTwips));
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int left, int top,
+                  int width, int height)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    twips::place(label, left, top, width, height);
+    return label;
+}
+
+QFont sansSerif(qreal pointSize)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
+void useProgramFonts()
+{
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+    QApplication::setFont(sansSerif(8));
+}
+
+} // namespace form

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+class QFont;
+class QLabel;
+class QMainWindow;
+class QWidget;
+
+// What the windows share in their construction: fixed client areas, labels
+// placed in twips, and the program's fonts.
+namespace form {
+
+// Gives a window with a menu bar a central widget that is exactly its
+// client area; the window keeps that size.
+QWidget *makeClientArea(QMainWindow *window, int widthTwips, int heightTwips);
+
+// The same for a window without a menu bar: the window itself is the client
+// area.
+void setClientArea(QWidget *window, int widthTwips, int heightTwips);
+
+// A label with its object name, caption and place, top-left aligned and
+// wrapped within its width as the labels of these windows are.
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int left, int top,
+                  int width, int height);
+
+// The windows' fonts: "MS Sans Serif" in the given point size, which falls
+// back to a similar sans-serif font where it is not installed.
+QFont sansSerif(qreal pointSize);
+
+// Makes the default small font the application's font.
+void useProgramFonts();
+
+} // namespace form
