@@ -5,16 +5,20 @@
 #include "ui/twips.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPixmap>
+
+#include <algorithm>
 
 QString kvistraInSymbols()
 {
     // K, v, i, s, t, r, a in the symbol font: a neutral face, a black diamond
     // minus white X, Pisces, a black medium lozenge, a black lozenge, a shadowed
-    // white square and Cancer.
-    return QStringLiteral("\U0001F610\u2756\u2653\u2B27\u29EB\u2752\u264B");
+    // white square and Cancer. The common fonts lack the medium lozenge, so
+    // the black lozenge stands in for it.
+    return QStringLiteral("\U0001F610\u2756\u2653\u29EB\u29EB\u2752\u264B");
 }
 
 Start::Start(WindowRegistry &windows)
@@ -35,8 +39,12 @@ Start::Start(WindowRegistry &windows)
     QFont symbols = Label1->font();
     symbols.setPointSize(36);
     symbols.setBold(true);
+    // Other fonts draw these symbols wider than Wingdings does: the size
+    // comes down until the row fits the label, as it does in that font.
+    const int advance = QFontMetrics(symbols).horizontalAdvance(Label1->text());
+    if (advance > Label1->width())
+        symbols.setPointSizeF(std::max(12.0, 36.0 * Label1->width() / advance));
     Label1->setFont(symbols);
-    Label1->setWordWrap(false);
     Label1->setAccessibleName(QStringLiteral("Kvistra"));
 
     Image2 = new QLabel(client);

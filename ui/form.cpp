@@ -31,7 +31,6 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
     twips::place(label, left, top, width, height);
     return label;
@@ -48,7 +47,7 @@ void useProgramFonts()
 {
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+                                QStringLiteral("DejaVu Sans Condensed")});
     QApplication::setFont(sansSerif(8));
 }
 

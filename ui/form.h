@@ -19,8 +19,8 @@ QWidget *makeClientArea(QMainWindow *window, int widthTwips, int heightTwips);
 // area.
 void setClientArea(QWidget *window, int widthTwips, int heightTwips);
 
-// A label with its object name, caption and place, top-left aligned and
-// wrapped within its width as the labels of these windows are.
+// A label with its object name, caption and place: one line, top-left
+// aligned, cut at its edges.
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int left, int top,
                   int width, int height);
 
