@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QWidget>
 
+#include <utility>
+
 WindowRegistry::WindowRegistry(Dialogs &dialogs, QObject *parent)
     : QObject(parent)
     , m_dialogs(dialogs)
@@ -11,7 +13,9 @@ WindowRegistry::WindowRegistry(Dialogs &dialogs, QObject *parent)
 
 WindowRegistry::~WindowRegistry()
 {
-    for (auto &[id, widget] : m_loaded) {
+    // Taken out first: deleting a window reaches forget().
+    const auto loaded = std::exchange(m_loaded, {});
+    for (const auto &[id, widget] : loaded) {
         if (widget) {
             widget->removeEventFilter(this);
             delete widget.data();
@@ -84,8 +88,7 @@ void WindowRegistry::endProgram()
     if (m_ended)
         return;
     m_ended = true;
-    auto loaded = std::move(m_loaded);
-    m_loaded.clear();
+    const auto loaded = std::exchange(m_loaded, {});
     for (auto &[id, widget] : loaded) {
         if (widget) {
             widget->removeEventFilter(this);

@@ -36,6 +36,8 @@ void ScriptedDialogs::showMessage(QWidget *, const QString &text, const QString 
 QString ScriptedDialogs::askInput(QWidget *, const QString &prompt, const QString &title)
 {
     m_shown.append(Box{Box::Kind::Input, prompt, title, Icon::None});
+    if (m_beforeAnswer)
+        m_beforeAnswer(title);
     // A question that repeats until it gets a good answer would otherwise
     // never end.
     if (m_answers.isEmpty())

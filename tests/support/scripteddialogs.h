@@ -5,6 +5,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 // Answers the boxes instead of a person: input boxes take their answers from
 // a queue, and every box shown is kept, in order, for the test to read.
 class ScriptedDialogs final : public Dialogs
@@ -20,6 +22,9 @@ public:
     };
 
     void queueAnswers(const QStringList &answers) { m_answers += answers; }
+    // Runs before each input box is answered, with the box's title: lets a
+    // test change the world while a question is open.
+    void setBeforeAnswer(std::function<void(const QString &title)> hook) { m_beforeAnswer = std::move(hook); }
     int answersLeft() const { return m_answers.size(); }
 
     const QList<Box> &shown() const { return m_shown; }
@@ -33,5 +38,6 @@ protected:
 
 private:
     QStringList m_answers;
+    std::function<void(const QString &)> m_beforeAnswer;
     QList<Box> m_shown;
 };
