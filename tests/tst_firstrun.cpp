@@ -130,26 +130,17 @@ void TestFirstRun::wrongAnswerAsksAgain_data()
     row("name cancelled", {QString(), name, count, QStringLiteral("6000")},
         QStringLiteral("Du kan inte registrera en bana med inget namn alls !"), nameTitle);
     row("name with slash", {QStringLiteral("a/b"), name, count, QStringLiteral("6000")}, slash, nameTitle);
-    row("name with quote", {QStringLiteral("a\"b"), name, count, QStringLiteral("6000")}, slash, nameTitle);
     row("name not storable", {QStringLiteral("Sjö 中"), name, count, QStringLiteral("6000")}, unstorable, nameTitle);
     row("count cancelled", {name, QString(), count, QStringLiteral("6000")},
         QStringLiteral("Du kan inte registrera in inga tider alls !"), countTitle);
     row("count 11", {name, QStringLiteral("11"), count, QStringLiteral("6000")}, tooMany, countTitle);
     row("count 0", {name, QStringLiteral("0"), count, QStringLiteral("6000")}, outOfRange, countTitle);
-    row("count letters", {name, QStringLiteral("eb"), count, QStringLiteral("6000")}, outOfRange, countTitle);
     row("count 5a", {name, QStringLiteral("5a"), count, QStringLiteral("6000")}, outOfRange, countTitle);
-    row("count 1.5", {name, QStringLiteral("1.5"), count, QStringLiteral("6000")}, outOfRange, countTitle);
-    row("count 1e1", {name, QStringLiteral("1e1"), count, QStringLiteral("6000")}, outOfRange, countTitle);
-    row("count +5", {name, QStringLiteral("+5"), count, QStringLiteral("6000")}, outOfRange, countTitle);
     row("count blank 5", {name, QStringLiteral(" 5"), count, QStringLiteral("6000")}, outOfRange, countTitle);
     row("distance cancelled", {name, count, QString(), QStringLiteral("6000")},
         QStringLiteral("Du kan inte registrera in blankt!"), distanceTitle);
-    row("distance too far", {name, count, QStringLiteral("100000"), QStringLiteral("6000")},
-        QStringLiteral("Sträckan får vara max 99999 meter!"), distanceTitle);
     row("distance too short", {name, count, QStringLiteral("9"), QStringLiteral("6000")},
         QStringLiteral("Sträckan måste vara minst 10 meter!"), distanceTitle);
-    row("distance six characters", {name, count, QStringLiteral("006000"), QStringLiteral("6000")},
-        QStringLiteral("Sträckan anges med max 5 tecken samt i meter. Ex/ 6000!"), distanceTitle);
     row("distance 12.5", {name, count, QStringLiteral("12.5"), QStringLiteral("6000")}, distanceFault, distanceTitle);
     row("distance with slash", {name, count, QStringLiteral("6000/"), QStringLiteral("6000")}, distanceFault,
         distanceTitle);

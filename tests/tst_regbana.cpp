@@ -139,19 +139,17 @@ void TestRegbana::refuses_data()
     row("name slash", u8("Runt/sjön"), "3", "6000", badSign, "3", "6000");
     row("name quote", u8("Runt \"sjön\""), "3", "6000", badSign, "3", "6000");
     row("name han", u8("Bana 中"), "3", "6000", unstorable, "3", "6000");
-    row("name A macron", u8("Ābana"), "3", "6000", unstorable, "3", "6000");
     row("count empty", ok, "", "?", countBlank, "", "?");
     row("count 11", ok, "11", "6000", countMax, "11", "6000");
-    for (const char *c : {"0", "-1", "5a", "1.5", "1e1", " 5", "+5", "010"})
+    for (const char *c : {"0", "5a"})
         row(qPrintable(u8("count '%1'").arg(u8(c))), ok, c, "6000", countRange, c, "6000");
     // The count keeps its leading zero when the distance is refused.
     row("distance 9", ok, "7", "9", distMin, "07", "9");
     row("distance empty", ok, "3", "", distBlank, "03", "");
     row("distance 100000", ok, "3", "100000", distMax, "03", "100000");
-    row("distance -100", ok, "3", "-100", distMin, "03", "-100");
     row("distance 006000", ok, "03", "006000", distChars, "03", "006000");
     // Neither padded to five characters nor fit for the file.
-    for (const char *d : {"010", "12.5", "0100", "6000/", "600\"0", "1000Ā"})
+    for (const char *d : {"12.5", "6000/"})
         row(qPrintable(u8("distance '%1'").arg(u8(d))), ok, "3", d, distWrong, "03", d);
 
     // A course already stored under the name; the last line with it decides.
@@ -212,10 +210,6 @@ void TestRegbana::registers_data()
     row("count and distance padded", u8("Hörnsjön 2 stora varv"), "3", "6000", u8("Hörnsjön 2 stora varv/03/06000"));
     row("distance not known", u8("Okänd"), "1", "?", u8("Okänd/01/99999"));
     row("count 10, distance 10", u8("Tio"), "10", "10", u8("Tio/10/00010"));
-    row("distance 99", u8("Nittionio"), "2", "99", u8("Nittionio/02/00099"));
-    row("distance 100", u8("Hundra"), "4", "100", u8("Hundra/04/00100"));
-    row("distance 9999", u8("Nästan tio km"), "4", "9999", u8("Nästan tio km/04/09999"));
-    row("distance 99999", u8("Längst"), "9", "99999", u8("Längst/09/99999"));
     row("zeros typed", u8("Nollor"), "02", "00010", u8("Nollor/02/00010"));
     const QString fifty = u8("Ö€") + QString(48, u'x');
     row("name of 50", fifty, "5", "5000", fifty + u8("/05/05000"));
