@@ -102,19 +102,13 @@ Menu::Menu(WindowRegistry &windows)
         7920, 9495, 300);
     note->setFont(form::sansSerif(12));
 
-    QMenu *M_Arkiv = menuBar()->addMenu(QStringLiteral("Arkiv"));
-    M_Arkiv->setObjectName(QStringLiteral("M_Arkiv"));
-    M_Avsluta = M_Arkiv->addAction(QStringLiteral("Tillbaka"));
-    M_Avsluta->setObjectName(QStringLiteral("M_Avsluta"));
-    QMenu *M_Resgistrera = menuBar()->addMenu(QStringLiteral("Registrera"));
-    M_Resgistrera->setObjectName(QStringLiteral("M_Resgistrera"));
-    M_Bana = M_Resgistrera->addAction(QStringLiteral("Bana"));
-    M_Bana->setObjectName(QStringLiteral("M_Bana"));
-    M_Runda = M_Resgistrera->addAction(QStringLiteral("Runda"));
-    M_Runda->setObjectName(QStringLiteral("M_Runda"));
+    QMenu *M_Arkiv = form::addMenu(menuBar(), QStringLiteral("M_Arkiv"), QStringLiteral("Arkiv"));
+    M_Avsluta = form::addCommand(M_Arkiv, QStringLiteral("M_Avsluta"), QStringLiteral("Tillbaka"));
+    QMenu *M_Resgistrera = form::addMenu(menuBar(), QStringLiteral("M_Resgistrera"), QStringLiteral("Registrera"));
+    M_Bana = form::addCommand(M_Resgistrera, QStringLiteral("M_Bana"), QStringLiteral("Bana"));
+    M_Runda = form::addCommand(M_Resgistrera, QStringLiteral("M_Runda"), QStringLiteral("Runda"));
     // "Analys" has no command behind it.
-    M_Analys = menuBar()->addAction(QStringLiteral("Analys"));
-    M_Analys->setObjectName(QStringLiteral("M_Analys"));
+    M_Analys = form::addCommand(menuBar(), QStringLiteral("M_Analys"), QStringLiteral("Analys"));
 
     connect(HScroll1, &QScrollBar::valueChanged, this, &Menu::HScroll1_Change);
     connect(HScroll2, &QScrollBar::valueChanged, this, &Menu::HScroll2_Change);

@@ -52,16 +52,12 @@ Start::Start(WindowRegistry &windows)
     Image2->setPixmap(picture);
     twips::place(Image2, 5640, 720, 1425, 1800);
 
-    QMenu *M_Arkiv1 = menuBar()->addMenu(QStringLiteral("Arkiv"));
-    M_Arkiv1->setObjectName(QStringLiteral("M_Arkiv1"));
-    M_spara = M_Arkiv1->addAction(QStringLiteral("Spara och Avsluta (datat sorteras efter datum)"));
-    M_spara->setObjectName(QStringLiteral("M_spara"));
-    M_Start = M_Arkiv1->addAction(QStringLiteral("Avsluta (datat är redan sparat)"));
-    M_Start->setObjectName(QStringLiteral("M_Start"));
-    M_visa = menuBar()->addAction(QStringLiteral("Visa"));
-    M_visa->setObjectName(QStringLiteral("M_visa"));
-    M_inform = menuBar()->addAction(QStringLiteral("Information"));
-    M_inform->setObjectName(QStringLiteral("M_inform"));
+    QMenu *M_Arkiv1 = form::addMenu(menuBar(), QStringLiteral("M_Arkiv1"), QStringLiteral("Arkiv"));
+    M_spara = form::addCommand(M_Arkiv1, QStringLiteral("M_spara"),
+                               QStringLiteral("Spara och Avsluta (datat sorteras efter datum)"));
+    M_Start = form::addCommand(M_Arkiv1, QStringLiteral("M_Start"), QStringLiteral("Avsluta (datat är redan sparat)"));
+    M_visa = form::addCommand(menuBar(), QStringLiteral("M_visa"), QStringLiteral("Visa"));
+    M_inform = form::addCommand(menuBar(), QStringLiteral("M_inform"), QStringLiteral("Information"));
 
     connect(M_spara, &QAction::triggered, this, &Start::M_spara_Click);
     connect(M_Start, &QAction::triggered, this, &Start::M_Start_Click);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
+#include <QMenuBar>
 
 namespace form {
 
@@ -34,6 +35,21 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int
     label->setTextFormat(Qt::PlainText);
     twips::place(label, left, top, width, height);
     return label;
+}
+
+QMenu *addMenu(QMenuBar *bar, const QString &name, const QString &caption)
+{
+    QMenu *menu = bar->addMenu(caption);
+    menu->setObjectName(name);
+    return menu;
+}
+
+QAction *addCommand(QWidget *barOrMenu, const QString &name, const QString &caption)
+{
+    auto *command = new QAction(caption, barOrMenu);
+    command->setObjectName(name);
+    barOrMenu->addAction(command);
+    return command;
 }
 
 QFont sansSerif(qreal pointSize)

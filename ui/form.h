@@ -2,9 +2,12 @@
 
 #include <QString>
 
+class QAction;
 class QFont;
 class QLabel;
 class QMainWindow;
+class QMenu;
+class QMenuBar;
 class QWidget;
 
 // What the windows share in their construction: fixed client areas, labels
@@ -23,6 +26,11 @@ void setClientArea(QWidget *window, int widthTwips, int heightTwips);
 // aligned, cut at its edges.
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int left, int top,
                   int width, int height);
+
+// A menu entry with its object name: a drop-down menu or a command, on the
+// menu bar or in a drop-down menu.
+QMenu *addMenu(QMenuBar *bar, const QString &name, const QString &caption);
+QAction *addCommand(QWidget *barOrMenu, const QString &name, const QString &caption);
 
 // The windows' fonts: "MS Sans Serif" in the given point size, which falls
 // back to a similar sans-serif font where it is not installed.
