@@ -94,16 +94,15 @@ void Regbana::Command1_Click()
         refusal = coursecheck::checkDistance(distance);
         T_distans11->setText(distance);
     }
-    if (refusal.isEmpty()) {
-        refusal = coursecheck::duplicateMessage(
-            coursecheck::findDuplicate(m_courses, course::makeLine(name, count, distance)));
-    }
+    const QString line = course::makeLine(name, count, distance);
+    if (refusal.isEmpty())
+        refusal = coursecheck::duplicateMessage(coursecheck::findDuplicate(m_courses, line));
     if (!refusal.isEmpty()) {
         dialogs.message(this, refusal);
         return;
     }
 
-    if (!course::store(m_courses + QStringList{course::makeLine(name, count, distance)})) {
+    if (!course::store(m_courses + QStringList{line})) {
         dialogs.message(this, seqfile::writeFailedMessage(course::fileName()));
         return;
     }
