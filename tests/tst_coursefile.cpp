@@ -59,48 +59,6 @@ private Q_SLOTS:
         QCOMPARE(course::distance(line), distance);
     }
 
-    void encodeCount_data()
-    {
-        QTest::addColumn<QString>("count");
-        QTest::addColumn<QString>("expected");
-
-        QTest::newRow("3") << t("3") << t("03");
-        QTest::newRow("10") << t("10") << t("10");
-        QTest::newRow("0") << t("0") << t("0");
-        QTest::newRow("05") << t("05") << t("05");
-    }
-
-    void encodeCount()
-    {
-        QFETCH(QString, count);
-        QFETCH(QString, expected);
-        QCOMPARE(course::encodeCount(count), expected);
-    }
-
-    void encodeDistance_data()
-    {
-        QTest::addColumn<QString>("distance");
-        QTest::addColumn<QString>("expected");
-
-        QTest::newRow("unknown") << t("?") << t("99999");
-        QTest::newRow("12") << t("12") << t("00012");
-        QTest::newRow("600") << t("600") << t("00600");
-        QTest::newRow("6000") << t("6000") << t("06000");
-        QTest::newRow("99999") << t("99999") << t("99999");
-        QTest::newRow("00010") << t("00010") << t("00010");
-        QTest::newRow("9") << t("9") << t("9");
-        QTest::newRow("010") << t("010") << t("010");
-        QTest::newRow("12.5") << t("12.5") << t("12.5");
-        QTest::newRow("0100") << t("0100") << t("0100");
-    }
-
-    void encodeDistance()
-    {
-        QFETCH(QString, distance);
-        QFETCH(QString, expected);
-        QCOMPARE(course::encodeDistance(distance), expected);
-    }
-
     void storeWritesBytes()
     {
         TestFolder folder;
@@ -209,6 +167,9 @@ private Q_SLOTS:
                                 << t("006000");
         QTest::newRow("10") << t("10") << QString() << t("00010");
         QTest::newRow("6000") << t("6000") << QString() << t("06000");
+        QTest::newRow("600") << t("600") << QString() << t("00600");
+        QTest::newRow("99999 as typed") << t("99999") << QString() << t("99999");
+        QTest::newRow("00010 as typed") << t("00010") << QString() << t("00010");
         QTest::newRow("12.5") << t("12.5") << distanceWrong << t("12.5");
         QTest::newRow("010") << t("010") << distanceWrong << t("010");
         QTest::newRow("0100") << t("0100") << distanceWrong << t("0100");
