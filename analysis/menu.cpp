@@ -1,7 +1,10 @@
 #include "analysis/menu.h"
 
 #include "analysis/firstrun.h"
+#include "analysis/selection.h"
 #include "data/coursefile.h"
+#include "data/numeric.h"
+#include "data/runfile.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/registry.h"
@@ -9,6 +12,7 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -110,6 +114,9 @@ Menu::Menu(WindowRegistry &windows)
     // "Analys" has no command behind it.
     M_Analys = form::addCommand(menuBar(), QStringLiteral("M_Analys"), QStringLiteral("Analys"));
 
+    List1->viewport()->installEventFilter(this);
+    connect(List1, &QListWidget::itemSelectionChanged, this, &Menu::List1_SelectionChanged);
+    connect(List1, &QListWidget::itemClicked, this, &Menu::List1_ItemClicked);
     connect(HScroll1, &QScrollBar::valueChanged, this, &Menu::HScroll1_Change);
     connect(HScroll2, &QScrollBar::valueChanged, this, &Menu::HScroll2_Change);
     connect(M_Avsluta, &QAction::triggered, this, &Menu::M_Avsluta_Click);
@@ -119,7 +126,7 @@ Menu::Menu(WindowRegistry &windows)
 
 void Menu::buildResultTable(QWidget *client)
 {
-    using namespace resultgrid;
+    using namespace resulttable;
     auto header = [client](int number, const QString &caption, int left, int width) {
         QLabel *label = form::makeLabel(client, labelName(number), caption, left, 720, width, cellHeight);
         label->setAutoFillBackground(true);
@@ -174,6 +181,141 @@ bool Menu::Form_Load()
         List1->addItem(course::name(line));
     L_antbanor->setText(QString::number(m_courses.size()));
     return true;
+}
+
+bool Menu::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == List1->viewport() && event->type() == QEvent::MouseButtonPress)
+        m_pressChoseCourse = false;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Menu::List1_SelectionChanged()
+{
+    // Giving the list the focus makes an entry current without selecting
+    // it: that chooses nothing.
+    if (List1->selectedItems().isEmpty())
+        return;
+    m_pressChoseCourse = true;
+    List1_Click();
+}
+
+void Menu::List1_ItemClicked()
+{
+    // A press on another course has chosen it already; a click on the
+    // selected course chooses it again.
+    if (m_pressChoseCourse)
+        return;
+    List1_Click();
+}
+
+void Menu::List1_Click()
+{
+    Dialogs &dialogs = m_windows.dialogs();
+    const QString noRuns = QStringLiteral("Du har ingen registrerad runda för banan");
+
+    // Nothing on screen changes before the run file has been read.
+    const run::Table runs = run::load();
+    if (runs.status == seqfile::ReadStatus::Missing) {
+        dialogs.message(this, noRuns);
+        return;
+    }
+    if (runs.status == seqfile::ReadStatus::Failed) {
+        dialogs.message(this, seqfile::readFailedMessage(run::fileName()));
+        return;
+    }
+    hideResultTable();
+
+    const int position = List1->currentRow();
+    if (position < 0 || position >= m_courses.size())
+        return;
+    const QString courseText = List1->item(position)->text();
+    const bool newCourse = courseText != m_previousCourse;
+    m_previousCourse = courseText;
+
+    // A hand-edited count that is no number of timed points cannot tell
+    // where a run's final time stands.
+    const int n = course::timedPoints(m_courses.at(position));
+    if (n == 0) {
+        dialogs.message(this, noRuns);
+        return;
+    }
+
+    QList<QStringList> courseRuns = selection::selectRuns(runs.records, courseText, n);
+    if (!courseRuns.isEmpty())
+        T_dist->setText(resulttable::distanceCaption(courseRuns.constLast().at(2)));
+    if (newCourse) {
+        if (const auto interval = selection::yearInterval(courseRuns))
+            setYearInterval(*interval);
+    }
+
+    const std::optional<ordering::Order> order = chosenOrder();
+    if (!order) {
+        dialogs.message(this, QStringLiteral("Fel i val av sortering"));
+        m_windows.endProgram();
+        return;
+    }
+    ordering::orderRuns(courseRuns, *order, n);
+
+    // The labels, not the scroll bars, hold the interval.
+    showRows(resulttable::rowsToShow(courseRuns, n, numericValue(L_visafyear->text()),
+                                     numericValue(L_visatyear->text())));
+    L_visaantal->setText(QString::number(courseRuns.size()));
+}
+
+void Menu::hideResultTable()
+{
+    // The captions stay: a hidden cell keeps its text until it is filled again.
+    for (const ResultRow &row : m_rows) {
+        row.date->hide();
+        row.splits->hide();
+        row.final->hide();
+    }
+    Label93->hide();
+    Label94->hide();
+    Label95->hide();
+}
+
+void Menu::setYearInterval(const selection::YearInterval &interval)
+{
+    HScroll1->setRange(interval.first, interval.last);
+    HScroll2->setRange(interval.first, interval.last);
+    HScroll1->setValue(interval.first);
+    HScroll2->setValue(interval.last);
+    L_visafyear->setText(interval.firstCaption);
+    L_visatyear->setText(interval.lastCaption);
+}
+
+void Menu::showRows(const QList<resulttable::Row> &rows)
+{
+    if (!rows.isEmpty()) {
+        Label93->show();
+        Label94->show();
+        Label95->show();
+    }
+    for (qsizetype index = 0; index < rows.size(); ++index) {
+        const ResultRow &cells = m_rows.at(index);
+        cells.date->setText(rows.at(index).date);
+        cells.splits->setText(rows.at(index).splits);
+        cells.final->setText(rows.at(index).final);
+        cells.date->show();
+        cells.splits->show();
+        cells.final->show();
+    }
+}
+
+std::optional<ordering::Order> Menu::chosenOrder() const
+{
+    // Tested in the order the buttons stand on the window.
+    if (Option1->isChecked())
+        return ordering::Order::YoungestDate;
+    if (Option3->isChecked())
+        return ordering::Order::OldestDate;
+    if (Option2->isChecked())
+        return ordering::Order::BestTime;
+    if (Option4->isChecked())
+        return ordering::Order::WorstTime;
+    return std::nullopt;
 }
 
 void Menu::HScroll1_Change(int value)

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "analysis/resultgrid.h"
+#include "analysis/ordering.h"
+#include "analysis/resulttable.h"
 
 #include <QMainWindow>
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
 class QAction;
 class QButtonGroup;
@@ -14,6 +16,9 @@ class QListWidget;
 class QRadioButton;
 class QScrollBar;
 class WindowRegistry;
+namespace selection {
+struct YearInterval;
+}
 
 // The analysis window: the course list, the choice of ordering, the year
 // interval and the result table.
@@ -29,13 +34,30 @@ public:
     // when the window must not open.
     bool Form_Load();
 
+    // A course chosen: shows its runs within the year interval, in the
+    // chosen order.
+    void List1_Click();
     void HScroll1_Change(int value);
     void HScroll2_Change(int value);
     void M_Avsluta_Click();
     void M_Bana_Click();
     void M_Runda_Click();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // A course is chosen when the selection moves to it, by mouse or
+    // keyboard, or when the selected one is clicked again; each choice runs
+    // List1_Click once.
+    void List1_SelectionChanged();
+    void List1_ItemClicked();
+
+    void hideResultTable();
+    void setYearInterval(const selection::YearInterval &interval);
+    void showRows(const QList<resulttable::Row> &rows);
+    std::optional<ordering::Order> chosenOrder() const;
+
     struct ResultRow
     {
         QLabel *date = nullptr;
@@ -52,6 +74,8 @@ private:
     QStringList m_courses;
     // The List1 text of the course clicked last.
     QString m_previousCourse;
+    // Whether the mouse press now under way has already chosen a course.
+    bool m_pressChoseCourse = false;
 
     QLabel *T_dist = nullptr;
     QListWidget *List1 = nullptr;
@@ -69,7 +93,7 @@ private:
     QLabel *Label93 = nullptr;
     QLabel *Label94 = nullptr;
     QLabel *Label95 = nullptr;
-    std::array<ResultRow, resultgrid::rowCount> m_rows;
+    std::array<ResultRow, resulttable::rowCount> m_rows;
 
     QAction *M_Avsluta = nullptr;
     QAction *M_Bana = nullptr;

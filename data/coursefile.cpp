@@ -38,6 +38,12 @@ QString distance(QStringView line)
     return slice(line, line.size() - 5, 5);
 }
 
+int timedPoints(QStringView line)
+{
+    const double value = numericValue(count(line));
+    return value >= 1 && value <= 10 && value == int(value) ? int(value) : 0;
+}
+
 QString makeLine(const QString &name, const QString &count, const QString &distance)
 {
     return name + u'/' + count + u'/' + distance;

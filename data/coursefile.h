@@ -22,6 +22,10 @@ QString name(QStringView line);
 QString count(QStringView line);
 QString distance(QStringView line);
 
+// The number of timed points of a course: the numeric value of its count,
+// 0 when that is not a whole number from 1 to 10 (a hand-edited line).
+int timedPoints(QStringView line);
+
 QString makeLine(const QString &name, const QString &count, const QString &distance);
 
 // "3" -> "03": a one-character count with a value above 0 gets a leading

@@ -1,7 +1,7 @@
 // The windows as a whole: the paths between them, their sizes, the start
 // window's picture and the analysis window's controls before any click.
 
-#include "analysis/resultgrid.h"
+#include "analysis/resulttable.h"
 #include "app/navigation.h"
 #include "support/scripteddialogs.h"
 #include "support/testfolder.h"
