@@ -1,0 +1,275 @@
+#include "analysis/ordering.h"
+#include "analysis/resulttable.h"
+#include "analysis/selection.h"
+
+#include <QTest>
+
+using ordering::Order;
+Q_DECLARE_METATYPE(ordering::Order)
+
+namespace {
+
+QString t(const char *utf8) { return QString::fromUtf8(utf8); }
+
+using Runs = QList<QStringList>;
+
+// A run's fields 0 to 7 of course "Bana", followed by its times.
+QStringList fields(const char *date, const QStringList &times, const char *note = "")
+{
+    return QStringList{t("Bana"), t("03"), t("06000"), t("T"), t(date), t(note), t("+20"), t("79.0")}
+           + times;
+}
+
+// A run of a course with three timed points; the tag in the note tells the
+// runs apart.
+QStringList run(const char *tag, const char *date, const char *final = "00.10.00",
+                const char *split1 = "00.03.00", const char *split2 = "00.06.00")
+{
+    return fields(date, {t(split1), t(split2), t(final)}, tag);
+}
+
+// A record of the run file for selectRuns.
+QString record(const char *name, const char *date, const char *note)
+{
+    return t(name) + t("/03/06000/T/") + t(date) + u'/' + t(note) + t("/+20/79.0/00.03.00/00.06.00/00.10.00");
+}
+
+QStringList row(const char *date, const char *splits, const char *final)
+{
+    return QStringList{t(date), t(splits), t(final)};
+}
+
+} // namespace
+
+class TestOrdering : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void orderRuns_data()
+    {
+        QTest::addColumn<Order>("order");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<Runs>("runs");
+        QTest::addColumn<Runs>("expected");
+
+        const QStringList p = run("P", "01-jan-2001"), q = run("Q", "01-jan-2001"),
+                          r = run("R", "01-jan-2002");
+        QTest::newRow("youngest, not stable") << Order::YoungestDate << 3 << Runs{p, q, r} << Runs{r, q, p};
+
+        const QStringList mar = run("mar", "15-mar-2001"), feb = run("feb", "02-feb-2001"),
+                          jan = run("jan", "28-jan-2001");
+        QTest::newRow("oldest by month") << Order::OldestDate << 3 << Runs{mar, feb, jan} << Runs{jan, feb, mar};
+        QTest::newRow("youngest by month") << Order::YoungestDate << 3 << Runs{jan, mar, feb}
+                                           << Runs{mar, feb, jan};
+
+        const QStringList x = run("X", "02-FEB-2001"), y = run("Y", "02-feb-2001"),
+                          z = run("Z", "01-feb-2001");
+        QTest::newRow("upper-case month") << Order::OldestDate << 3 << Runs{x, y, z} << Runs{z, y, x};
+
+        const QStringList a = run("A", "02-Feb-2001"), b = run("B", "01-jan-2001");
+        QTest::newRow("unknown month, youngest") << Order::YoungestDate << 3 << Runs{a, b} << Runs{b, a};
+        QTest::newRow("unknown month, oldest") << Order::OldestDate << 3 << Runs{a, b} << Runs{a, b};
+
+        // Each run has split times of its own, which must stay with it.
+        const QStringList hour = run("h", "01-jan-2001", "01.00.00", "00.05.00", "00.40.00"),
+                          slow = run("s", "01-jan-2001", "00.59.59", "00.19.00", "00.39.00"),
+                          fast = run("f", "01-jan-2001", "00.10.15", "00.03.15", "00.06.30");
+        QTest::newRow("best time") << Order::BestTime << 3 << Runs{hour, slow, fast} << Runs{fast, slow, hour};
+        QTest::newRow("worst time") << Order::WorstTime << 3 << Runs{fast, slow, hour} << Runs{hour, slow, fast};
+        // With one timed point the final time is field 8.
+        QTest::newRow("best time, n = 1") << Order::BestTime << 1 << Runs{hour, slow, fast}
+                                          << Runs{fast, hour, slow};
+
+        const QStringList p10 = run("P", "01-jan-2001", "00.10.00"),
+                          q10 = run("Q", "01-jan-2001", "00.10.00"),
+                          r9 = run("R", "01-jan-2001", "00.09.00");
+        QTest::newRow("best time, tie") << Order::BestTime << 3 << Runs{p10, q10, r9} << Runs{r9, q10, p10};
+
+        const QStringList none = run("e", "01-jan-2001", ""), five = run("5", "01-jan-2001", "00.05.00");
+        QTest::newRow("empty final time") << Order::BestTime << 3 << Runs{p10, none, five} << Runs{none, five, p10};
+        const QStringList cut = fields("01-jan-2001", {t("00.03.00")}, "c");
+        QTest::newRow("missing final field") << Order::BestTime << 3 << Runs{five, cut} << Runs{cut, five};
+
+        QTest::newRow("one run") << Order::WorstTime << 3 << Runs{p} << Runs{p};
+        QTest::newRow("no runs") << Order::YoungestDate << 3 << Runs{} << Runs{};
+    }
+
+    void orderRuns()
+    {
+        QFETCH(Order, order);
+        QFETCH(int, n);
+        QFETCH(Runs, runs);
+        QFETCH(Runs, expected);
+        ordering::orderRuns(runs, order, n);
+        QCOMPARE(runs, expected);
+    }
+
+    void selectRuns_data()
+    {
+        QTest::addColumn<QStringList>("records");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<Runs>("expected");
+
+        const QStringList mixed{record("Bana ", "01-jan-2001", "a"), record("Bana", "02-jan-2001", "b"),
+                                record("bana", "03-jan-2001", "c"), record("   ", "04-jan-2001", "d"),
+                                record("Ban", "05-jan-2001", "e")};
+        const auto bana = [](const char *name, const char *date, const char *note) {
+            QStringList run = fields(date, {t("00.03.00"), t("00.06.00"), t("00.10.00")}, note);
+            run[0] = t(name);
+            return run;
+        };
+        QTest::newRow("trailing blank") << mixed << t("Bana ") << 3
+                                        << Runs{bana("Bana ", "01-jan-2001", "a")};
+        QTest::newRow("without blank") << mixed << t("Bana") << 3
+                                       << Runs{bana("Bana", "02-jan-2001", "b")};
+        QTest::newRow("letter case") << mixed << t("bana") << 3
+                                     << Runs{bana("bana", "03-jan-2001", "c")};
+        QTest::newRow("blanks only") << mixed << t("   ") << 3
+                                     << Runs{bana("   ", "04-jan-2001", "d")};
+        QTest::newRow("prefix") << QStringList{record("Bana", "01-jan-2001", "a")} << t("Ban") << 3 << Runs{};
+
+        QTest::newRow("file order") << QStringList{record("Bana", "03-jan-2001", "a"),
+                                                   record("X", "01-jan-2001", "x"),
+                                                   record("Bana", "01-jan-2001", "b"),
+                                                   record("Bana", "02-jan-2001", "c")}
+                                    << t("Bana") << 3
+                                    << Runs{bana("Bana", "03-jan-2001", "a"), bana("Bana", "01-jan-2001", "b"),
+                                            bana("Bana", "02-jan-2001", "c")};
+        QTest::newRow("fields cut at n + 8") << QStringList{record("Bana", "01-jan-2001", "a")} << t("Bana") << 1
+                                             << Runs{fields("01-jan-2001", {t("00.03.00")}, "a")};
+        QTest::newRow("no slash") << QStringList{t("Bana")} << t("Bana") << 1
+                                  << Runs{QStringList{t("Bana")} + QStringList(8)};
+        QTest::newRow("short record") << QStringList{t("Bana/03/06000/T/01-jan-2001")} << t("Bana") << 3
+                                      << Runs{QStringList{t("Bana"), t("03"), t("06000"), t("T"), t("01-jan-2001")}
+                                              + QStringList(6)};
+    }
+
+    void selectRuns()
+    {
+        QFETCH(QStringList, records);
+        QFETCH(QString, name);
+        QFETCH(int, n);
+        QFETCH(Runs, expected);
+        const Runs runs = selection::selectRuns(records, name, n);
+        QCOMPARE(runs, expected);
+        for (const QStringList &run : runs)
+            QCOMPARE(run.size(), n + 8);
+    }
+
+    void yearInterval_data()
+    {
+        QTest::addColumn<Runs>("runs");
+        QTest::addColumn<bool>("found");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<QString>("firstCaption");
+        QTest::addColumn<QString>("lastCaption");
+
+        const QStringList y2001 = run("a", "01-jan-2001"), y2003 = run("b", "15-mar-2003"),
+                          y2005 = run("c", "31-dec-2005");
+        QTest::newRow("file order") << Runs{y2003, y2001, y2005} << true << 2001 << 2005 << t("2001") << t("2005");
+        QTest::newRow("one year") << Runs{run("a", "01-jan-2002"), run("b", "31-dec-2002")} << true << 2002 << 2002
+                                  << t("2002") << t("2002");
+        QTest::newRow("no runs") << Runs{} << false << 0 << 0 << QString() << QString();
+        QTest::newRow("empty date") << Runs{y2003, run("e", ""), y2001} << false << 0 << 0 << QString()
+                                    << QString();
+        QTest::newRow("two-digit year") << Runs{y2003, run("d", "02-feb-01")} << true << 0 << 2003 << t("b-01")
+                                        << t("2003");
+    }
+
+    void yearInterval()
+    {
+        QFETCH(Runs, runs);
+        QFETCH(bool, found);
+        QFETCH(int, first);
+        QFETCH(int, last);
+        QFETCH(QString, firstCaption);
+        QFETCH(QString, lastCaption);
+        const std::optional<selection::YearInterval> interval = selection::yearInterval(runs);
+        QCOMPARE(interval.has_value(), found);
+        if (!found)
+            return;
+        QCOMPARE(interval->first, first);
+        QCOMPARE(interval->last, last);
+        QCOMPARE(interval->firstCaption, firstCaption);
+        QCOMPARE(interval->lastCaption, lastCaption);
+    }
+
+    void rowsToShow_data()
+    {
+        QTest::addColumn<Runs>("runs");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<double>("firstYear");
+        QTest::addColumn<double>("lastYear");
+        QTest::addColumn<Runs>("expected");
+
+        const char *const splits = "00.03.00 : 00.06.00";
+        const Runs years{run("a", "01-jan-2000", "00.10.00"), run("b", "01-jan-2001", "00.10.01"),
+                         run("c", "01-jan-2005", "00.10.05"), run("d", "01-jan-2003", "00.10.03"),
+                         run("e", "01-jan-2004", "00.10.04")};
+        QTest::newRow("bounds included")
+            << years << 3 << 2001.0 << 2003.0
+            << Runs{row("01-jan-2001", splits, "00.10.01"), row("01-jan-2003", splits, "00.10.03")};
+        QTest::newRow("no gap") << years << 3 << 2001.0 << 2004.0
+                                << Runs{row("01-jan-2001", splits, "00.10.01"),
+                                        row("01-jan-2003", splits, "00.10.03"),
+                                        row("01-jan-2004", splits, "00.10.04")};
+        QTest::newRow("first after last") << years << 3 << 2003.0 << 2001.0 << Runs{};
+
+        // Two runs outside the interval, then 35 inside it.
+        Runs many{run("x", "01-jan-1999"), run("y", "01-jan-1999")};
+        Runs first28;
+        for (int k = 0; k < 35; ++k) {
+            const QByteArray final = QByteArrayLiteral("00.20.") + QByteArray::number(k + 10);
+            many.append(run("m", "01-jan-2001", final.constData()));
+            if (k < 28)
+                first28.append(row("01-jan-2001", splits, final.constData()));
+        }
+        QTest::newRow("28 rows") << many << 3 << 2000.0 << 2001.0 << first28;
+
+        QTest::newRow("one split time") << Runs{fields("01-jan-2001", {t("00.05.00"), t("00.10.15")})} << 2
+                                        << 2001.0 << 2001.0 << Runs{row("01-jan-2001", "00.05.00", "00.10.15")};
+
+        const Runs shortYear{run("s", "02-feb-01", "00.10.00")};
+        QTest::newRow("two-digit year from 0") << shortYear << 3 << 0.0 << 2001.0
+                                               << Runs{row("02-feb-01", splits, "00.10.00")};
+        QTest::newRow("two-digit year from 1") << shortYear << 3 << 1.0 << 2001.0 << Runs{};
+    }
+
+    void rowsToShow()
+    {
+        QFETCH(Runs, runs);
+        QFETCH(int, n);
+        QFETCH(double, firstYear);
+        QFETCH(double, lastYear);
+        QFETCH(Runs, expected);
+        Runs shown;
+        for (const resulttable::Row &r : resulttable::rowsToShow(runs, n, firstYear, lastYear))
+            shown.append(QStringList{r.date, r.splits, r.final});
+        QCOMPARE(shown, expected);
+    }
+
+    void distanceCaption_data()
+    {
+        QTest::addColumn<QString>("distance");
+        QTest::addColumn<QString>("caption");
+
+        QTest::newRow("06000") << t("06000") << t(" 6000 meter");
+        QTest::newRow("99999") << t("99999") << t(" 99999 meter");
+        QTest::newRow("00010") << t("00010") << t(" 10 meter");
+        QTest::newRow("empty") << QString() << t(" 0 meter");
+        QTest::newRow("negative") << t("-0010") << t("-10 meter");
+    }
+
+    void distanceCaption()
+    {
+        QFETCH(QString, distance);
+        QFETCH(QString, caption);
+        QCOMPARE(resulttable::distanceCaption(distance), caption);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOrdering)
+#include "tst_ordering.moc"
