@@ -66,6 +66,7 @@ private Q_SLOTS:
     void firstYearAfterLastYear();
     void everyRowAndItsLabels();
     void courseWithoutRuns();
+    void noCapOnTheRuns();
     void timedPoints_data();
     void timedPoints();
     void orderingAtTheNextClick_data();
@@ -362,6 +363,19 @@ void TestMenuClick::courseWithoutRuns()
     QCOMPARE(caption(QStringLiteral("L_visaantal")), t("0"));
     QCOMPARE(caption(QStringLiteral("T_dist")), t(" 6000 meter"));
     QCOMPARE(caption(QStringLiteral("L_visafyear")), t("2001"));
+}
+
+void TestMenuClick::noCapOnTheRuns()
+{
+    // More records than 1001, and more runs of one course than 1001.
+    QStringList runs(100, record(courses[1], t("01-jan-2001"), {t("00.01.00"), t("00.02.00"), t("00.03.00")}));
+    for (int k = 0; k < 1100; ++k)
+        runs << runOfA(2001 + k % 20);
+    open(runs);
+    click(0);
+    QCOMPARE(caption(QStringLiteral("L_visaantal")), t("1100"));
+    QCOMPARE(shownRows().size(), 28);
+    QCOMPARE(shownDates().first(), t("01-jan-2020"));
 }
 
 void TestMenuClick::timedPoints_data()
