@@ -12,10 +12,10 @@
 
 #include <QAction>
 #include <QButtonGroup>
-#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QScrollBar>
 
@@ -185,8 +185,21 @@ bool Menu::Form_Load()
 
 bool Menu::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == List1->viewport() && event->type() == QEvent::MouseButtonPress)
-        m_pressChoseCourse = false;
+    if (watched == List1->viewport()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseButtonRelease:
+            // Only the left button chooses a course.
+            if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
+                return true;
+            if (event->type() == QEvent::MouseButtonPress)
+                m_pressChoseCourse = false;
+            break;
+        default:
+            break;
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -227,8 +240,10 @@ void Menu::List1_Click()
     hideResultTable();
 
     const int position = List1->currentRow();
-    if (position < 0 || position >= m_courses.size())
+    if (position < 0 || position >= m_courses.size()) {
+        dialogs.message(this, noRuns);
         return;
+    }
     const QString courseText = List1->item(position)->text();
     const bool newCourse = courseText != m_previousCourse;
     m_previousCourse = courseText;
