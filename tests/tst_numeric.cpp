@@ -22,23 +22,12 @@ private Q_SLOTS:
         QTest::newRow("plus sign") << QStringLiteral("+20") << 20.0;
         QTest::newRow("blank before sign") << QStringLiteral(" -12") << -12.0;
         QTest::newRow("blank between digits") << QStringLiteral("2 0") << 20.0;
-        QTest::newRow("blank after sign") << QStringLiteral("- 5") << -5.0;
-        QTest::newRow("blanks around point") << QStringLiteral("1 2 . 3 4") << 12.34;
         QTest::newRow("decimal") << QStringLiteral("12.5") << 12.5;
         QTest::newRow("second point stops") << QStringLiteral("1.2.3") << 1.2;
         QTest::newRow("no exponent") << QStringLiteral("1e1") << 1.0;
-        QTest::newRow("letter stops") << QStringLiteral("5a") << 5.0;
         QTest::newRow("comma stops") << QStringLiteral("1,5") << 1.0;
-        QTest::newRow("slash stops") << QStringLiteral("6000/03") << 6000.0;
-        QTest::newRow("sign only") << QStringLiteral("-") << 0.0;
-        QTest::newRow("point only") << QStringLiteral(".") << 0.0;
         QTest::newRow("second sign stops") << QStringLiteral("+-5") << 0.0;
         QTest::newRow("leading point") << QStringLiteral(".5") << 0.5;
-        QTest::newRow("negative leading point") << QStringLiteral("-.5") << -0.5;
-        QTest::newRow("trailing point") << QStringLiteral("5.") << 5.0;
-        QTest::newRow("five digits") << QStringLiteral("99999") << 99999.0;
-        QTest::newRow("six digits") << QStringLiteral("100000") << 100000.0;
-        QTest::newRow("minus one") << QStringLiteral("-1") << -1.0;
         QTest::newRow("non-latin digit stops") << QStringLiteral("7\u0663") << 7.0;
     }
 
