@@ -5,6 +5,14 @@
 #include <utility>
 
 namespace ordering {
+namespace {
+
+bool byDate(Order order)
+{
+    return order == Order::YoungestDate || order == Order::OldestDate;
+}
+
+} // namespace
 
 std::vector<qsizetype> exchangeOrder(std::vector<Key> keys, Direction direction)
 {
@@ -46,21 +54,28 @@ Key timeKey(QStringView time)
     return Key{parts.hours, parts.minutes, parts.seconds};
 }
 
-void orderRuns(QList<QStringList> &runs, Order order, int n)
+std::vector<qsizetype> orderOf(const std::vector<QStringView> &keyTexts, Order order)
 {
-    const bool byDate = order == Order::YoungestDate || order == Order::OldestDate;
-    const qsizetype column = byDate ? 4 : 7 + n;
-    // The keys are worked out once per run and travel with it: they depend
-    // on nothing but the run's own texts.
+    // The keys are worked out once per item and travel with it: they depend
+    // on nothing but the item's own text.
     std::vector<Key> keys;
-    keys.reserve(runs.size());
-    for (const QStringList &run : std::as_const(runs)) {
-        const QStringView text = column < run.size() ? QStringView(run.at(column)) : QStringView();
-        keys.push_back(byDate ? dateKey(text) : timeKey(text));
-    }
+    keys.reserve(keyTexts.size());
+    for (const QStringView text : keyTexts)
+        keys.push_back(byDate(order) ? dateKey(text) : timeKey(text));
     const Direction direction = order == Order::YoungestDate || order == Order::WorstTime ? Direction::Descending
                                                                                           : Direction::Ascending;
-    rearrange(runs, exchangeOrder(std::move(keys), direction));
+    return exchangeOrder(std::move(keys), direction);
+}
+
+void orderRuns(QList<QStringList> &runs, Order order, int n)
+{
+    const qsizetype column = byDate(order) ? 4 : 7 + n;
+    std::vector<QStringView> keyTexts;
+    keyTexts.reserve(runs.size());
+    for (const QStringList &run : std::as_const(runs))
+        keyTexts.push_back(column < run.size() ? QStringView(run.at(column)) : QStringView());
+    const std::vector<qsizetype> newOrder = orderOf(keyTexts, order);
+    rearrange(runs, newOrder);
 }
 
 } // namespace ordering

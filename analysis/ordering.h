@@ -56,6 +56,11 @@ enum class Order {
     WorstTime,    // "Sämsta tid"
 };
 
+// The order of items whose key texts are given, one per item: date texts
+// for the date orderings, time texts for the time orderings. The result is
+// as exchangeOrder gives it.
+std::vector<qsizetype> orderOf(const std::vector<QStringView> &keyTexts, Order order);
+
 // Reorders one course's runs, each split into its fields: the date orderings
 // look at field 4, the time orderings at field 7+n, the final time of a
 // course with n timed points. A missing field counts as an empty text.

@@ -5,31 +5,10 @@
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/registry.h"
-#include "ui/twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-
-QLineEdit *makeBox(QWidget *parent, const QString &name, int left, int top, int width, int height)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(name);
-    twips::place(box, left, top, width, height);
-    return box;
-}
-
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, int left)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    twips::place(button, left, 2880, 2895, 735);
-    return button;
-}
-
-} // namespace
 
 Regbana::Regbana(WindowRegistry &windows)
     : m_windows(windows)
@@ -43,17 +22,19 @@ Regbana::Regbana(WindowRegistry &windows)
     heading->setFont(form::sansSerif(19.5));
     form::makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Ange banans namn max 50 tecken"), 360, 960, 2655,
                     255);
-    T_ban11 = makeBox(this, QStringLiteral("T_ban11"), 360, 1320, 5895, 285);
+    T_ban11 = form::makeBox(this, QStringLiteral("T_ban11"), 360, 1320, 5895, 285);
     form::makeLabel(this, QStringLiteral("Label2"),
                     QStringLiteral("Hur många mellantider inklusive sluttid ska du ha med. Min 1 max 10 st"), 360,
                     1800, 5055, 255);
-    T_mellan11 = makeBox(this, QStringLiteral("T_mellan11"), 5520, 1800, 735, 285);
+    T_mellan11 = form::makeBox(this, QStringLiteral("T_mellan11"), 5520, 1800, 735, 285);
     form::makeLabel(this, QStringLiteral("Label3"),
                     QStringLiteral("Banans hela distans i meter. Vet du inte distansen så ange ett ?"), 360, 2280,
                     5055, 255);
-    T_distans11 = makeBox(this, QStringLiteral("T_distans11"), 5520, 2280, 735, 285);
-    Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("TILLBAKA utan registrering"), 360);
-    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("REGISTRERAT och tillbaka"), 3360);
+    T_distans11 = form::makeBox(this, QStringLiteral("T_distans11"), 5520, 2280, 735, 285);
+    Command2 = form::makeButton(this, QStringLiteral("Command2"), QStringLiteral("TILLBAKA utan registrering"), 360,
+                                2880, 2895, 735);
+    Command1 = form::makeButton(this, QStringLiteral("Command1"), QStringLiteral("REGISTRERAT och tillbaka"), 3360,
+                                2880, 2895, 735);
 
     // The register button comes right after the name box.
     setTabOrder(T_ban11, Command1);

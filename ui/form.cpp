@@ -6,8 +6,10 @@
 #include <QFont>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPushButton>
 
 namespace form {
 
@@ -35,6 +37,23 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int
     label->setTextFormat(Qt::PlainText);
     twips::place(label, left, top, width, height);
     return label;
+}
+
+QLineEdit *makeBox(QWidget *parent, const QString &name, int left, int top, int width, int height)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name);
+    twips::place(box, left, top, width, height);
+    return box;
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, int left, int top,
+                        int width, int height)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    twips::place(button, left, top, width, height);
+    return button;
 }
 
 QMenu *addMenu(QMenuBar *bar, const QString &name, const QString &caption)

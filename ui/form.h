@@ -5,9 +5,11 @@
 class QAction;
 class QFont;
 class QLabel;
+class QLineEdit;
 class QMainWindow;
 class QMenu;
 class QMenuBar;
+class QPushButton;
 class QWidget;
 
 // What the windows share in their construction: fixed client areas, labels
@@ -26,6 +28,11 @@ void setClientArea(QWidget *window, int widthTwips, int heightTwips);
 // aligned, cut at its edges.
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int left, int top,
                   int width, int height);
+
+// A text box and a command button with their object names and places.
+QLineEdit *makeBox(QWidget *parent, const QString &name, int left, int top, int width, int height);
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, int left, int top,
+                        int width, int height);
 
 // A menu entry with its object name: a drop-down menu or a command, on the
 // menu bar or in a drop-down menu.

@@ -1,0 +1,146 @@
+#include "registration/runcheck.h"
+
+#include "data/numeric.h"
+#include "data/seqfile.h"
+
+namespace runcheck {
+namespace {
+
+QString boxMessage(const char *number)
+{
+    return QStringLiteral("Fel registrerat i %1 registrerings rutan !").arg(QLatin1String(number));
+}
+
+// A text that cannot stand as a field of a run record.
+bool breaksRecord(const QString &text)
+{
+    return text.contains(u'/') || text.contains(u'"') || !seqfile::isStorable(text);
+}
+
+bool outside(double value, double low, double high)
+{
+    return value < low || value > high;
+}
+
+double valueAt(const QString &text, qsizetype position, qsizetype length)
+{
+    return numericValue(QStringView(text).mid(position, length));
+}
+
+QStringList checkPace(const QString &pace)
+{
+    if (pace != u"M" && pace != u"T")
+        return {boxMessage("1:a")};
+    return {};
+}
+
+QStringList checkDate(const QString &date)
+{
+    const QString refused = boxMessage("2:a");
+    if (outside(numericValue(QStringView(date).left(2)), 0, 31)
+        || outside(numericValue(QStringView(date).right(4)), 1900, 2100))
+        return {refused};
+    if (date.size() != 11)
+        return {refused};
+    static const QStringList months = QStringLiteral("jan feb mar apr maj jun jul aug sep okt nov dec").split(u' ');
+    if (!months.contains(date.mid(3, 3)))
+        return {QStringLiteral("Fel månads stavning!"), refused};
+    if (breaksRecord(date))
+        return {refused};
+    return {};
+}
+
+QStringList checkInformation(const QString &information)
+{
+    if (information.isEmpty() || breaksRecord(information))
+        return {boxMessage("3:e")};
+    return {};
+}
+
+QStringList checkTemperature(const QString &temperature)
+{
+    const QString refused = boxMessage("4:e");
+    if (!temperature.startsWith(u'-') && !temperature.startsWith(u'+'))
+        return {refused};
+    if (temperature.size() < 2 || temperature.size() > 3)
+        return {QStringLiteral("Du skall skriva antalet Celsius grader"), refused};
+    if (outside(numericValue(temperature), -50, 50))
+        return {QStringLiteral("Konstigt gradtal. Kontrollera och registrera om!"), refused};
+    if (breaksRecord(temperature))
+        return {refused};
+    return {};
+}
+
+QStringList checkWeight(const QString &weight)
+{
+    const QString refused = boxMessage("5:e");
+    if (weight.size() != 4)
+        return {refused};
+    if (outside(numericValue(weight), 5, 500))
+        return {QStringLiteral("Konstig vikt i kg. Kontrollera och registrera om!"), refused};
+    if (breaksRecord(weight))
+        return {refused};
+    return {};
+}
+
+// k is the box number, written at the end of the message where a plus sign
+// would stand before a number.
+QString checkTime(const QString &time, int k)
+{
+    const QString number = QLatin1Char(' ') + QString::number(k);
+    if (time.isEmpty())
+        return QStringLiteral("Du kan inte lämna blankt här! Tidsruta nr ") + number;
+    if (outside(valueAt(time, 0, 2), 0, 59))
+        return QStringLiteral("Du har felaktiga timmar angivna i tidsruta nr ") + number;
+    if (outside(valueAt(time, 3, 2), 0, 59))
+        return QStringLiteral("Du har felaktiga minuter angivna i tidsruta nr ") + number;
+    if (outside(valueAt(time, 6, 2), 0, 59))
+        return QStringLiteral("Du har felaktiga sekunder angivna i tidsruta nr ") + number;
+    if (time.size() < 6 || time.at(5) != u'.' || time.at(2) != u'.')
+        return QStringLiteral("Du har angett punkt . mellan timmar minuter och sekunder i tidsruta nr ") + number;
+    if (time.size() != 8 || breaksRecord(time))
+        return QStringLiteral("Du har inte registrerat rätt i tidsruta nr ") + number;
+    return QString();
+}
+
+} // namespace
+
+QStringList check(const Entry &entry, int n)
+{
+    for (const QStringList &refusal : {checkPace(entry.pace), checkDate(entry.date),
+                                       checkInformation(entry.information),
+                                       checkTemperature(entry.temperature), checkWeight(entry.weight)}) {
+        if (!refusal.isEmpty())
+            return refusal;
+    }
+    // A count outside 1 to 10 comes only from a hand-edited course file: the
+    // run would have no final time, or more times than there are boxes.
+    if (n < 1 || n > 10)
+        return {QStringLiteral("Antalet mellantider inklusive sluttiden måste vara från 1 till 10!")};
+    for (int k = 1; k <= n; ++k) {
+        const QString refusal = checkTime(entry.times.value(k - 1), k);
+        if (!refusal.isEmpty())
+            return {refusal};
+    }
+    return {};
+}
+
+QString timePrompt(int n)
+{
+    if (n == 1)
+        return QStringLiteral("Ange sluttiden Ex/ 00.10.15 (dvs hh.mm.ss)");
+    if (n == 2)
+        return QStringLiteral("Ange mellantiden samt sluttiden Ex/ 00.10.15 (dvs hh.mm.ss)");
+    if (n >= 3 && n <= 10)
+        return QStringLiteral("Ange %1 mellantider samt sluttiden Ex/ 00.10.15 (dvs hh.mm.ss)").arg(n - 1);
+    return QString();
+}
+
+QString makeRecord(const QString &courseLine, const Entry &entry)
+{
+    QStringList fields{courseLine, entry.pace, entry.date, entry.information, entry.temperature, entry.weight};
+    fields += entry.times;
+    return fields.join(u'/');
+}
+
+} // namespace runcheck

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The checks of a new run and the record built from it, for the run
+// registration window.
+namespace runcheck {
+
+// The texts of the window's boxes, as typed.
+struct Entry
+{
+    QString pace;        // 1:a registration box: "T" or "M"
+    QString date;        // 2:a: "02-feb-2001"
+    QString information; // 3:e: free text
+    QString temperature; // 4:e: "+20"
+    QString weight;      // 5:e: "79.0"
+    QStringList times;   // time box 1 to n: "00.10.15"
+};
+
+// Tests the boxes in their order, the time boxes 1 to n last, and returns
+// the messages of the first test that fails, in the order they are shown
+// (one or two), or nothing when every box passes. n is the course's number
+// of timed points; 0 for a count that is not a whole number from 1 to 10,
+// which refuses the run once the five boxes have passed.
+//
+// Every box whose text goes into the record refuses, as its last test, a
+// "/" (it would shift every later field of the record), a double quote (it
+// would cut the record when the file is read) and a character the run file
+// cannot store.
+QStringList check(const Entry &entry, int n);
+
+// The caption over the time boxes of a course with n timed points; empty
+// unless n is 1 to 10.
+QString timePrompt(int n);
+
+// The run record: the course line, then the boxes and the n times exactly as
+// typed, joined by "/".
+QString makeRecord(const QString &courseLine, const Entry &entry);
+
+} // namespace runcheck
