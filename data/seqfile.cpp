@@ -119,7 +119,10 @@ bool writeFile(const QString &path, const QStringList &items)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    // commit() flushes the last buffered bytes but does not notice when that
+    // flush fails (a full disk takes only part of them): it would replace
+    // the file with a cut one. Flush first and check.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

@@ -1,6 +1,7 @@
 #include "data/cp1252.h"
 #include "data/seqfile.h"
 #include "support/testfolder.h"
+#include "support/writelimit.h"
 
 #include <QDir>
 #include <QStringDecoder>
@@ -157,13 +158,29 @@ private Q_SLOTS:
 
     // The write is all or nothing: it is reported, and leaves the old file
     // and no temporary file beside it.
+    // A text the code page cannot hold, or a disk that fills up part way.
+    void failedWriteKeepsTheFile_data()
+    {
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<int>("room");
+        QTest::newRow("unstorable") << QStringList{s("new"), s("中")} << -1;
+        QTest::newRow("disk full") << QStringList{s("a longer new line"), s("and one more")} << 16;
+    }
+
     void failedWriteKeepsTheFile()
     {
+        QFETCH(QStringList, items);
+        QFETCH(int, room);
         TestFolder folder;
         QVERIFY(folder.isValid());
         const QByteArray before = QByteArrayLiteral("\"old\"\r\n\"x\x9D\"\r\n");
         folder.write(fileName, before);
-        QVERIFY(!seqfile::writeFile(fileName, {s("new"), s("中")}));
+        if (room < 0) {
+            QVERIFY(!seqfile::writeFile(fileName, items));
+        } else {
+            const WriteLimit limit{rlim_t(room)};
+            QVERIFY(!seqfile::writeFile(fileName, items));
+        }
         QCOMPARE(folder.read(fileName), before);
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList{fileName});
