@@ -4,6 +4,7 @@
 #include "app/info.h"
 #include "app/start.h"
 #include "registration/regbana.h"
+#include "registration/regrunda.h"
 #include "ui/registry.h"
 
 namespace {
@@ -35,4 +36,5 @@ void registerWindows(WindowRegistry &windows)
     windows.setFactory(Window::Info, make<Info>);
     windows.setFactory(Window::Menu, makeLoaded<Menu>);
     windows.setFactory(Window::Regbana, makeLoaded<Regbana>);
+    windows.setFactory(Window::Regrunda, makeLoaded<Regrunda>);
 }

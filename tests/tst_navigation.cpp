@@ -73,17 +73,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("control");
         QTest::addColumn<Windows>("loadedAfter");
 
-        const Window S = Window::Start, M = Window::Menu, B = Window::Regbana, I = Window::Info;
+        const Window S = Window::Start, M = Window::Menu, B = Window::Regbana, R = Window::Regrunda,
+                     I = Window::Info;
         QTest::newRow("Visa") << Windows{} << S << QStringLiteral("M_visa") << Windows{S, M};
         QTest::newRow("Information") << Windows{} << S << QStringLiteral("M_inform") << Windows{S, I};
         QTest::newRow("Information beside the analysis window")
             << Windows{M} << S << QStringLiteral("M_inform") << Windows{S, M, I};
         QTest::newRow("Tillbaka") << Windows{M} << M << QStringLiteral("M_Avsluta") << Windows{S};
         QTest::newRow("Bana") << Windows{M} << M << QStringLiteral("M_Bana") << Windows{S, B};
-        QTest::newRow("Runda unloads the analysis window")
-            << Windows{M} << M << QStringLiteral("M_Runda") << Windows{S};
+        QTest::newRow("Runda") << Windows{M} << M << QStringLiteral("M_Runda") << Windows{S, R};
         QTest::newRow("Analys does nothing") << Windows{M} << M << QStringLiteral("M_Analys") << Windows{S, M};
         QTest::newRow("TILLBAKA utan registrering") << Windows{B} << B << QStringLiteral("Command2") << Windows{S};
+        QTest::newRow("run TILLBAKA") << Windows{R} << R << QStringLiteral("Command2") << Windows{S};
         QTest::newRow("information TILLBAKA") << Windows{M, I} << I << QStringLiteral("Command1") << Windows{S, M};
         QTest::newRow("Avsluta") << Windows{M, I} << S << QStringLiteral("M_Start") << Windows{};
     }

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class WindowRegistry;
+
+// The run registration window: the runner picks a course once, then fills
+// in the run's boxes and one time per timed point; the new run is added as
+// the last line of the run file.
+class Regrunda : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Regrunda(WindowRegistry &windows);
+
+    // Reads the course file and the run file and lists the courses; a missing
+    // file counts as empty. Returns false, after telling the user, when a
+    // file exists but cannot be read: a run stored then would drop the
+    // records that were not read.
+    bool Form_Load();
+
+    // The current course of the list is chosen: the list goes and the boxes
+    // of the run come.
+    void List1_Click();
+    void Command1_Click();
+    void Command2_Click();
+
+private:
+    WindowRegistry &m_windows;
+
+    // Read when the window opened: the courses, whose positions are those of
+    // the list, and the runs, which the new run follows.
+    QStringList m_courses;
+    QStringList m_runs;
+    qsizetype m_chosen = -1;
+
+    QLabel *Label7 = nullptr;
+    QListWidget *List1 = nullptr;
+    QLabel *T_banareg1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label8 = nullptr;
+    QLineEdit *T_reg4 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLineEdit *T_reg5 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLineEdit *T_reg6 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLineEdit *T_reg7 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLineEdit *T_reg8 = nullptr;
+    QLabel *Label6 = nullptr;
+    // The time boxes: Text[k - 1] is Textk.
+    std::array<QLineEdit *, 10> Text{};
+    QPushButton *Command2 = nullptr;
+    QPushButton *Command1 = nullptr;
+};
