@@ -1,5 +1,8 @@
 #include "app/start.h"
 
+#include "app/saveandexit.h"
+#include "data/runfile.h"
+#include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/registry.h"
 #include "ui/twips.h"
@@ -67,7 +70,21 @@ Start::Start(WindowRegistry &windows)
 
 void Start::M_spara_Click()
 {
-    // Ordering the run file by date comes with the run registration.
+    Dialogs &dialogs = m_windows.dialogs();
+    switch (saveandexit::saveRunsInDateOrder()) {
+    case saveandexit::Outcome::ReadFailed:
+        dialogs.message(this, seqfile::readFailedMessage(run::fileName()));
+        break;
+    case saveandexit::Outcome::WriteFailed:
+        dialogs.message(this, seqfile::writeFailedMessage(run::fileName()));
+        break;
+    case saveandexit::Outcome::Saved:
+    case saveandexit::Outcome::NoRunFile:
+        break;
+    }
+    // The runner asked to end the program: it ends even when the file could
+    // not be ordered, which the message has told.
+    m_windows.endProgram();
 }
 
 void Start::M_Start_Click()

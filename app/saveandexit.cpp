@@ -1,0 +1,45 @@
+#include "app/saveandexit.h"
+
+#include "analysis/ordering.h"
+#include "data/runfile.h"
+
+#include <vector>
+
+namespace saveandexit {
+
+QStringView dateText(QStringView record)
+{
+    qsizetype slashes = 0;
+    for (qsizetype i = 0; i < record.size(); ++i) {
+        if (record.at(i) == u'/' && ++slashes == 4)
+            return record.mid(i + 1, 11);
+    }
+    return QStringView();
+}
+
+void orderByDate(QStringList &records)
+{
+    std::vector<QStringView> dates;
+    dates.reserve(records.size());
+    for (const QString &record : std::as_const(records))
+        dates.push_back(dateText(record));
+    const std::vector<qsizetype> newOrder = ordering::orderOf(dates, ordering::Order::YoungestDate);
+    ordering::rearrange(records, newOrder);
+}
+
+Outcome saveRunsInDateOrder()
+{
+    run::Table table = run::load();
+    switch (table.status) {
+    case seqfile::ReadStatus::Missing:
+        return Outcome::NoRunFile;
+    case seqfile::ReadStatus::Failed:
+        return Outcome::ReadFailed;
+    case seqfile::ReadStatus::Ok:
+        break;
+    }
+    orderByDate(table.records);
+    return run::store(table.records) ? Outcome::Saved : Outcome::WriteFailed;
+}
+
+} // namespace saveandexit
