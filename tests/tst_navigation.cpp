@@ -33,18 +33,6 @@ class TestNavigation : public QObject
 
     std::unique_ptr<Session> m_s;
 
-    // Runs a menu entry or presses a button, by its control name.
-    void trigger(Window window, const QString &control)
-    {
-        QWidget *widget = m_s->windows.window(window);
-        QVERIFY(widget);
-        if (auto *action = widget->findChild<QAction *>(control))
-            return action->trigger();
-        auto *button = widget->findChild<QAbstractButton *>(control);
-        QVERIFY2(button, qPrintable(control));
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-
     Windows loaded() const
     {
         Windows result;
@@ -99,7 +87,7 @@ private Q_SLOTS:
         for (Window w : opened)
             QVERIFY(m_s->windows.show(w));
         QPointer<QWidget> source = m_s->windows.window(window);
-        trigger(window, control);
+        m_s->trigger(window, control);
 
         QCOMPARE(loaded(), loadedAfter);
         QCOMPARE(m_s->windows.hasEnded(), loadedAfter.isEmpty());
@@ -115,11 +103,11 @@ private Q_SLOTS:
         QVERIFY(menu);
         // A course added meanwhile shows only when the window loads again.
         m_s->folder.write(courseFile, twoCourses + "\"C/03/00030\"\r\n");
-        trigger(Window::Start, QStringLiteral("M_visa"));
+        m_s->trigger(Window::Start, QStringLiteral("M_visa"));
         QCOMPARE(m_s->windows.window(Window::Menu), menu);
         QCOMPARE(menu->findChild<QListWidget *>(QStringLiteral("List1"))->count(), 2);
 
-        trigger(Window::Menu, QStringLiteral("M_Avsluta"));
+        m_s->trigger(Window::Menu, QStringLiteral("M_Avsluta"));
         QWidget *again = m_s->windows.show(Window::Menu);
         QCOMPARE(again->findChild<QListWidget *>(QStringLiteral("List1"))->count(), 3);
     }
@@ -128,7 +116,7 @@ private Q_SLOTS:
     {
         QSignalSpy ended(&m_s->windows, &WindowRegistry::programEnded);
         QVERIFY(m_s->windows.show(Window::Menu));
-        trigger(Window::Start, QStringLiteral("M_Start"));
+        m_s->trigger(Window::Start, QStringLiteral("M_Start"));
         QCOMPARE(ended.count(), 1);
         // Once ended, nothing opens again.
         QCOMPARE(m_s->windows.show(Window::Info), nullptr);
@@ -218,7 +206,7 @@ private Q_SLOTS:
         QVERIFY(best->isChecked());
         QVERIFY(!menu->findChild<QRadioButton *>(QStringLiteral("Option1"))->isChecked());
 
-        trigger(Window::Menu, QStringLiteral("M_Avsluta"));
+        m_s->trigger(Window::Menu, QStringLiteral("M_Avsluta"));
         menu = m_s->windows.show(Window::Menu);
         const QList<QRadioButton *> options = menu->findChildren<QRadioButton *>();
         QCOMPARE(options.size(), 4);

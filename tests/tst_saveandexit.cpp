@@ -40,16 +40,6 @@ QStringList notes(const QStringList &records)
 
 enum class RunFile { Stored, Empty, Missing, Unreadable, DiskFull };
 
-void trigger(Session &s, Window window, const char *control)
-{
-    QWidget *w = s.windows.window(window);
-    QVERIFY(w);
-    if (auto *action = w->findChild<QAction *>(QString::fromLatin1(control)))
-        action->trigger();
-    else
-        QTest::mouseClick(w->findChild<QPushButton *>(QString::fromLatin1(control)), Qt::LeftButton);
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(RunFile)
@@ -147,9 +137,9 @@ private Q_SLOTS:
 
         if (runFileState == RunFile::DiskFull) {
             const WriteLimit limit{1000};
-            trigger(s, Window::Start, "M_spara");
+            s.trigger(Window::Start, QStringLiteral("M_spara"));
         } else {
-            trigger(s, Window::Start, "M_spara");
+            s.trigger(Window::Start, QStringLiteral("M_spara"));
         }
 
         QVERIFY(s.windows.hasEnded());
@@ -179,14 +169,14 @@ private Q_SLOTS:
         Session s;
         QVERIFY(s.windows.show(Window::Start));
         s.dialogs.queueAnswers({t("Hörnsjön"), t("2"), t("6000")});
-        trigger(s, Window::Start, "M_visa");
+        s.trigger(Window::Start, QStringLiteral("M_visa"));
         QVERIFY(s.windows.isLoaded(Window::Menu));
 
         const QStringList dates{t("15-mar-2001"), t("02-feb-2002")};
         for (const QString &date : dates) {
             if (!s.windows.isLoaded(Window::Menu))
-                trigger(s, Window::Start, "M_visa");
-            trigger(s, Window::Menu, "M_Runda");
+                s.trigger(Window::Start, QStringLiteral("M_visa"));
+            s.trigger(Window::Menu, QStringLiteral("M_Runda"));
             QWidget *regrunda = s.windows.window(Window::Regrunda);
             QVERIFY(regrunda);
             auto *list = regrunda->findChild<QListWidget *>(t("List1"));
@@ -195,12 +185,12 @@ private Q_SLOTS:
             const QStringList boxes = t("T_reg4 T_reg5 T_reg6 T_reg7 T_reg8 Text1 Text2").split(u' ');
             for (int i = 0; i < boxes.size(); ++i)
                 regrunda->findChild<QLineEdit *>(boxes[i])->setText(texts[i]);
-            trigger(s, Window::Regrunda, "Command1");
+            s.trigger(Window::Regrunda, QStringLiteral("Command1"));
             QVERIFY(!s.windows.isLoaded(Window::Regrunda));
         }
         QCOMPARE(s.dialogs.messages().size(), 1); // the first start's warning
 
-        trigger(s, Window::Start, "M_visa");
+        s.trigger(Window::Start, QStringLiteral("M_visa"));
         QWidget *menu = s.windows.window(Window::Menu);
         QVERIFY(menu);
         auto *list = menu->findChild<QListWidget *>(t("List1"));
@@ -217,7 +207,7 @@ private Q_SLOTS:
         const QString course = t("Hörnsjön/02/06000/M/");
         const QString tail = t("/Lugnt/-3/72.5/00.14.00/00.29.30");
         QCOMPARE(run::load().records, (QStringList{course + dates[0] + tail, course + dates[1] + tail}));
-        trigger(s, Window::Start, "M_spara");
+        s.trigger(Window::Start, QStringLiteral("M_spara"));
         QVERIFY(s.windows.hasEnded());
         QCOMPARE(run::load().records, (QStringList{course + dates[1] + tail, course + dates[0] + tail}));
     }
