@@ -3,8 +3,6 @@
 
 #include "support/session.h"
 
-#include <QAbstractButton>
-#include <QAction>
 #include <QButtonGroup>
 #include <QImageReader>
 #include <QLabel>

@@ -8,7 +8,6 @@
 #include "support/session.h"
 #include "support/writelimit.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
