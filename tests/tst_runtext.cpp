@@ -1,15 +1,11 @@
 #include "data/dateandtime.h"
 #include "data/runfile.h"
-#include "support/testfolder.h"
 
 #include <QTest>
 
 namespace {
 
 QString t(const char *utf8) { return QString::fromUtf8(utf8); }
-
-// The run file, by its bare name in the test folder.
-const QString rundaRe = QStringLiteral("RUNDA_RE");
 
 // A whole run record: a course with three timed points and one run of it.
 const QString hornsjon = t("Hörnsjön 2 stora varv/03/06000/T/02-feb-2001/Kändes bra. Sol och bra "
@@ -34,11 +30,8 @@ private Q_SLOTS:
         QTest::newRow("mixed case") << t("02-Feb-2001") << 2.0 << 0 << 2001.0;
         QTest::newRow("one-digit day") << t("2-feb-2001") << 2.0 << 0 << 2001.0;
         QTest::newRow("points") << t("02.feb.2001") << 2.0 << 2 << 2001.0;
-        QTest::newRow("slashes") << t("02/feb/2001") << 2.0 << 2 << 2001.0;
-        QTest::newRow("no calendar check") << t("31-feb-2001") << 31.0 << 2 << 2001.0;
         QTest::newRow("maj") << t("15-maj-2003") << 15.0 << 5 << 2003.0;
         QTest::newRow("okt") << t("01-okt-2003") << 1.0 << 10 << 2003.0;
-        QTest::newRow("English month") << t("01-oct-2003") << 1.0 << 0 << 2003.0;
         QTest::newRow("empty") << QString() << 0.0 << 0 << 0.0;
         QTest::newRow("two-digit year") << t("02-feb-01") << 2.0 << 2 << 0.0;
     }
@@ -64,7 +57,6 @@ private Q_SLOTS:
         QTest::addColumn<double>("seconds");
 
         QTest::newRow("positions") << t("01.02.03") << 1.0 << 2.0 << 3.0;
-        QTest::newRow("no hours") << t("00.10.15") << 0.0 << 10.0 << 15.0;
         QTest::newRow("empty") << QString() << 0.0 << 0.0 << 0.0;
     }
 
@@ -97,7 +89,6 @@ private Q_SLOTS:
                                       << QStringList{t("a"), t("b"), QString(), QString()};
         QTest::newRow("more fields") << t("a/b/c/d") << 2 << QStringList{t("a"), t("b")};
         QTest::newRow("trailing slash") << t("a/b/") << 3 << QStringList{t("a"), t("b"), QString()};
-        QTest::newRow("empty record") << QString() << 2 << QStringList{QString(), QString()};
     }
 
     void split()
@@ -107,22 +98,6 @@ private Q_SLOTS:
         QFETCH(QStringList, fields);
         QCOMPARE(run::split(record, fieldCount), fields);
     }
-
-    void storeAndLoad()
-    {
-        TestFolder folder;
-        QVERIFY(folder.isValid());
-        QCOMPARE(hornsjon.size(), 111);
-        QVERIFY(run::store({hornsjon}));
-        QCOMPARE(folder.read(rundaRe),
-                 QByteArrayLiteral("\"H\xF6rnsj\xF6n 2 stora varv/03/06000/T/02-feb-2001/K\xE4ndes "
-                                   "bra. Sol och bra v\xE4" "der./+20/79.0/00.10.15/00.21.40/"
-                                   "00.33.05\"\r\n"));
-        const run::Table table = run::load();
-        QCOMPARE(table.status, seqfile::ReadStatus::Ok);
-        QCOMPARE(table.records, QStringList{hornsjon});
-    }
-
 };
 
 QTEST_GUILESS_MAIN(TestRunText)

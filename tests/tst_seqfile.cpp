@@ -26,21 +26,19 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("expected");
 
         QTest::newRow("quoted, rest of line skipped") << s("\"ab\"cd\r\n") << QStringList{s("ab")};
-        QTest::newRow("skipped rest ends at comma")
-            << s("\"ab\"x,y\r\n") << QStringList{s("ab"), s("y")};
         QTest::newRow("unquoted trimmed") << s(" \ta b \t\r\n") << QStringList{s("a b")};
         QTest::newRow("comma separates") << s("a,b\r\n") << QStringList{s("a"), s("b")};
         QTest::newRow("comma inside quotes") << s("\"a,b\"\r\n") << QStringList{s("a,b")};
         QTest::newRow("blanks inside quotes") << s("\" x \"") << QStringList{s(" x ")};
-        QTest::newRow("blank before quote") << s("  \"a\" ,b") << QStringList{s("a"), s("b")};
+        QTest::newRow("blanks around quotes, rest up to comma")
+            << s("  \"a\" x,b") << QStringList{s("a"), s("b")};
         QTest::newRow("empty quoted item")
             << s("\"\"\r\n\"b\"\r\n") << QStringList{QString(), s("b")};
-        QTest::newRow("CR LF") << s("\"a\"\r\n\"b\"\r\n") << QStringList{s("a"), s("b")};
         QTest::newRow("LF only") << s("\"a\"\n\"b\"\n") << QStringList{s("a"), s("b")};
         QTest::newRow("CR only") << s("a\rb\r") << QStringList{s("a"), s("b")};
         QTest::newRow("no last line end") << s("\"a\"\r\nb") << QStringList{s("a"), s("b")};
         QTest::newRow("empty text") << QString() << QStringList{};
-        QTest::newRow("blank line in the middle")
+        QTest::newRow("CR LF, with a blank line")
             << s("\"a\"\r\n\r\n\"b\"\r\n") << QStringList{s("a"), QString(), s("b")};
         QTest::newRow("missing closing quote") << s("\"ab\r\ncd") << QStringList{s("ab\r\ncd")};
     }
@@ -74,7 +72,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
 
-        QTest::newRow("A macron") << QStringLiteral("\u0100");
         // A control character whose byte carries another character.
         QTest::newRow("U+0080") << QStringLiteral("\u0080");
         QTest::newRow("after storable text") << s("abö中");
@@ -94,7 +91,6 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("items");
         QTest::addColumn<QByteArray>("expected");
 
-        QTest::newRow("none") << QStringList{} << QByteArray();
         QTest::newRow("empty item") << QStringList{QString()} << QByteArrayLiteral("\"\"\r\n");
         QTest::newRow("two, with comma")
             << QStringList{s("a,b"), s(" c ")} << QByteArrayLiteral("\"a,b\"\r\n\" c \"\r\n");
@@ -118,7 +114,6 @@ private Q_SLOTS:
         QTest::newRow("code page and tab") << s("Hörnsjön €\t") << true;
         QTest::newRow("CR") << s("a\rb") << false;
         QTest::newRow("LF") << s("a\nb") << false;
-        QTest::newRow("CJK") << s("a中") << false;
     }
 
     void isStorable()
@@ -150,8 +145,6 @@ private Q_SLOTS:
 
         const seqfile::ReadResult read = seqfile::readFile(fileName);
         QCOMPARE(read.status, seqfile::ReadStatus::Ok);
-        QCOMPARE(read.items.size(), 1);
-        QCOMPARE(read.items.first().size(), inner.size());
         QVERIFY(seqfile::writeFile(fileName, read.items));
         QCOMPARE(folder.read(fileName), original);
     }
