@@ -1,5 +1,6 @@
 // The analysis window's first start: no course file, so the runner is asked
-// for a first course, and the file is created with it.
+// for a first course, and the file is created with it. A course file that
+// cannot be read opens neither window that reads it.
 
 #include "support/session.h"
 
@@ -8,6 +9,8 @@
 #include <QtTest>
 
 #include <memory>
+
+Q_DECLARE_METATYPE(Window)
 
 namespace {
 
@@ -55,7 +58,6 @@ private Q_SLOTS:
 
         const auto &shown = m_s->dialogs.shown();
         QCOMPARE(titles(m_s->dialogs), (QStringList{warningTitle, nameTitle, countTitle, distanceTitle}));
-        QCOMPARE(shown[0].kind, ScriptedDialogs::Box::Kind::Message);
         QCOMPARE(shown[0].icon, Dialogs::Icon::Warning);
         QCOMPARE(shown[0].text,
                  QStringLiteral("Troligtvis första gången du startar programmet! Du saknar en fil som heter "
@@ -146,13 +148,21 @@ private Q_SLOTS:
         QCOMPARE(m_s->folder.read(courseFile), file);
     }
 
+    void unreadableCourseFileIsLeftAlone_data()
+    {
+        QTest::addColumn<Window>("window");
+        QTest::newRow("analysis window") << Window::Menu;
+        QTest::newRow("course registration window") << Window::Regbana;
+    }
+
     void unreadableCourseFileIsLeftAlone()
     {
+        QFETCH(Window, window);
         m_s->folder.blockWithFolder(courseFile);
         QVERIFY(m_s->windows.show(Window::Start));
 
-        QCOMPARE(showMenu(), nullptr);
-        QVERIFY(!m_s->windows.isLoaded(Window::Menu));
+        QCOMPARE(m_s->windows.show(window), nullptr);
+        QVERIFY(!m_s->windows.isLoaded(window));
         QVERIFY(m_s->windows.isLoaded(Window::Start));
         QCOMPARE(m_s->dialogs.messages(),
                  QStringList{QStringLiteral("Filen RUNDA_BA kunde inte läsas. Inget har ändrats i filen.")});

@@ -112,10 +112,8 @@ private Q_SLOTS:
 
     void endingWritesNothing()
     {
-        QSignalSpy ended(&m_s->windows, &WindowRegistry::programEnded);
         QVERIFY(m_s->windows.show(Window::Menu));
         m_s->trigger(Window::Start, QStringLiteral("M_Start"));
-        QCOMPARE(ended.count(), 1);
         // Once ended, nothing opens again.
         QCOMPARE(m_s->windows.show(Window::Info), nullptr);
         QCOMPARE(m_s->folder.read(courseFile), twoCourses);
@@ -178,17 +176,11 @@ private Q_SLOTS:
             QCOMPARE(start->findChild<QLabel *>(name)->pixmap().size(), QSize(95, 120));
     }
 
-    // Before any click: the bars' range and start, one year a step, and no
-    // year shown until a bar moves.
+    // Before any click no year is shown until a bar moves, one year a step.
     void yearBarsBeforeAnyClick()
     {
         QWidget *menu = m_s->windows.show(Window::Menu);
-        auto *first = menu->findChild<QScrollBar *>(QStringLiteral("HScroll1"));
         auto *last = menu->findChild<QScrollBar *>(QStringLiteral("HScroll2"));
-        QCOMPARE(first->minimum(), 1970);
-        QCOMPARE(first->maximum(), 2100);
-        QCOMPARE(first->value(), 1980);
-        QCOMPARE(last->value(), 1970);
         QCOMPARE(menu->findChild<QLabel *>(QStringLiteral("L_visafyear"))->text(), QString());
         QCOMPARE(menu->findChild<QLabel *>(QStringLiteral("L_visatyear"))->text(), QString());
 
@@ -216,34 +208,12 @@ private Q_SLOTS:
                  QStringLiteral("Äldsta datum"));
     }
 
-    // Each row's date label, then its split-times and final-time labels: the
-    // numbering skips the window's other labels after rows 10 and 16.
-    void resultTableHiddenAndNamed_data()
+    // Before any click the 84 cells and the three grey headers are hidden.
+    // The top and bottom rows, as date, split-times and final-time cells,
+    // show where the table lies; the click tests read every row's labels.
+    void resultTableBeforeAnyClick()
     {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("dateLabel");
-
-        for (const auto &[row, label] : {std::pair{1, 1}, {10, 28}, {11, 37}, {16, 52}, {17, 57}, {28, 90}})
-            QTest::addRow("%d", row) << row << label;
-    }
-
-    void resultTableHiddenAndNamed()
-    {
-        QFETCH(int, row);
-        QFETCH(int, dateLabel);
-
         QWidget *menu = m_s->windows.show(Window::Menu);
-        const int top = (960 + 240 * (row - 1)) / 15;
-        const int lefts[] = {4680 / 15, 6840 / 15, 5760 / 15}; // date, split times, final time
-        for (int column = 0; column < 3; ++column) {
-            const QString name = QStringLiteral("Label%1").arg(dateLabel + column);
-            auto *cell = menu->findChild<QLabel *>(name);
-            QVERIFY2(cell, qPrintable(name));
-            QVERIFY(!cell->isVisible());
-            QCOMPARE(cell->geometry().topLeft(), QPoint(lefts[column], top));
-        }
-        // All 84 cells and the three headers are hidden until a course is
-        // clicked; the headers are grey.
         int hidden = 0;
         for (QLabel *label : menu->findChildren<QLabel *>()) {
             if (!label->isVisibleTo(menu))
@@ -253,6 +223,15 @@ private Q_SLOTS:
         auto *header = menu->findChild<QLabel *>(QStringLiteral("Label95"));
         QCOMPARE(header->text(), QStringLiteral("Mellantider"));
         QCOMPARE(header->palette().color(QPalette::Window), QColor(192, 192, 192));
+
+        const int lefts[] = {4680 / 15, 6840 / 15, 5760 / 15};
+        for (const auto &[row, dateLabel] : {std::pair{1, 1}, {28, 90}}) {
+            for (int column = 0; column < 3; ++column) {
+                auto *cell = menu->findChild<QLabel *>(QStringLiteral("Label%1").arg(dateLabel + column));
+                QVERIFY(cell);
+                QCOMPARE(cell->geometry().topLeft(), QPoint(lefts[column], (960 + 240 * (row - 1)) / 15));
+            }
+        }
     }
 };
 
