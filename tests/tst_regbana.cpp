@@ -53,6 +53,17 @@ void fill(QWidget *w, const QString &name, const QString &count, const QString &
     box(w, "T_distans11")->setText(distance);
 }
 
+// The window opened over a course file holding these bytes, its boxes filled.
+QWidget *openFilled(Session &s, const QByteArray &courseBytes, const QString &name, const QString &count,
+                    const QString &distance)
+{
+    s.folder.write(courseFile, courseBytes);
+    QWidget *w = s.windows.show(Window::Regbana);
+    if (w)
+        fill(w, name, count, distance);
+    return w;
+}
+
 const QStringList threeCourses = {QStringLiteral("Ängsvägen/05/02500"), QStringLiteral("Skogsrundan €/10/99999"),
                                   QStringLiteral("Kort/01/00010")};
 const QStringList bana = {QStringLiteral("Annan/02/01000"), QStringLiteral("Bana/03/06000")};
@@ -137,10 +148,8 @@ private Q_SLOTS:
 
         Session s;
         const QByteArray before = fileLines(stored);
-        s.folder.write(courseFile, before);
-        QWidget *w = s.windows.show(Window::Regbana);
+        QWidget *w = openFilled(s, before, name, count, distance);
         QVERIFY(w);
-        fill(w, name, count, distance);
 
         // A second press on what the first left in the boxes gives the same.
         for (int pressed = 1; pressed <= 2; ++pressed) {
@@ -195,10 +204,8 @@ private Q_SLOTS:
 
         Session s;
         const QByteArray before = fileLines(stored);
-        s.folder.write(courseFile, before);
-        QWidget *w = s.windows.show(Window::Regbana);
+        QWidget *w = openFilled(s, before, name, count, distance);
         QVERIFY(w);
-        fill(w, name, count, distance);
         press(w, "Command1");
 
         QCOMPARE(s.dialogs.shown().size(), 0);
