@@ -1,6 +1,7 @@
 #include "data/numeric.h"
 
 #include <charconv>
+#include <cmath>
 #include <string>
 
 double numericValue(QStringView text)
@@ -32,6 +33,12 @@ double numericValue(QStringView text)
     // from_chars, unlike strtod, does not follow the user's locale: "." is
     // always the decimal point.
     double value = 0.0;
-    std::from_chars(number.data(), number.data() + number.size(), value);
+    const auto [last, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        // Too many digits for a double: a whole part beyond its range is
+        // infinitely large, never 0; a fraction below its range is 0.
+        const bool wholePartNonZero = number.find_first_of("123456789") < number.find('.');
+        value = wholePartNonZero ? HUGE_VAL : 0.0;
+    }
     return negative ? -value : value;
 }

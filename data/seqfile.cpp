@@ -41,12 +41,14 @@ QStringList readItems(QStringView text)
         while (pos < end && isBlank(text[pos]))
             ++pos;
         if (pos < end && text[pos] == u'"') {
+            // A damaged line may lack its closing quote: the item then ends
+            // with its line, and the next line stays an item of its own.
             const qsizetype start = pos + 1;
-            qsizetype close = text.indexOf(u'"', start);
-            if (close < 0)
-                close = end;
+            qsizetype close = start;
+            while (close < end && text[close] != u'"' && !isLineEnd(text[close]))
+                ++close;
             items.append(text.mid(start, close - start).toString());
-            pos = close + 1;
+            pos = close < end && text[close] == u'"' ? close + 1 : close;
             // Whatever stands after the closing quote, up to a comma or the
             // line end, belongs to no item.
             while (pos < end && text[pos] != u',' && !isLineEnd(text[pos]))

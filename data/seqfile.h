@@ -12,7 +12,8 @@ namespace seqfile {
 // does until the end of the file:
 // - blanks before an item are skipped;
 // - an item that begins with a double quote runs to the next double quote,
-//   and the rest of that line up to a comma is skipped;
+//   or to the end of its line when the quote is missing, and the rest of
+//   that line up to a comma is skipped;
 // - any other item runs to a comma or the line end, surrounding blanks
 //   dropped;
 // - text after a comma is the next item.

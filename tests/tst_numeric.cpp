@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include <clocale>
+#include <cmath>
 
 class TestNumeric : public QObject
 {
@@ -28,6 +29,9 @@ private Q_SLOTS:
         QTest::newRow("second sign stops") << QStringLiteral("+-5") << 0.0;
         QTest::newRow("leading point") << QStringLiteral(".5") << 0.5;
         QTest::newRow("non-latin digit stops") << QStringLiteral("7\u0663") << 7.0;
+        QTest::newRow("too many digits is infinite") << QString(400, u'9') << HUGE_VAL;
+        QTest::newRow("too many digits, negative") << (u'-' + QString(400, u'9') + QStringLiteral(".5")) << -HUGE_VAL;
+        QTest::newRow("fraction below range") << (QStringLiteral("0.") + QString(400, u'0') + u'1') << 0.0;
     }
 
     void value()

@@ -40,7 +40,8 @@ private Q_SLOTS:
         QTest::newRow("empty text") << QString() << QStringList{};
         QTest::newRow("CR LF, with a blank line")
             << s("\"a\"\r\n\r\n\"b\"\r\n") << QStringList{s("a"), QString(), s("b")};
-        QTest::newRow("missing closing quote") << s("\"ab\r\ncd") << QStringList{s("ab\r\ncd")};
+        QTest::newRow("missing closing quote ends with its line")
+            << s("\"ab\r\n\"cd\"\r\n") << QStringList{s("ab"), s("cd")};
     }
 
     void readItems()
