@@ -2,7 +2,6 @@
 
 #include "ui/dialogs.h"
 
-#include <QList>
 #include <QStringList>
 
 #include <functional>
@@ -14,30 +13,41 @@ class ScriptedDialogs final : public Dialogs
 public:
     struct Box
     {
-        enum class Kind { Message, Input };
-        Kind kind;
+        bool input;
         QString text; // the message, or the prompt of an input box
         QString title;
         Icon icon;
     };
 
-    void queueAnswers(const QStringList &answers) { m_answers += answers; }
-    // Runs before each input box is answered, with the box's title: lets a
-    // test change the world while a question is open.
-    void setBeforeAnswer(std::function<void(const QString &title)> hook) { m_beforeAnswer = std::move(hook); }
-    int answersLeft() const { return m_answers.size(); }
+    QStringList answers;
+    // Runs before an input box is answered, with its title: lets a test
+    // change the world while a question is open.
+    std::function<void(const QString &title)> beforeAnswer;
+    QList<Box> shown;
 
-    const QList<Box> &shown() const { return m_shown; }
-    QStringList messages() const;
-    QStringList prompts() const;
-    void clear();
+    QStringList texts(bool input) const
+    {
+        QStringList result;
+        for (const Box &box : shown) {
+            if (box.input == input)
+                result << box.text;
+        }
+        return result;
+    }
 
 protected:
-    void showMessage(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
-    QString askInput(QWidget *parent, const QString &prompt, const QString &title) override;
-
-private:
-    QStringList m_answers;
-    std::function<void(const QString &)> m_beforeAnswer;
-    QList<Box> m_shown;
+    void showMessage(QWidget *, const QString &text, const QString &title, Icon icon) override
+    {
+        shown.append(Box{false, text, title, icon});
+    }
+    QString askInput(QWidget *, const QString &prompt, const QString &title) override
+    {
+        shown.append(Box{true, prompt, title, Icon::None});
+        if (beforeAnswer)
+            beforeAnswer(title);
+        // A question that repeats until it gets a good answer would otherwise never end.
+        if (answers.isEmpty())
+            qFatal("No scripted answer left for the input box \"%s\"", qPrintable(title));
+        return answers.takeFirst();
+    }
 };

@@ -1,0 +1,281 @@
+// The windows driven as a user would, one script a path: what is typed and
+// pressed, the messages shown in order, the files and the windows afterwards.
+// The rules behind them are tested without a window.
+
+#include "support/fixture.h"
+
+#include <QImageReader>
+
+namespace {
+
+// Course and run files, and the example run typed into the run window.
+const QString three = t("BA Ängsvägen/05/02500;Skogsrundan €/10/99999;Kort/01/00010");
+const QString four = t("BA Kort/01/00010;Hörnsjön 2 stora varv/03/06000;Två/02/01000;Tio/10/09999");
+const QString fiveRuns = t("Kort/01/00010/M/01-jan-2001/a/+1/70.0/00.01.00;Kort/01/00010/M/02-jan-2001/b/+1/70.0/"
+                           "00.01.00;Två/02/01000/T/03-jan-2001/c/-3/71.0/00.02.00/00.04.00");
+const QString example = t("Hörnsjön 2 stora varv/03/06000/T/02-feb-2001/Kändes bra. Sol och bra väder./+20/79.0/"
+                          "00.10.15/00.21.40/00.33.05");
+const QString typeExample = t(
+    "choose Regrunda 1 >> type Regrunda T_reg4 T >> type Regrunda T_reg5 02-feb-2001 >> type Regrunda T_reg6 Kändes "
+    "bra. Sol och bra väder. >> type Regrunda T_reg7 +20 >> type Regrunda T_reg8 79.0 >> type Regrunda Text1 "
+    "00.10.15 >> type Regrunda Text2 00.21.40 >> type Regrunda Text3 00.33.05 >> type Regrunda Text4 fel >> type "
+    "Regrunda Text10 fel");
+const QString typeCourse = t("type Regbana T_ban11 %1 >> type Regbana T_mellan11 %2 >> type Regbana T_distans11 %3");
+const QString choosing = t("shown Regrunda Command2 Label7 List1");
+const QString entering = t("shown Regrunda Command1 Command2 Label1 Label2 Label3 Label4 Label5 Label6 Label8 "
+                           "T_banareg1 T_reg4 T_reg5 T_reg6 T_reg7 T_reg8 Text1");
+// Courses A (3 timed points), B and C (no runs), E (1) and T (10) with
+// runs of A, each on 1 January, its times telling the year.
+const QString courses = t("BA A/03/06000;B/03/00500;C/03/01000;E/01/00100;T/10/09999");
+const QString runOfA = t("A/03/06000/T/01-jan-%1/Kändes bra/+20/79.0/00.01.%2/00.02.%2/00.03.%2");
+const QString noRuns = t("Du har ingen registrerad runda för banan");
+const QString warning = t("Troligtvis första gången du startar programmet! Du saknar en fil som heter runda_ba. Den "
+                          "ska innehålla alla dina registrerade banor. Vi ska nu registrera din första bana.");
+
+} // namespace
+
+class TestWindows : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void paths_data()
+    {
+        QTest::addColumn<QString>("script");
+        const auto row = [](const char *tag, const QString &script) { QTest::newRow(tag) << script; };
+
+        // Every window's caption and client area, the places of the controls at
+        // the edges of the layouts in pixels of 15 twips, the tab orders.
+        row("layout", four + t(" >> open Start >> window Start Kvistra ver 2.1 481,180 >> open Info >> window Info "
+                               "Information om Kvistra 470,487 >> open Menu >> window Menu Kvistra Huvudmeny 1033,562 >> "
+                               "place Menu Label1 312,64,73,17 >> place Menu Label91 456,496,497,17 >> place Menu "
+                               "Label92 384,496,73,17 >> place Menu Label95 456,48,497,17 >> text Menu Label95 "
+                               "Mellantider >> open Regbana >> window Regbana Registrera bana 434,254 >> tabs Regbana "
+                               "T_ban11 Command1 T_mellan11 T_distans11 Command2 T_ban11 >> open Regrunda >> window "
+                               "Regrunda Registrera en runda 856,486 >> choose Regrunda 3 >> place Regrunda Text10 "
+                               "784,400,57,19 >> tabs Regrunda T_reg4 Command1 T_reg5 T_reg6 T_reg7 T_reg8 Text1 Text2 "
+                               "Text3 Text4 Text5 Text6 Text7 Text8 Text9 Text10 Command2 T_reg4"));
+        // Between the windows; once ended, nothing opens again.
+        const QString start = t("BA A/01/00010 >> open Start >> ");
+        row("Visa", start + t("press Start M_visa >> loaded Start Menu"));
+        row("Information beside the analysis window",
+            start + t("open Menu >> press Start M_inform >> loaded Start Menu Info"));
+        row("Tillbaka", start + t("open Menu >> press Menu M_Avsluta >> loaded Start"));
+        row("Bana", start + t("open Menu >> press Menu M_Bana >> loaded Start Regbana"));
+        row("Runda", start + t("open Menu >> press Menu M_Runda >> loaded Start Regrunda"));
+        row("Analys does nothing", start + t("open Menu >> press Menu M_Analys >> loaded Start Menu"));
+        row("information TILLBAKA", start + t("open Menu >> open Info >> press Info Command1 >> loaded Start Menu"));
+        row("Avsluta", start + t("open Menu >> open Info >> press Start M_Start >> loaded >> ended yes >> open Info "
+                                 ">> loaded >> file RUNDA_BA A/01/00010 >> file RUNDA_RE -"));
+        row("closed by the frame", start + t("open Info >> close Start >> loaded Info >> ended no >> close Info >> "
+                                             "loaded >> ended yes"));
+        // Shown again, the analysis window is as it was; loaded again, it
+        // reads the course file and "Yngsta datum" is on.
+        row("loaded afresh", start + t("open Menu >> press Menu Option2 >> BA A/01/00010;B/01/00010 >> press Start "
+                                       "M_visa >> text Menu L_antbanor 1 >> checked Menu Option2 >> press Menu "
+                                       "M_Avsluta >> press Start M_visa >> text Menu L_antbanor 2 >> checked Menu "
+                                       "Option1 >> text Menu L_visatyear  >> bar HScroll2 1971 >> text Menu "
+                                       "L_visatyear 1971"));
+
+        // The first start: a refused answer is told and its question alone
+        // asked again; Cancel is an empty answer.
+        const QString questions = t("INFORMATION  Fil saknas som ska innehålla dina registrerade banor");
+        row("first start", t("answer Hörnsjön 2 stora varv;3;6000 >> open Menu >> messages %1 >> boxes !%2|INMATNING "
+                             "AV BANA|INMATNING AV ANTALET TIDS REGISTRERINGAR|REGISTRERING FÖR BANA >> prompts Vad ska "
+                             "banan heta tex Hörnsjön 2 stora varv, max 50 tecken.|Hörnsjön 2 stora varv. Hur många "
+                             "tider ska du registrera (mellantider + slutiden) max 10 st.|Hörnsjön 2 stora varv. Distans "
+                             "i meter. Vet du inte distansen så ange ? tillsvidare! >> file RUNDA_BA Hörnsjön 2 stora "
+                             "varv/03/06000 >> text Menu L_antbanor 1").arg(warning, questions));
+        row("name refused", t("answer a/b;Bana;3;6000 >> open Menu >> messages %1|Banans namn får inte innehålla "
+                              "tecknen / eller \" ! >> boxes !%2|INMATNING AV BANA|Kvistra|INMATNING AV BANA|INMATNING "
+                              "AV ANTALET TIDS REGISTRERINGAR|REGISTRERING FÖR BANA >> file RUNDA_BA Bana/03/06000")
+                                .arg(warning, questions));
+        row("count cancelled", t("answer Bana;;3;6000 >> open Menu >> messages %1|Du kan inte registrera in inga "
+                                 "tider alls ! >> file RUNDA_BA Bana/03/06000").arg(warning));
+        row("distance refused", t("answer Bana;3;12.5;? >> open Menu >> messages %1|Något fel i registrering för "
+                                  "distansen i meter. >> file RUNDA_BA Bana/03/99999").arg(warning));
+        row("course file taken while asking", t("open Start >> block RUNDA_BA at REGISTRERING FÖR BANA >> answer "
+                                                "Bana;3;6000 >> open Menu >> loaded Start >> messages %1|Filen RUNDA_BA "
+                                                "kunde inte sparas. Inget har ändrats i filen.").arg(warning));
+        row("empty course file", t("BA >> open Menu >> loaded Menu >> text Menu L_antbanor 0 >> file RUNDA_BA "));
+        row("no course file to register a run", t("open Regrunda >> loaded Regrunda >> ") + choosing);
+        // A file that cannot be read opens no window that reads it.
+        for (const char *window : {"Menu", "Regbana", "Regrunda"})
+            row(window, t("block RUNDA_BA >> open Start >> open %1 >> messages Filen RUNDA_BA kunde inte läsas. "
+                          "Inget har ändrats i filen. >> loaded Start").arg(t(window)));
+        row("run file unreadable for a run", four + t(" >> block RUNDA_RE >> open Regrunda >> messages Filen RUNDA_RE kunde "
+                                            "inte läsas. Inget har ändrats i filen. >> loaded"));
+
+        // Registering a course: the first failing check alone is told, every
+        // press alike, and the boxes keep what the checks wrote back.
+        const QString regbana = three + t(" >> open Start >> open Regbana >> ") + typeCourse;
+        const QString stored = three.mid(3) + u';';
+        row("course stored", regbana.arg(t("Hörnsjön 2 stora varv"), t("3"), t("6000"))
+                                 + t(" >> press Regbana Command1 >> loaded Start >> file RUNDA_BA ") + stored
+                                 + t("Hörnsjön 2 stora varv/03/06000"));
+        row("first course file", t("open Regbana >> ") + typeCourse.arg(t("Okänd"), t("1"), t("?"))
+                                     + t(" >> press Regbana Command1 >> file RUNDA_BA Okänd/01/99999"));
+        // Each refusal alike at a second press; a name check that fails
+        // leaves the count as typed, a later one keeps its leading zero.
+        const QString refused = t(" >> press Regbana Command1 >> messages %1 >> press Regbana Command1 >> messages %1");
+        row("course refused", regbana.arg(QString(), t("x"), t("9"))
+                                  + refused.arg(t("Du kan inte registrera en bana med inget namn alls !"))
+                                  + t(" >> text Regbana T_mellan11 x >> ") + typeCourse.arg(t("Ny"), QString(), t("?"))
+                                  + refused.arg(t("Du kan inte skriva blankt här !"))
+                                  + t(" >> type Regbana T_mellan11 7 >> type Regbana T_distans11 9")
+                                  + refused.arg(t("Sträckan måste vara minst 10 meter!"))
+                                  + t(" >> text Regbana T_mellan11 07 >> text Regbana T_distans11 9 >> ")
+                                  + typeCourse.arg(t("Kort"), t("1"), t("10"))
+                                  + refused.arg(t("Du har banan registrerad sedan tidigare, och antalet mellantider "
+                                                  "och distansen är samma. Jag tar inte med din bana. Prova om."))
+                                  + t(" >> text Regbana T_distans11 00010 >> loaded Start Regbana >> file RUNDA_BA ")
+                                  + three.mid(3));
+        row("course disk full", regbana.arg(t("Ny"), t("3"), t("6000"))
+                                    + t(" >> press! Regbana Command1 >> messages Filen RUNDA_BA kunde inte sparas. "
+                                        "Inget har ändrats i filen. >> text Regbana T_distans11 06000 >> file "
+                                        "RUNDA_BA ") + three.mid(3) + t(" >> press Regbana Command1 >> file RUNDA_BA ")
+                                    + stored + t("Ny/03/06000"));
+        row("course back", t("open Regbana >> ") + typeCourse.arg(t("Ny"), t("3"), t("6000"))
+                               + t(" >> press Regbana Command2 >> loaded >> file RUNDA_BA -"));
+
+        // Registering a run: the list goes once a course is chosen by a left
+        // click or Enter, and as many time boxes as it has timed points come.
+        row("choose a course", four + t(" >> open Regrunda >> ") + choosing + t(" >> choose Regrunda 0 >> ") + entering
+                                   + t(" >> text Regrunda Label6 Ange sluttiden Ex/ 00.10.15 (dvs hh.mm.ss) >> text "
+                                       "Regrunda T_banareg1 Kort"));
+        row("ten time boxes", four + t(" >> open Regrunda >> choose Regrunda 3 >> ") + entering
+                                  + t(" Text10 Text2 Text3 Text4 Text5 Text6 Text7 Text8 Text9"));
+        row("right button, arrows, Enter", four + t(" >> open Regrunda >> choose Regrunda 1 right >> key Regrunda "
+                                                    "List1 Home >> key Regrunda List1 Down >> ") + choosing
+                                               + t(" >> key Regrunda List1 Return >> text Regrunda T_banareg1 "
+                                                   "Hörnsjön 2 stora varv"));
+        // The analysis window goes at every press, whatever the boxes hold.
+        const QString regrunda = four + t(" >> RE %1 >> open Start >> open Regrunda >> ") + typeExample
+                                 + t(" >> open Menu >> ");
+        row("run stored", regrunda.arg(fiveRuns) + t("press Regrunda Command1 >> loaded Start >> file RUNDA_RE ")
+                              + fiveRuns + u';' + example);
+        row("first run file", (four + t(" >> open Regrunda >> ") + typeExample)
+                                  + t(" >> press Regrunda Command1 >> file RUNDA_RE ") + example);
+        row("run 1002", four + t(" >> RE* 1000 2000 Kort/01/00010/M/01-jan-%1/a/+1/70.0/00.01.00 >> open Regrunda >> ")
+                            + typeExample + t(" >> press Regrunda Command1 >> count RUNDA_RE 1002 "
+                                              "Kort/01/00010/M/01-jan-1000/a/+1/70.0/00.01.00"));
+        const QString refusedTwice = t(" >> press Regrunda Command1 >> messages %1 >> loaded Start Regrunda >> open "
+                                       "Menu >> press Regrunda Command1 >> messages %1 >> loaded Start Regrunda >> "
+                                       "text Regrunda Text10 fel >> file RUNDA_RE ") + fiveRuns;
+        row("run refused", regrunda.arg(fiveRuns) + t("type Regrunda T_reg5 02-Feb-2001")
+                               + refusedTwice.arg(t("Fel månads stavning!|Fel registrerat i 2:a registrerings rutan !"))
+                               + t(" >> text Regrunda T_reg5 02-Feb-2001 >> type Regrunda T_reg5 02-feb-2001 >> type "
+                                   "Regrunda Text2 ") + refusedTwice.arg(t("Du kan inte lämna blankt här! Tidsruta nr  2")));
+        row("run disk full", regrunda.arg(fiveRuns) + t("press! Regrunda Command1 >> messages Filen RUNDA_RE kunde "
+                                                        "inte sparas. Inget har ändrats i filen. >> file RUNDA_RE ")
+                                 + fiveRuns + t(" >> press Regrunda Command1 >> file RUNDA_RE ") + fiveRuns + u';'
+                                 + example);
+        row("run back", regrunda.arg(fiveRuns) + t("press Regrunda Command2 >> loaded Start Menu >> file RUNDA_RE ")
+                            + fiveRuns);
+
+        // A course click: each way of choosing runs the click once; without a
+        // run file each run of it is told.
+        const QString menu = courses + t(" >> open Menu >> ");
+        row("mouse on another course", menu + t("choose Menu 0 >> choose Menu 2 >> messages %1|%1").arg(noRuns));
+        row("mouse on the same course", menu + t("choose Menu 0 >> choose Menu 0 >> messages %1|%1").arg(noRuns));
+        row("double click", menu + t("choose Menu 0 >> choose Menu 1 double >> messages %1|%1").arg(noRuns));
+        row("right button", menu + t("choose Menu 0 >> choose Menu 1 right >> messages %1").arg(noRuns));
+        row("two moves by keyboard", menu + t("choose Menu 0 >> key Menu List1 Down >> key Menu List1 Down >> "
+                                              "messages %1|%1|%1").arg(noRuns));
+        row("focus alone", menu + t("focus Menu List1 >> messages"));
+        // A failed click keeps the table unless the failure came after it was
+        // hidden, and the captions stay.
+        const QString clicked = courses + t(";X/x1/00100 >> RE* 2001 2002 ") + runOfA
+                                + t(" >> open Menu >> choose Menu 0 >> rows 01-jan-2002,00.03.02,00.01.02 : 00.02.02;"
+                                    "01-jan-2001,00.03.01,00.01.01 : 00.02.01 >> ");
+        const QString kept = t(" >> rows* 2 01-jan-2002,00.03.02,00.01.02 : 00.02.02 01-jan-2001,00.03.01,00.01.01 : "
+                               "00.02.01 >> text Menu T_dist  6000 meter >> text Menu L_visaantal 2");
+        row("missing run file", clicked + t("remove RUNDA_RE >> choose Menu 1 >> messages %1").arg(noRuns) + kept);
+        row("unreadable run file", clicked + t("block RUNDA_RE >> choose Menu 1 >> messages Filen RUNDA_RE kunde inte "
+                                               "läsas. Inget har ändrats i filen.") + kept);
+        row("count that is no number", clicked + t("choose Menu 5 >> messages %1 >> rows >> text Menu T_dist  6000 "
+                                                   "meter >> text Menu L_visaantal 2").arg(noRuns));
+
+        // The year interval: a new course sets both bars' range before their
+        // positions, the same course keeps what the user set, both ends
+        // included; the bars alone change no row.
+        row("year interval", courses + t(" >> RE A/03/06000/M/01-jan-2003/a/+1/1/1/1/1;A/03/06000/M/01-jan-1950/b/+1/1/"
+                                         "1/1/1;A/03/06000/M/01-jan-2150/c/+1/1/1/1/1;A/03/06000/M/01-jan-2004/d/+1/1/"
+                                         "1/1/1;B/03/00500/M/01-jan-2010/e/+1/1/1/1/1 >> open Menu >> choose Menu 0 >> "
+                                         "text Menu L_visafyear 1950 >> text Menu L_visatyear 2150 >> bar HScroll1 "
+                                         "2003 >> bar HScroll2 2004 >> rows* 4 01-jan-2150,1,1 : 1 01-jan-1950,1,1 : 1 "
+                                         ">> choose Menu 0 >> text Menu L_visafyear 2003 >> rows 01-jan-2004,1,1 : 1;"
+                                         "01-jan-2003,1,1 : 1 >> choose Menu 1 >> text Menu L_visafyear 2010 >> "
+                                         "choose Menu 0 >> text Menu L_visafyear 1950 >> text Menu L_visatyear 2150"));
+        // More runs than 1001: the 28 youngest fill the rows, the counter
+        // counts them all.
+        row("every row", courses + t(" >> RE* 2001 3100 ") + runOfA + t(" >> open Menu >> choose Menu 0 >> rows* 28 "
+                                                                        "01-jan-3100,00.03.00,00.01.00 : 00.02.00 "
+                                                                        "01-jan-3073,00.03.73,00.01.73 : 00.02.73 >> "
+                                                                        "text Menu L_visaantal 1100"));
+        row("course without runs", courses + t(" >> RE* 2001 2001 ") + runOfA + t(" >> open Menu >> choose Menu 0 >> "
+                                                                                 "choose Menu 2 >> rows >> text Menu "
+                                                                                 "L_visaantal 0 >> text Menu T_dist  "
+                                                                                 "6000 meter >> text Menu L_visafyear "
+                                                                                 "2001"));
+        row("ten timed points", courses + t(" >> RE T/10/09999/T/02-feb-2001/x/+1/70.0/0/1/2/3/4/5/6/7/8/9 >> open "
+                                            "Menu >> choose Menu 4 >> rows 02-feb-2001,9,0 : 1 : 2 : 3 : 4 : 5 : 6 : "
+                                            "7 : 8"));
+        // The ordering is read at the next click, not when it is chosen.
+        const QString orderings = courses + t(" >> RE A/03/06000/T/01-jan-2001/a/+1/1/1/1/00.30.00;A/03/06000/T/"
+                                              "01-jan-2003/b/+1/1/1/1/00.20.00;A/03/06000/T/01-jan-2002/c/+1/1/1/1/"
+                                              "00.40.00 >> open Menu >> choose Menu 0 >> press Menu %1 >> rows* 3 "
+                                              "01-jan-2003,00.20.00,1 : 1 01-jan-2001,00.30.00,1 : 1 >> choose Menu "
+                                              "0 >> rows* 3 %2");
+        row("Yngsta datum", orderings.arg(t("Option1"), t("01-jan-2003,00.20.00,1 : 1 01-jan-2001,00.30.00,1 : 1")));
+        row("Äldsta datum", orderings.arg(t("Option3"), t("01-jan-2001,00.30.00,1 : 1 01-jan-2003,00.20.00,1 : 1")));
+        row("Bästa tid", orderings.arg(t("Option2"), t("01-jan-2003,00.20.00,1 : 1 01-jan-2002,00.40.00,1 : 1")));
+        row("Sämsta tid", orderings.arg(t("Option4"), t("01-jan-2002,00.40.00,1 : 1 01-jan-2003,00.20.00,1 : 1")));
+
+        row("no ordering", courses + t(" >> RE* 2001 2002 ") + runOfA + t(" >> open Menu >> uncheck >> choose Menu 0 >> "
+                                                                         "messages Fel i val av sortering >> ended yes "
+                                                                         ">> count RUNDA_RE 2 ") + runOfA.arg(2001).arg(t("01")));
+        // Save and exit ends the program in every case; only a file that was
+        // read and could be written changes, youngest first.
+        const QString save = t(" >> open Start >> open Info >> press%1 Start M_spara >> ended yes >> loaded >> ");
+        row("saved", t("RE* 1000 2099 ") + runOfA + save.arg(QString())
+                         + t("count RUNDA_RE 1100 A/03/06000/T/01-jan-2099/Kändes bra/+20/79.0/00.01.99/00.02.99/"
+                             "00.03.99"));
+        row("empty run file", t("RE") + save.arg(QString()) + t("file RUNDA_RE "));
+        row("no run file", save.mid(4).arg(QString()) + t("file RUNDA_RE -"));
+        row("unreadable run file, saving", t("block RUNDA_RE") + save.arg(QString())
+                                               + t("messages Filen RUNDA_RE kunde inte läsas. Inget har ändrats i "
+                                                   "filen."));
+        row("disk full, saving", t("RE* 1000 2099 ") + runOfA + save.arg(t("!"))
+                                     + t("messages Filen RUNDA_RE kunde inte sparas. Inget har ändrats i filen. >> "
+                                         "count RUNDA_RE 1100 A/03/06000/T/01-jan-1000/Kändes bra/+20/79.0/00.01.00/"
+                                         "00.02.00/00.03.00"));
+    }
+
+    void paths()
+    {
+        QFETCH(QString, script);
+        Fixture f;
+        f.play(script.split(t(" >> ")));
+    }
+
+    void startPicture()
+    {
+        QImageReader reader(t(":/start.gif"));
+        QCOMPARE(reader.imageCount(), 12);
+        QCOMPARE(reader.size(), QSize(95, 120));
+        QCOMPARE(reader.loopCount(), -1); // forever
+        for (int frame = 0; frame < 12; ++frame) {
+            QVERIFY(!reader.read().isNull());
+            QCOMPARE(reader.nextImageDelay(), 50);
+        }
+        Fixture f;
+        f.play({t("open Start")});
+        for (const QString &name : {t("Image1"), t("Image2")})
+            QCOMPARE(f.find<QLabel>(t("Start"), name)->pixmap().size(), QSize(95, 120));
+    }
+
+};
+
+QTEST_MAIN(TestWindows)
+#include "tst_windows.moc"
