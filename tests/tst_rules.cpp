@@ -300,6 +300,7 @@ private Q_SLOTS:
                             "1|3|m 15-mar-2001|f 02-feb-2001|j 28-jan-2001=>j|f|m",
                             "0|3|j 28-jan-2001|m 15-mar-2001|f 02-feb-2001=>m|f|j",
                             "1|3|X 02-FEB-2001|Y 02-feb-2001|Z 01-feb-2001=>Z|Y|X", // upper-case month
+                            "1|3|P 01-jan-2001|Q 01-jan-2001=>P|Q", "3|3|P d 1 1 00.01.00|Q d 1 1 00.01.00=>P|Q",
                             "0|3|A 02-Feb-2001|B 01-jan-2001=>B|A", "1|3|A 02-Feb-2001|B 01-jan-2001=>A|B", // unknown month is 0
                             "2|3|" TIMES "=>f|s|h", "3|3|" TIMES "=>h|s|f", "2|1|" TIMES "=>f|h|s",
                             "2|3|5 d 1 2 00.05.00|c d 1=>c|5"}); // a missing final time is 00.00.00
@@ -330,7 +331,7 @@ private Q_SLOTS:
         cases(Rule::Rows, {"3|2000|2001=>28|01-jan-2001|00.20.10|00.03.00 : 00.06.00|01-jan-2001|00.20.37|00.03.00 : 00.06.00",
                            "1|2001|2001=>28|01-jan-2001|00.03.00||01-jan-2001|00.03.00|",
                            "2|1990|1999=>2|01-jan-1999|00.06.99|00.03.99|01-jan-1999|b|a", "3|2001|1999=>0"});
-        cases(Rule::Caption, {"06000=> 6000 meter", "99999=> 99999 meter", "=> 0 meter", "-0010=>-10 meter"});
+        cases(Rule::Caption, {"06000=> 6000 meter", "99999=> 99999 meter", "=> 0 meter", "-0=> 0 meter", "-0010=>-10 meter"});
     }
 
     void rules()

@@ -50,7 +50,7 @@ private Q_SLOTS:
                                "Information om Kvistra 470,487 >> open Menu >> window Menu Kvistra Huvudmeny 1033,562 >> "
                                "place Menu Label1 312,64,73,17 >> place Menu Label91 456,496,497,17 >> place Menu "
                                "Label92 384,496,73,17 >> place Menu Label95 456,48,497,17 >> text Menu Label95 "
-                               "Mellantider >> open Regbana >> window Regbana Registrera bana 434,254 >> tabs Regbana "
+                               "Mellantider >> open Regbana >> window Regbana Registrera bana 434,254 >> place Regbana Command1 224,192,193,49 >> tabs Regbana "
                                "T_ban11 Command1 T_mellan11 T_distans11 Command2 T_ban11 >> open Regrunda >> window "
                                "Regrunda Registrera en runda 856,486 >> choose Regrunda 3 >> place Regrunda Text10 "
                                "784,400,57,19 >> tabs Regrunda T_reg4 Command1 T_reg5 T_reg6 T_reg7 T_reg8 Text1 Text2 "
@@ -71,7 +71,7 @@ private Q_SLOTS:
                                              "loaded >> ended yes"));
         // Shown again, the analysis window is as it was; loaded again, it
         // reads the course file and "Yngsta datum" is on.
-        row("loaded afresh", start + t("open Menu >> press Menu Option2 >> BA A/01/00010;B/01/00010 >> press Start "
+        row("loaded afresh", start + t("open Menu >> rows >> press Menu Option2 >> BA A/01/00010;B/01/00010 >> press Start "
                                        "M_visa >> text Menu L_antbanor 1 >> checked Menu Option2 >> press Menu "
                                        "M_Avsluta >> press Start M_visa >> text Menu L_antbanor 2 >> checked Menu "
                                        "Option1 >> text Menu L_visatyear  >> bar HScroll2 1971 >> text Menu "
