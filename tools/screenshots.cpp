@@ -208,6 +208,20 @@ void pictureEveryWindow()
     picture(open(windows, Window::Info), QStringLiteral("info.png"));
 }
 
+QtMessageHandler standardHandler = nullptr;
+
+// The headless platform tells of every window feature it lacks; nothing
+// else is dropped.
+void quietAboutThePlatform(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    if (standardHandler)
+        standardHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -217,6 +231,7 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     for (const char *name : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI", "QT_STYLE_OVERRIDE"})
         qunsetenv(name);
+    standardHandler = qInstallMessageHandler(quietAboutThePlatform);
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     // A steady text cursor: a blinking one would be caught at random.
