@@ -8,8 +8,8 @@ runner stays in the middle while the hill and the path slide past at two
 speeds, so the twelve frames join up into an endless run.
 
 The output is a 95 x 120 pixel GIF89a with twelve frames, each shown for
-5/100 s, set to loop forever.  Everything, including the LZW encoder, uses
-only the Python standard library.
+5/100 s, set to loop forever.  The frames are drawn here; Pillow (Debian's
+python3-pil) encodes them.
 
 Run from anywhere:
 
@@ -19,9 +19,10 @@ Run from anywhere:
 
 import math
 import os
-import struct
 import sys
 from collections import Counter
+
+from PIL import Image
 
 WIDTH, HEIGHT = 95, 120
 FRAMES = 12
@@ -297,83 +298,20 @@ def draw_frame(frame):
 
 # ---------------------------------------------------------------- GIF writing
 
-def lzw(indices, min_code_size):
-    """Compress colour indices as GIF LZW data, packed into bytes."""
-    clear = 1 << min_code_size
-    end = clear + 1
-    out = bytearray()
-    bits = 0       # pending bits, least significant first
-    nbits = 0
-
-    def emit(code, size):
-        nonlocal bits, nbits
-        bits |= code << nbits
-        nbits += size
-        while nbits >= 8:
-            out.append(bits & 0xFF)
-            bits >>= 8
-            nbits -= 8
-
-    def fresh():
-        return {(-1, i): i for i in range(clear)}, end + 1, min_code_size + 1
-
-    table, next_code, size = fresh()
-    emit(clear, size)
-    prefix = -1
-    for index in indices:
-        entry = (prefix, index)
-        if entry in table:
-            prefix = table[entry]
-            continue
-        emit(prefix, size)
-        if next_code < 4096:
-            table[entry] = next_code
-            next_code += 1
-            # The reader learns each code one step later than we do, so it
-            # widens its codes when our next code passes the current width.
-            if next_code > (1 << size) and size < 12:
-                size += 1
-        else:
-            emit(clear, size)
-            table, next_code, size = fresh()
-        prefix = table[(-1, index)]
-    emit(prefix, size)
-    emit(end, size)
-    if nbits:
-        out.append(bits & 0xFF)
-    return bytes(out)
-
-
-def sub_blocks(data):
-    out = bytearray()
-    for start in range(0, len(data), 255):
-        chunk = data[start:start + 255]
-        out.append(len(chunk))
-        out += chunk
-    out.append(0)
-    return bytes(out)
-
-
-def gif(frames, palette):
-    """frames: lists of palette indices, WIDTH * HEIGHT each."""
-    depth = max(1, (len(palette) - 1).bit_length())
-    table = list(palette) + [(0, 0, 0)] * ((1 << depth) - len(palette))
-    out = bytearray(b"GIF89a")
-    out += struct.pack("<HHBBB", WIDTH, HEIGHT,
-                       0x80 | ((depth - 1) << 4) | (depth - 1), 0, 0)
-    for rgb in table:
-        out += bytes(rgb)
-    # Loop forever.
-    out += b"\x21\xFF\x0BNETSCAPE2.0" + struct.pack("<BBH", 3, 1, 0) + b"\x00"
-    min_code_size = max(2, depth)
+def gif(path, frames, palette):
+    """Write the frames (lists of palette indices, WIDTH * HEIGHT each) as
+    one looping GIF; Pillow does the encoding."""
+    flat = [value for rgb in palette for value in rgb]
+    images = []
     for indices in frames:
-        # Graphic control: leave the frame in place, no transparency.
-        out += b"\x21\xF9\x04" + struct.pack("<BHB", 1 << 2, DELAY, 0) + b"\x00"
-        out += b"\x2C" + struct.pack("<HHHHB", 0, 0, WIDTH, HEIGHT, 0)
-        out.append(min_code_size)
-        out += sub_blocks(lzw(indices, min_code_size))
-    out.append(0x3B)
-    return bytes(out)
+        image = Image.new("P", (WIDTH, HEIGHT))
+        image.putpalette(flat)
+        image.putdata(indices)
+        images.append(image)
+    # Each frame is left in place under the next one ("disposal" 1), shown
+    # for DELAY hundredths of a second, and the whole loops forever.
+    images[0].save(path, save_all=True, append_images=images[1:],
+                   duration=DELAY * 10, loop=0, disposal=1, optimize=False)
 
 
 def main():
@@ -386,12 +324,9 @@ def main():
         sys.exit(f"too many colours: {len(keys)}")
     number = {k: i for i, k in enumerate(keys)}
     palette = [key_rgb(k) for k in keys]
-    data = gif([[number[k] for k in frame] for frame in frames], palette)
-
-    with open(path, "wb") as f:
-        f.write(data)
+    gif(path, [[number[k] for k in frame] for frame in frames], palette)
     print(f"wrote {path}: {WIDTH}x{HEIGHT}, {FRAMES} frames, "
-          f"{len(palette)} colours, {len(data)} bytes")
+          f"{len(palette)} colours, {os.path.getsize(path)} bytes")
 
 
 if __name__ == "__main__":

@@ -3,21 +3,32 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+std::unique_ptr<QMessageBox> QtDialogs::makeMessageBox(QWidget *parent, const QString &text, const QString &title,
+                                                       Icon icon)
+{
+    return std::make_unique<QMessageBox>(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, title,
+                                         text, QMessageBox::Ok, parent);
+}
+
+std::unique_ptr<QInputDialog> QtDialogs::makeInputBox(QWidget *parent, const QString &prompt, const QString &title)
+{
+    auto dialog = std::make_unique<QInputDialog>(parent);
+    dialog->setWindowTitle(title);
+    dialog->setLabelText(prompt);
+    dialog->setInputMode(QInputDialog::TextInput);
+    dialog->setTextValue(QString());
+    return dialog;
+}
+
 void QtDialogs::showMessage(QWidget *parent, const QString &text, const QString &title, Icon icon)
 {
-    QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, title, text,
-                    QMessageBox::Ok, parent);
-    box.exec();
+    makeMessageBox(parent, text, title, icon)->exec();
 }
 
 QString QtDialogs::askInput(QWidget *parent, const QString &prompt, const QString &title)
 {
-    QInputDialog dialog(parent);
-    dialog.setWindowTitle(title);
-    dialog.setLabelText(prompt);
-    dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setTextValue(QString());
-    if (dialog.exec() != QDialog::Accepted)
+    const auto dialog = makeInputBox(parent, prompt, title);
+    if (dialog->exec() != QDialog::Accepted)
         return QString();
-    return dialog.textValue();
+    return dialog->textValue();
 }

@@ -2,6 +2,10 @@
 
 #include <QString>
 
+#include <memory>
+
+class QInputDialog;
+class QMessageBox;
 class QWidget;
 
 // The message and input boxes of every window go through this one interface,
@@ -38,6 +42,13 @@ protected:
 // The boxes a person sees.
 class QtDialogs final : public Dialogs
 {
+public:
+    // The boxes made ready to show, as the program shows them: also used to
+    // picture them.
+    static std::unique_ptr<QMessageBox> makeMessageBox(QWidget *parent, const QString &text, const QString &title,
+                                                       Icon icon);
+    static std::unique_ptr<QInputDialog> makeInputBox(QWidget *parent, const QString &prompt, const QString &title);
+
 protected:
     void showMessage(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
     QString askInput(QWidget *parent, const QString &prompt, const QString &title) override;
