@@ -202,6 +202,7 @@ private Q_SLOTS:
         row("year interval", courses + t(" >> RE A/03/06000/M/01-jan-2003/a/+1/1/1/1/1;A/03/06000/M/01-jan-1950/b/+1/1/"
                                          "1/1/1;A/03/06000/M/01-jan-2150/c/+1/1/1/1/1;A/03/06000/M/01-jan-2004/d/+1/1/"
                                          "1/1/1;B/03/00500/M/01-jan-2010/e/+1/1/1/1/1 >> open Menu >> choose Menu 0 >> "
+                                         "text Menu HScroll1 1950..2150 1950 >> text Menu HScroll2 1950..2150 2150 >> "
                                          "text Menu L_visafyear 1950 >> text Menu L_visatyear 2150 >> bar HScroll1 "
                                          "2003 >> bar HScroll2 2004 >> rows* 4 01-jan-2150,1,1 : 1 01-jan-1950,1,1 : 1 "
                                          ">> choose Menu 0 >> text Menu L_visafyear 2003 >> rows 01-jan-2004,1,1 : 1;"

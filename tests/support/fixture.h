@@ -53,7 +53,8 @@ inline QString t(const char *utf8) { return QString::fromUtf8(utf8); }
 //   loaded W...    the windows loaded now
 //   file F a;b     the lines of file F; "-" when it is missing
 //   count F n      file F holds n lines, the first one given after n
-//   text W C s     the caption or the text of control C is s
+//   text W C s     the caption or the text of control C is s; a scroll bar's
+//                  text is "first..last position"
 //   shown W C...   the visible controls of window W
 //   rows d,f,s;... the analysis window's shown result rows: date, final
 //                  time, split times, from the top
@@ -90,6 +91,8 @@ struct Fixture
     {
         if (auto *label = find<QLabel>(window, name))
             return label->text();
+        if (auto *bar = find<QScrollBar>(window, name))
+            return t("%1..%2 %3").arg(bar->minimum()).arg(bar->maximum()).arg(bar->value());
         auto *box = find<QLineEdit>(window, name);
         return box ? box->text() : t("<no %1>").arg(name);
     }
