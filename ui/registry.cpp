@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QWidget>
 
+#include <algorithm>
 #include <utility>
 
 WindowRegistry::WindowRegistry(Dialogs &dialogs, QObject *parent)
@@ -40,8 +41,10 @@ QWidget *WindowRegistry::show(Window id)
         m_loading[id] = true;
         widget = factory->second(*this);
         m_loading[id] = false;
-        if (!widget)
+        if (!widget) {
+            endWhenNoneLoadedLater();
             return nullptr;
+        }
         if (m_ended) {
             // The window's load ended the program.
             widget->deleteLater();
@@ -70,6 +73,7 @@ void WindowRegistry::unload(Window id)
         // Deferred, since the window's own handler may be the caller.
         widget->deleteLater();
     }
+    endWhenNoneLoadedLater();
 }
 
 bool WindowRegistry::isLoaded(Window id) const
@@ -102,16 +106,13 @@ void WindowRegistry::endProgram()
 bool WindowRegistry::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Close && !m_ended) {
-        // Closed by its frame: that window is unloaded, and the program ends
-        // with its last window.
+        // Closed by its frame: that window is unloaded.
         for (const auto &[id, widget] : m_loaded) {
             if (widget == watched) {
                 unload(id);
                 break;
             }
         }
-        if (m_loaded.empty())
-            endProgram();
     }
     return QObject::eventFilter(watched, event);
 }
@@ -124,4 +125,18 @@ void WindowRegistry::forget(QWidget *widget)
             return;
         }
     }
+}
+
+void WindowRegistry::endWhenNoneLoadedLater()
+{
+    QMetaObject::invokeMethod(this, &WindowRegistry::endIfNoneLoaded, Qt::QueuedConnection);
+}
+
+void WindowRegistry::endIfNoneLoaded()
+{
+    // A window still loading (asking its first-run questions, say) counts as
+    // loaded.
+    const bool loading = std::any_of(m_loading.begin(), m_loading.end(), [](const auto &entry) { return entry.second; });
+    if (m_loaded.empty() && !loading)
+        endProgram();
 }

@@ -35,6 +35,12 @@ public:
     // Returns the window, or nullptr when it did not open.
     QWidget *show(Window id);
     void unload(Window id);
+
+    // The program ends when no window is left loaded, however the last one
+    // went: closed by its frame, unloaded by a button or after a store, or
+    // refusing to open. That is decided once the event that unloaded it has
+    // been handled, since a handler may unload its own window and then show
+    // another.
     bool isLoaded(Window id) const;
     QWidget *window(Window id) const;
 
@@ -51,6 +57,8 @@ protected:
 
 private:
     void forget(QWidget *widget);
+    void endWhenNoneLoadedLater();
+    void endIfNoneLoaded();
 
     Dialogs &m_dialogs;
     std::map<Window, Factory> m_factories;
