@@ -34,6 +34,7 @@ int main(int argc, char *argv[])
     // The registry ends the program, also when the last window is closed.
     QApplication::setQuitOnLastWindowClosed(false);
     form::useProgramFonts();
+    useSwedishQtTexts();
 
     QtDialogs dialogs;
     WindowRegistry windows(dialogs);

@@ -16,8 +16,9 @@ run | test) ;;
 esac
 
 # fonts-liberation: an Arial-like font that fits the windows' fixed layouts,
-# which were drawn for a narrow sans-serif.
-packages=(cmake make g++ qt6-base-dev fonts-liberation)
+# which were drawn for a narrow sans-serif. qt6-translations-l10n: Qt's own
+# texts (context menus of the text boxes, say) in Swedish.
+packages=(cmake make g++ qt6-base-dev fonts-liberation qt6-translations-l10n)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")

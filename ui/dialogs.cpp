@@ -1,13 +1,20 @@
 #include "ui/dialogs.h"
 
+#include <QCoreApplication>
 #include <QInputDialog>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTranslator>
 
 std::unique_ptr<QMessageBox> QtDialogs::makeMessageBox(QWidget *parent, const QString &text, const QString &title,
                                                        Icon icon)
 {
-    return std::make_unique<QMessageBox>(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, title,
-                                         text, QMessageBox::Ok, parent);
+    auto box = std::make_unique<QMessageBox>(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
+                                             title, text, QMessageBox::Ok, parent);
+    box->button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    return box;
 }
 
 std::unique_ptr<QInputDialog> QtDialogs::makeInputBox(QWidget *parent, const QString &prompt, const QString &title)
@@ -17,6 +24,8 @@ std::unique_ptr<QInputDialog> QtDialogs::makeInputBox(QWidget *parent, const QSt
     dialog->setLabelText(prompt);
     dialog->setInputMode(QInputDialog::TextInput);
     dialog->setTextValue(QString());
+    dialog->setOkButtonText(QStringLiteral("OK"));
+    dialog->setCancelButtonText(QStringLiteral("Avbryt"));
     return dialog;
 }
 
@@ -31,4 +40,19 @@ QString QtDialogs::askInput(QWidget *parent, const QString &prompt, const QStrin
     if (dialog->exec() != QDialog::Accepted)
         return QString();
     return dialog->textValue();
+}
+
+void useSwedishQtTexts()
+{
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    const QLocale swedish(QLocale::Swedish, QLocale::Sweden);
+    // Newer Qt ships its own widgets' texts as qtbase; older ones as qt.
+    for (const QString &catalog : {QStringLiteral("qtbase"), QStringLiteral("qt")}) {
+        auto *translator = new QTranslator(QCoreApplication::instance());
+        if (translator->load(swedish, catalog, QStringLiteral("_"), folder)) {
+            QCoreApplication::installTranslator(translator);
+            return;
+        }
+        delete translator;
+    }
 }

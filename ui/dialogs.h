@@ -39,7 +39,7 @@ protected:
     virtual QString askInput(QWidget *parent, const QString &prompt, const QString &title) = 0;
 };
 
-// The boxes a person sees.
+// The boxes a person sees, with Swedish buttons.
 class QtDialogs final : public Dialogs
 {
 public:
@@ -53,3 +53,7 @@ protected:
     void showMessage(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
     QString askInput(QWidget *parent, const QString &prompt, const QString &title) override;
 };
+
+// Makes Qt's own texts Swedish (the text boxes' and scroll bars' context
+// menus, for one) where Qt's Swedish translation is installed.
+void useSwedishQtTexts();
