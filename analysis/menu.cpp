@@ -12,10 +12,10 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QRadioButton>
 #include <QScrollBar>
 
@@ -33,11 +33,9 @@ QRadioButton *makeOption(QWidget *client, QButtonGroup *group, const QString &na
     option->setObjectName(name);
     // The button's own caption is too narrow to show: the label to its right
     // names the ordering, for the eye and for assistive tools alike.
-    option->setAccessibleName(caption);
     twips::place(option, left, 360, 255, 255);
     group->addButton(option);
-    QLabel *label = form::makeLabel(client, labelNameText, caption, labelLeft, 360, labelWidth, 255);
-    label->setBuddy(option);
+    form::labelBy(form::makeLabel(client, labelNameText, caption, labelLeft, 360, labelWidth, 255), option);
     return option;
 }
 
@@ -49,6 +47,8 @@ QScrollBar *makeYearBar(QWidget *client, const QString &name, int left, int star
     bar->setSingleStep(1);
     bar->setPageStep(1);
     bar->setValue(start);
+    // Reached by Tab and moved by the arrow keys, like any other control.
+    bar->setFocusPolicy(Qt::StrongFocus);
     twips::place(bar, left, 0, 975, 255);
     return bar;
 }
@@ -69,7 +69,9 @@ Menu::Menu(WindowRegistry &windows)
     List1->setObjectName(QStringLiteral("List1"));
     twips::place(List1, 120, 720, 3735, 7080);
 
-    form::makeLabel(client, QStringLiteral("Label56"), QStringLiteral("Banor"), 240, 7920, 495, 255);
+    // "Banor" under the list names it.
+    form::labelBy(form::makeLabel(client, QStringLiteral("Label56"), QStringLiteral("Banor"), 240, 7920, 495, 255),
+                  List1);
     L_antbanor = form::makeLabel(client, QStringLiteral("L_antbanor"), QString(), 840, 7920, 615, 255);
     form::makeLabel(client, QStringLiteral("Label55"), QStringLiteral("Rundor "), 2280, 7920, 615, 255);
     L_visaantal = form::makeLabel(client, QStringLiteral("L_visaantal"), QString(), 3000, 7920, 735, 255);
@@ -97,6 +99,9 @@ Menu::Menu(WindowRegistry &windows)
     L_visafyear = form::makeLabel(client, QStringLiteral("L_visafyear"), QString(), 11160, 0, 855, 255);
     HScroll2 = makeYearBar(client, QStringLiteral("HScroll2"), 12240, 1970);
     L_visatyear = form::makeLabel(client, QStringLiteral("L_visatyear"), QString(), 13320, 0, 975, 255);
+    // Each bar is named by its year label, whatever year it shows.
+    L_visafyear->setBuddy(HScroll1);
+    L_visatyear->setBuddy(HScroll2);
 
     buildResultTable(client);
 
@@ -115,6 +120,8 @@ Menu::Menu(WindowRegistry &windows)
     M_Analys = form::addCommand(menuBar(), QStringLiteral("M_Analys"), QStringLiteral("Analys"));
 
     List1->viewport()->installEventFilter(this);
+    // Installed last, so it sees the list's mouse events first.
+    form::acceptLeftButtonOnly(List1);
     connect(List1, &QListWidget::itemSelectionChanged, this, &Menu::List1_SelectionChanged);
     connect(List1, &QListWidget::itemClicked, this, &Menu::List1_ItemClicked);
     connect(HScroll1, &QScrollBar::valueChanged, this, &Menu::HScroll1_Change);
@@ -185,21 +192,9 @@ bool Menu::Form_Load()
 
 bool Menu::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == List1->viewport()) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::MouseButtonRelease:
-            // Only the left button chooses a course.
-            if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
-                return true;
-            if (event->type() == QEvent::MouseButtonPress)
-                m_pressChoseCourse = false;
-            break;
-        default:
-            break;
-        }
-    }
+    // Only left presses get here: a new one has chosen nothing yet.
+    if (watched == List1->viewport() && event->type() == QEvent::MouseButtonPress)
+        m_pressChoseCourse = false;
     return QMainWindow::eventFilter(watched, event);
 }
 

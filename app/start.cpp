@@ -31,8 +31,15 @@ Start::Start(WindowRegistry &windows)
     setWindowTitle(QStringLiteral("Kvistra ver 2.1"));
     QWidget *client = form::makeClientArea(this, 7215, 2700);
 
-    // Both pictures show the first frame of the animated start picture.
-    const QPixmap picture(QStringLiteral(":/start.gif"));
+    // Both pictures show the first frame of the animated start picture. On
+    // a screen that draws more than one pixel a point it is scaled smoothly
+    // to the screen's pixels, not blown up a pixel at a time.
+    QPixmap picture(QStringLiteral(":/start.gif"));
+    const qreal ratio = devicePixelRatioF();
+    if (ratio > 1.0) {
+        picture = picture.scaled(picture.size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        picture.setDevicePixelRatio(ratio);
+    }
     Image1 = new QLabel(client);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPixmap(picture);
@@ -44,9 +51,12 @@ Start::Start(WindowRegistry &windows)
     symbols.setBold(true);
     // Other fonts draw these symbols wider than Wingdings does: the size
     // comes down until the row fits the label, as it does in that font.
-    const int advance = QFontMetrics(symbols).horizontalAdvance(Label1->text());
-    if (advance > Label1->width())
-        symbols.setPointSizeF(std::max(12.0, 36.0 * Label1->width() / advance));
+    // Glyph widths do not shrink exactly with the size, hence the steps.
+    const auto advance = [&symbols, this] { return QFontMetrics(symbols).horizontalAdvance(Label1->text()); };
+    if (advance() > Label1->width())
+        symbols.setPointSizeF(std::max(12.0, 36.0 * Label1->width() / advance()));
+    while (advance() > Label1->width() && symbols.pointSizeF() > 12.0)
+        symbols.setPointSizeF(symbols.pointSizeF() - 0.5);
     Label1->setFont(symbols);
     Label1->setAccessibleName(QStringLiteral("Kvistra"));
 

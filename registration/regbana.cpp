@@ -20,17 +20,22 @@ Regbana::Regbana(WindowRegistry &windows)
     QLabel *heading =
         form::makeLabel(this, QStringLiteral("Label4"), QStringLiteral("Registrera ny bana"), 360, 240, 5895, 495);
     heading->setFont(form::sansSerif(19.5));
-    form::makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Ange banans namn max 50 tecken"), 360, 960, 2655,
-                    255);
+    QLabel *Label1 = form::makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Ange banans namn max 50 tecken"),
+                                     360, 960, 2655, 255);
     T_ban11 = form::makeBox(this, QStringLiteral("T_ban11"), 360, 1320, 5895, 285);
-    form::makeLabel(this, QStringLiteral("Label2"),
-                    QStringLiteral("Hur många mellantider inklusive sluttid ska du ha med. Min 1 max 10 st"), 360,
-                    1800, 5055, 255);
+    form::labelBy(Label1, T_ban11);
+    QLabel *Label2 =
+        form::makeLabel(this, QStringLiteral("Label2"),
+                        QStringLiteral("Hur många mellantider inklusive sluttid ska du ha med. Min 1 max 10 st"), 360,
+                        1800, 5055, 255);
     T_mellan11 = form::makeBox(this, QStringLiteral("T_mellan11"), 5520, 1800, 735, 285);
-    form::makeLabel(this, QStringLiteral("Label3"),
-                    QStringLiteral("Banans hela distans i meter. Vet du inte distansen så ange ett ?"), 360, 2280,
-                    5055, 255);
+    form::labelBy(Label2, T_mellan11);
+    QLabel *Label3 =
+        form::makeLabel(this, QStringLiteral("Label3"),
+                        QStringLiteral("Banans hela distans i meter. Vet du inte distansen så ange ett ?"), 360, 2280,
+                        5055, 255);
     T_distans11 = form::makeBox(this, QStringLiteral("T_distans11"), 5520, 2280, 735, 285);
+    form::labelBy(Label3, T_distans11);
     Command2 = form::makeButton(this, QStringLiteral("Command2"), QStringLiteral("TILLBAKA utan registrering"), 360,
                                 2880, 2895, 735);
     Command1 = form::makeButton(this, QStringLiteral("Command1"), QStringLiteral("REGISTRERAT och tillbaka"), 3360,

@@ -60,6 +60,16 @@ Regrunda::Regrunda(WindowRegistry &windows)
     Command1 = form::makeButton(this, QStringLiteral("Command1"), QStringLiteral("REGISTRERAT och tillbaka"), 9600,
                                 6600, 3015, 615);
 
+    // Each box is named by its prompt; the pace box's prompt is two lines,
+    // and the time boxes get theirs when a course is chosen.
+    form::labelBy(Label7, List1);
+    form::labelBy(Label8, T_reg4);
+    T_reg4->setAccessibleName(Label1->text() + QLatin1Char(' ') + Label8->text());
+    form::labelBy(Label2, T_reg5);
+    form::labelBy(Label3, T_reg6);
+    form::labelBy(Label4, T_reg7);
+    form::labelBy(Label5, T_reg8);
+
     for (QWidget *control : std::initializer_list<QWidget *>{T_banareg1, Label1, Label8, T_reg4, Label2, T_reg5,
                                                              Label3, T_reg6, Label4, T_reg7, Label5, T_reg8, Label6,
                                                              Command1})
@@ -77,7 +87,9 @@ Regrunda::Regrunda(WindowRegistry &windows)
     List1->setFocus();
 
     // A left click on a course, or Enter on the current one, chooses it;
-    // moving through the list with the keys chooses nothing yet.
+    // moving through the list with the keys chooses nothing yet. Other mouse
+    // buttons never reach the list, so they cannot activate an entry.
+    form::acceptLeftButtonOnly(List1);
     connect(List1, &QListWidget::itemClicked, this, &Regrunda::List1_Click);
     connect(List1, &QListWidget::itemActivated, this, &Regrunda::List1_Click);
     connect(Command1, &QPushButton::clicked, this, &Regrunda::Command1_Click);
@@ -120,8 +132,10 @@ void Regrunda::List1_Click()
                                                              Command1})
         control->show();
     Label6->setText(runcheck::timePrompt(n));
-    for (int k = 1; k <= n; ++k)
+    for (int k = 1; k <= n; ++k) {
+        Text[k - 1]->setAccessibleName(Label6->text());
         Text[k - 1]->show();
+    }
     T_reg4->setFocus();
 }
 

@@ -2,16 +2,45 @@
 
 #include "ui/twips.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 
 namespace form {
+
+namespace {
+
+class LeftButtonOnly : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseButtonRelease:
+            if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
+                return true;
+            break;
+        default:
+            break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
 
 QWidget *makeClientArea(QMainWindow *window, int widthTwips, int heightTwips)
 {
@@ -39,6 +68,12 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int
     return label;
 }
 
+void labelBy(QLabel *prompt, QWidget *control)
+{
+    prompt->setBuddy(control);
+    control->setAccessibleName(prompt->text());
+}
+
 QLineEdit *makeBox(QWidget *parent, const QString &name, int left, int top, int width, int height)
 {
     auto *box = new QLineEdit(parent);
@@ -54,6 +89,11 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &cap
     button->setObjectName(name);
     twips::place(button, left, top, width, height);
     return button;
+}
+
+void acceptLeftButtonOnly(QAbstractItemView *list)
+{
+    list->viewport()->installEventFilter(new LeftButtonOnly(list));
 }
 
 QMenu *addMenu(QMenuBar *bar, const QString &name, const QString &caption)
@@ -73,16 +113,36 @@ QAction *addCommand(QWidget *barOrMenu, const QString &name, const QString &capt
 
 QFont sansSerif(qreal pointSize)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(pointSize);
+    // The layouts were drawn for "MS Sans Serif", a narrow font that is
+    // seldom installed now. Each font that stands in for it is set smaller
+    // by as much as it is wider, so that every caption fits its control:
+    // Liberation Sans and Arimo have Arial's widths, and DejaVu Sans, wider
+    // still, is a last resort.
+    struct StandIn
+    {
+        const char *family;
+        qreal scale;
+    };
+    static constexpr StandIn standIns[] = {
+        {"Liberation Sans", 0.9375},       {"Arial", 0.9375},       {"Arimo", 0.9375},
+        {"Microsoft Sans Serif", 0.9375}, {"DejaVu Sans Condensed", 0.875}, {"DejaVu Sans", 0.8},
+    };
+    static const StandIn chosen = [] {
+        for (const StandIn &standIn : standIns) {
+            if (QFontDatabase::hasFamily(QString::fromLatin1(standIn.family)))
+                return standIn;
+        }
+        return StandIn{"MS Sans Serif", 1.0};
+    }();
+
+    QFont font(QString::fromLatin1(chosen.family));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize * chosen.scale);
     return font;
 }
 
 void useProgramFonts()
 {
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                QStringLiteral("DejaVu Sans Condensed")});
     QApplication::setFont(sansSerif(8));
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QAbstractItemView;
 class QAction;
 class QFont;
 class QLabel;
@@ -29,18 +30,27 @@ void setClientArea(QWidget *window, int widthTwips, int heightTwips);
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int left, int top,
                   int width, int height);
 
+// Names a control after its prompt, for screen readers and for the label's
+// relation to it.
+void labelBy(QLabel *prompt, QWidget *control);
+
 // A text box and a command button with their object names and places.
 QLineEdit *makeBox(QWidget *parent, const QString &name, int left, int top, int width, int height);
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, int left, int top,
                         int width, int height);
+
+// Only the left mouse button acts on the list: other buttons neither select
+// nor activate an entry, whatever the style does with a single click.
+void acceptLeftButtonOnly(QAbstractItemView *list);
 
 // A menu entry with its object name: a drop-down menu or a command, on the
 // menu bar or in a drop-down menu.
 QMenu *addMenu(QMenuBar *bar, const QString &name, const QString &caption);
 QAction *addCommand(QWidget *barOrMenu, const QString &name, const QString &caption);
 
-// The windows' fonts: "MS Sans Serif" in the given point size, which falls
-// back to a similar sans-serif font where it is not installed.
+// The windows' font, "MS Sans Serif" in the given point size, as the
+// installed font that stands in for it shows it: made as narrow as the
+// layouts need.
 QFont sansSerif(qreal pointSize);
 
 // Makes the default small font the application's font.
