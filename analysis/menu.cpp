@@ -47,8 +47,11 @@ QScrollBar *makeYearBar(QWidget *client, const QString &name, int left, int star
     bar->setSingleStep(1);
     bar->setPageStep(1);
     bar->setValue(start);
-    // Reached by Tab and moved by the arrow keys, like any other control.
+    // Reached by Tab and moved by the arrow keys, like any other control;
+    // the right arrow goes to a later year (a scroll bar's keys go the other
+    // way by default).
     bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setInvertedControls(false);
     twips::place(bar, left, 0, 975, 255);
     return bar;
 }

@@ -41,10 +41,8 @@ QWidget *WindowRegistry::show(Window id)
         m_loading[id] = true;
         widget = factory->second(*this);
         m_loading[id] = false;
-        if (!widget) {
-            endWhenNoneLoadedLater();
+        if (!widget)
             return nullptr;
-        }
         if (m_ended) {
             // The window's load ended the program.
             widget->deleteLater();

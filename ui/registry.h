@@ -38,9 +38,9 @@ public:
 
     // The program ends when no window is left loaded, however the last one
     // went: closed by its frame, unloaded by a button or after a store, or
-    // refusing to open. That is decided once the event that unloaded it has
-    // been handled, since a handler may unload its own window and then show
-    // another.
+    // unloaded to show a window that then refuses to open. That is decided
+    // once the event that unloaded it has been handled, since a handler may
+    // unload its own window and then show another.
     bool isLoaded(Window id) const;
     QWidget *window(Window id) const;
 
