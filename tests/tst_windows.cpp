@@ -55,6 +55,14 @@ private Q_SLOTS:
                                "Regrunda Registrera en runda 856,486 >> choose Regrunda 3 >> place Regrunda Text10 "
                                "784,400,57,19 >> tabs Regrunda T_reg4 Command1 T_reg5 T_reg6 T_reg7 T_reg8 Text1 Text2 "
                                "Text3 Text4 Text5 Text6 Text7 Text8 Text9 Text10 Command2 T_reg4"));
+        // Every caption whole in the program's fonts, each window at its
+        // fullest; the boxes' buttons in Swedish.
+        const QString ten = t("Hörnsjön 2 stora varv/10/99999");
+        row("every caption whole", t("BA %1 >> RE %1/T/02-feb-2001/Kändes bra/+20/79.0%2 >> open Start >> whole "
+                                     "Start >> open Info >> whole Info >> open Menu >> choose Menu 0 >> whole Menu >> "
+                                     "open Regbana >> whole Regbana >> open Regrunda >> choose Regrunda 0 >> whole "
+                                     "Regrunda").arg(ten, t("/00.10.15").repeated(10)));
+        row("Swedish buttons", t("buttons OK OK Avbryt"));
         // Between the windows; once ended, nothing opens again.
         const QString start = t("BA A/01/00010 >> open Start >> ");
         row("Visa", start + t("press Start M_visa >> loaded Start Menu"));
@@ -67,15 +75,27 @@ private Q_SLOTS:
         row("information TILLBAKA", start + t("open Menu >> open Info >> press Info Command1 >> loaded Start Menu"));
         row("Avsluta", start + t("open Menu >> open Info >> press Start M_Start >> loaded >> ended yes >> open Info "
                                  ">> loaded >> file RUNDA_BA A/01/00010 >> file RUNDA_RE -"));
+        // The program ends when no window is left loaded, however the last
+        // one went; a handler that unloads its own window may show another.
         row("closed by the frame", start + t("open Info >> close Start >> loaded Info >> ended no >> close Info >> "
                                              "loaded >> ended yes"));
+        row("last window by its button", start + t("open Info >> close Start >> press Info Command1 >> ended yes"));
+        row("last window after a store", start + t("open Regbana >> close Start >> ") + typeCourse.arg(t("C"), t("1"),
+                                             t("10")) + t(" >> press Regbana Command1 >> loaded >> ended yes"));
+        row("last window to a refusal", start + t("open Menu >> close Start >> block RUNDA_RE >> press Menu M_Runda "
+                                                  ">> messages Filen RUNDA_RE kunde inte läsas. Inget har ändrats i "
+                                                  "filen. >> loaded >> ended yes"));
+        row("Tillbaka without the start window", start + t("open Menu >> close Start >> press Menu M_Avsluta >> ended "
+                                                           "no >> loaded Start"));
         // Shown again, the analysis window is as it was; loaded again, it
         // reads the course file and "Yngsta datum" is on.
         row("loaded afresh", start + t("open Menu >> rows >> press Menu Option2 >> BA A/01/00010;B/01/00010 >> press Start "
                                        "M_visa >> text Menu L_antbanor 1 >> checked Menu Option2 >> press Menu "
                                        "M_Avsluta >> press Start M_visa >> text Menu L_antbanor 2 >> checked Menu "
-                                       "Option1 >> text Menu L_visatyear  >> bar HScroll2 1971 >> text Menu "
+                                       "Option1 >> text Menu L_visatyear  >> key Menu HScroll2 Right >> text Menu "
                                        "L_visatyear 1971"));
+        row("orderings by the arrow keys", start + t("open Menu >> focus Menu Option1 >> key Menu Option1 Right >> "
+                                                     "checked Menu Option3"));
 
         // The first start: a refused answer is told and its question alone
         // asked again; Cancel is an empty answer.

@@ -5,16 +5,23 @@
 #include "support/scripteddialogs.h"
 #include "support/testfolder.h"
 #include "support/writelimit.h"
+#include "ui/form.h"
 #include "ui/registry.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProxyStyle>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -39,8 +46,9 @@ inline QString t(const char *utf8) { return QString::fromUtf8(utf8); }
 //   press! W C     the same on a disk that is full
 //   type W B text  types the text into box B of window W
 //   choose W r     clicks row r of the course list; "right" or "double" after
-//                  it for that click
-//   key W C k      presses key k (Down, Home, Return, Tab) in control C
+//                  it for that click, a right click where the style
+//                  activates an entry on a single click
+//   key W C k      presses key k (Down, Home, Return, Tab, Right) in control C
 //   bar C n        moves the analysis window's scroll bar C to n
 //   uncheck        switches every option of the analysis window off
 //   close W        closes window W by its frame
@@ -60,19 +68,38 @@ inline QString t(const char *utf8) { return QString::fromUtf8(utf8); }
 //                  time, split times, from the top
 //   rows* n a b    n rows are shown, a the first and b the last
 //   checked W C... the option buttons of window W that are on
-//   ended yes|no   whether the program has ended
+//   ended yes|no   whether the program has ended, once the events are handled
+//   whole W        every caption of window W fits its control, and every
+//                  control a person works is reached by Tab and has a name
+//                  for screen readers
+//   buttons a b    the buttons of a message box, then of an input box
 //   window W s w,h the caption of window W, and the size of its client area
 //   place W C r    control C lies at r, "left,top,width,height" in pixels
 //   tabs W C...    the Tab key goes from the control with the focus through
 //                  these controls
+struct SingleClickStyle : QProxyStyle
+{
+    int styleHint(StyleHint h, const QStyleOption *o, const QWidget *w, QStyleHintReturn *r) const override
+    {
+        return h == SH_ItemView_ActivateItemOnSingleClick || QProxyStyle::styleHint(h, o, w, r);
+    }
+};
+
 struct Fixture
 {
     TestFolder folder;
     ScriptedDialogs dialogs;
+    SingleClickStyle singleClick; // outlives the windows
     WindowRegistry windows{dialogs};
+    QSignalSpy ended{&windows, &WindowRegistry::programEnded};
     qsizetype checkedMessages = 0;
 
-    Fixture() { registerWindows(windows); }
+    // The windows in the program's own fonts.
+    Fixture()
+    {
+        form::useProgramFonts();
+        registerWindows(windows);
+    }
 
     static Window window(const QString &name)
     {
@@ -189,13 +216,15 @@ struct Fixture
             auto *list = find<QListWidget>(w[1], t("List1"));
             QVERIFY2(list && list->item(w[2].toInt()), qPrintable(step));
             const QPoint at = list->visualItemRect(list->item(w[2].toInt())).center();
+            if (w.value(3) == u"right")
+                list->setStyle(&singleClick);
             if (w.value(3) == u"double")
                 QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
             else
                 QTest::mouseClick(list->viewport(), w.value(3) == u"right" ? Qt::RightButton : Qt::LeftButton, {}, at);
         } else if (verb == u"key") {
-            const QStringList keys{t("Down"), t("Home"), t("Return"), t("Tab")};
-            const Qt::Key codes[] = {Qt::Key_Down, Qt::Key_Home, Qt::Key_Return, Qt::Key_Tab};
+            const QStringList keys{t("Down"), t("Home"), t("Return"), t("Tab"), t("Right")};
+            const Qt::Key codes[] = {Qt::Key_Down, Qt::Key_Home, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Right};
             QTest::keyClick(find(w[1], w[2]), codes[keys.indexOf(w[3])]);
         } else if (verb == u"bar") {
             find<QScrollBar>(t("Menu"), w[1])->setValue(w[2].toInt());
@@ -265,7 +294,33 @@ struct Fixture
             }
             QCOMPARE(visited, w.mid(2));
         } else if (verb == u"ended") {
-            QCOMPARE(windows.hasEnded(), w[1] == u"yes");
+            QApplication::processEvents();
+            QCOMPARE(ended.count(), w[1] == u"yes" ? 1 : 0);
+        } else if (verb == u"whole") {
+            auto *main = qobject_cast<QMainWindow *>(windows.window(window(w[1])));
+            for (QWidget *control : (main ? main->centralWidget() : windows.window(window(w[1])))
+                                        ->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+                const QByteArray name = control->objectName().toLatin1();
+                if (auto *label = qobject_cast<QLabel *>(control)) {
+                    const QRect needed = QFontMetrics(label->font()).boundingRect(
+                        label->rect(), label->wordWrap() ? Qt::TextWordWrap : 0, label->text());
+                    QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(), name);
+                    continue;
+                }
+                if (auto *button = qobject_cast<QPushButton *>(control))
+                    QVERIFY2(button->sizeHint().width() <= button->width(), name);
+                QVERIFY2(control->focusPolicy() & Qt::TabFocus, name);
+                QVERIFY2(!QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(), name);
+            }
+            for (QAction *entry : main ? main->menuBar()->actions() : QList<QAction *>())
+                QVERIFY(main->menuBar()->rect().contains(main->menuBar()->actionGeometry(entry)));
+        } else if (verb == u"buttons") {
+            const auto message = QtDialogs::makeMessageBox(nullptr, {}, {}, Dialogs::Icon::None);
+            const auto input = QtDialogs::makeInputBox(nullptr, {}, {});
+            QStringList texts;
+            for (QPushButton *button : message->findChildren<QPushButton *>() + input->findChildren<QPushButton *>())
+                texts << button->text();
+            QCOMPARE(texts.join(u' '), rest(1));
         } else {
             QFAIL(qPrintable(t("Unknown step: ") + step));
         }
