@@ -41,8 +41,12 @@ QWidget *WindowRegistry::show(Window id)
         m_loading[id] = true;
         widget = factory->second(*this);
         m_loading[id] = false;
-        if (!widget)
+        if (!widget) {
+            // Its message, in a loop of its own, may have found the asking
+            // window unloaded and this one still loading.
+            endWhenNoneLoadedLater();
             return nullptr;
+        }
         if (m_ended) {
             // The window's load ended the program.
             widget->deleteLater();

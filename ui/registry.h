@@ -40,7 +40,8 @@ public:
     // went: closed by its frame, unloaded by a button or after a store, or
     // unloaded to show a window that then refuses to open. That is decided
     // once the event that unloaded it has been handled, since a handler may
-    // unload its own window and then show another.
+    // unload its own window and then show another; a window still loading
+    // (asking the first-run questions, say) counts as loaded.
     bool isLoaded(Window id) const;
     QWidget *window(Window id) const;
 

@@ -2,6 +2,7 @@
 
 #include "ui/dialogs.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <functional>
@@ -39,6 +40,8 @@ protected:
     void showMessage(QWidget *, const QString &text, const QString &title, Icon icon) override
     {
         shown.append(Box{false, text, title, icon});
+        // A modal box handles the events waiting meanwhile, in a loop of its own.
+        QCoreApplication::processEvents();
     }
     QString askInput(QWidget *, const QString &prompt, const QString &title) override
     {
