@@ -138,7 +138,8 @@ void WindowRegistry::endIfNoneLoaded()
 {
     // A window still loading (asking its first-run questions, say) counts as
     // loaded.
-    const bool loading = std::any_of(m_loading.begin(), m_loading.end(), [](const auto &entry) { return entry.second; });
+    const bool loading =
+        std::any_of(m_loading.begin(), m_loading.end(), [](const auto &entry) { return entry.second; });
     if (m_loaded.empty() && !loading)
         endProgram();
 }
