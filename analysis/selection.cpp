@@ -1,5 +1,7 @@
 #include "analysis/selection.h"
 
+#include "analysis/ordering.h"
+
 #include "data/dateandtime.h"
 #include "data/runfile.h"
 
@@ -24,30 +26,20 @@ std::optional<YearInterval> yearInterval(const QList<QStringList> &runs)
 {
     if (runs.isEmpty())
         return std::nullopt;
-    struct Dated
-    {
-        double year;
-        QString date;
-    };
-    std::vector<Dated> dates;
-    dates.reserve(runs.size());
-    for (const QStringList &run : runs) {
-        const QString date = run.value(4);
-        dates.push_back({dateandtime::yearOf(date), date});
-    }
-    // One exchange pass by year, smallest first: which of several dates of
-    // the same year ends first or last decides the captions below.
-    for (std::size_t a = 0; a + 1 < dates.size(); ++a) {
-        for (std::size_t b = a + 1; b < dates.size(); ++b) {
-            if (dates[b].year < dates[a].year)
-                std::swap(dates[a], dates[b]);
-        }
-    }
-    const Dated &smallest = dates.front();
-    const Dated &largest = dates.back();
-    if (smallest.date.isEmpty())
+    std::vector<ordering::Key> years;
+    years.reserve(runs.size());
+    for (const QStringList &run : runs)
+        years.push_back({dateandtime::yearOf(run.value(4)), 0, 0});
+    // One exchange pass by year, smallest first (the other two parts are
+    // equal and never exchange anything): which of several dates of the same
+    // year ends first or last decides the captions below.
+    const std::vector<qsizetype> byYear = ordering::exchangeOrder(std::move(years), ordering::Direction::Ascending);
+    const QString smallest = runs.at(byYear.front()).value(4);
+    const QString largest = runs.at(byYear.back()).value(4);
+    if (smallest.isEmpty())
         return std::nullopt;
-    return YearInterval{qRound(smallest.year), qRound(largest.year), smallest.date.right(4), largest.date.right(4)};
+    return YearInterval{qRound(dateandtime::yearOf(smallest)), qRound(dateandtime::yearOf(largest)), smallest.right(4),
+                        largest.right(4)};
 }
 
 } // namespace selection
