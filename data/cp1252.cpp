@@ -27,7 +27,7 @@ int byteOf(char16_t c)
 
 } // namespace
 
-QString decode(const QByteArray &bytes)
+QString decode(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // The data files hold one byte per character in the Windows-1252 code page,
@@ -11,7 +12,7 @@
 // from 0 to 255 comes back unchanged when a text is written again.
 namespace cp1252 {
 
-QString decode(const QByteArray &bytes);
+QString decode(QByteArrayView bytes);
 
 // True when every character of the text has a byte in the code page.
 bool canEncode(QStringView text);

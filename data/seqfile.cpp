@@ -102,13 +102,31 @@ ReadResult readFile(const QString &path)
         result.status = ReadStatus::Failed;
         return result;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.status = ReadStatus::Failed;
-        return result;
+    // Read a block at a time and decode only whole lines, so that the file
+    // is never held twice over, as bytes and as text. A line end always
+    // ends an item, so the lines read alone give the items the whole text
+    // gives.
+    constexpr qint64 blockSize = qint64(1) << 20;
+    QByteArray pending;
+    for (;;) {
+        const QByteArray block = file.read(blockSize);
+        if (file.error() != QFileDevice::NoError) {
+            result.status = ReadStatus::Failed;
+            result.items.clear();
+            return result;
+        }
+        pending += block;
+        const qsizetype lastLineFeed = block.lastIndexOf('\n');
+        const qsizetype whole =
+            block.isEmpty() ? pending.size() : lastLineFeed < 0 ? 0 : pending.size() - block.size() + lastLineFeed + 1;
+        if (whole > 0) {
+            result.items += readItems(cp1252::decode(QByteArrayView(pending).first(whole)));
+            pending.remove(0, whole);
+        }
+        if (block.isEmpty())
+            break;
     }
     result.status = ReadStatus::Ok;
-    result.items = readItems(cp1252::decode(bytes));
     return result;
 }
 
