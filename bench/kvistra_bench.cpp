@@ -1,0 +1,181 @@
+// Timings of the orderings, the course click and the run file's reading and
+// rewriting. The run files are made once per process in a folder of their
+// own and removed at the end.
+
+#include "analysis/ordering.h"
+#include "analysis/resulttable.h"
+#include "analysis/selection.h"
+#include "app/saveandexit.h"
+#include "data/cp1252.h"
+#include "data/runfile.h"
+#include "support/literalordering.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <map>
+#include <numeric>
+#include <random>
+
+namespace {
+
+using ordering::Key;
+
+// Dates of 20 years, times of up to 59 minutes: ties in every part.
+std::vector<Key> randomKeys(std::size_t count)
+{
+    std::mt19937 random(1);
+    std::vector<Key> keys(count);
+    for (Key &key : keys)
+        key = {double(2000 + random() % 20), double(1 + random() % 12), double(1 + random() % 28)};
+    return keys;
+}
+
+std::vector<Key> distinctKeys(std::size_t count)
+{
+    std::vector<Key> keys(count);
+    for (std::size_t k = 0; k < count; ++k)
+        keys[k] = {double(k), 0, 0};
+    std::shuffle(keys.begin(), keys.end(), std::mt19937(2));
+    return keys;
+}
+
+const QString courseName = QString::fromUtf8("Hörnsjön 2 stora varv");
+constexpr int timedPoints = 3;
+
+QString twoDigits(unsigned value)
+{
+    return QString::number(value).rightJustified(2, u'0');
+}
+
+// A run of the course with a random date and random times.
+QString randomRecord(std::mt19937 &random)
+{
+    static const char *const months[] = {"jan", "feb", "mar", "apr", "maj", "jun",
+                                         "jul", "aug", "sep", "okt", "nov", "dec"};
+    const QString date = twoDigits(1 + random() % 28) + u'-' + QLatin1String(months[random() % 12]) + u'-'
+                         + QString::number(2000 + random() % 20);
+    QString record = courseName + QStringLiteral("/03/06000/T/") + date
+                     + QString::fromUtf8("/Kändes bra. Sol och bra väder./+20/79.0");
+    for (int time = 0; time < timedPoints; ++time)
+        record += QStringLiteral("/00.") + twoDigits(random() % 60) + u'.' + twoDigits(random() % 60);
+    return record;
+}
+
+// A folder that holds a run file of the given number of records, written a
+// record at a time so that making it takes little memory.
+class RunFiles
+{
+public:
+    QString folderOf(int records)
+    {
+        auto made = m_folders.find(records);
+        if (made != m_folders.end())
+            return made->second;
+        const QString folder = m_root.path() + u'/' + QString::number(records);
+        QDir().mkpath(folder);
+        QFile file(folder + QStringLiteral("/RUNDA_RE"));
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("cannot write %s", qPrintable(file.fileName()));
+        std::mt19937 random(3);
+        for (int k = 0; k < records; ++k)
+            file.write('"' + cp1252::encode(randomRecord(random), nullptr) + "\"\r\n");
+        file.close();
+        QFile::copy(file.fileName(), folder + QStringLiteral("/unordered"));
+        return m_folders.emplace(records, folder).first->second;
+    }
+
+private:
+    QTemporaryDir m_root;
+    std::map<int, QString> m_folders;
+};
+
+RunFiles &runFiles()
+{
+    static RunFiles files;
+    return files;
+}
+
+void LiteralOrder(benchmark::State &state)
+{
+    const std::vector<Key> keys = randomKeys(std::size_t(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(literalExchangeOrder(keys, ordering::Direction::Descending));
+}
+BENCHMARK(LiteralOrder)->Arg(1001)->Unit(benchmark::kMicrosecond);
+
+void Order(benchmark::State &state)
+{
+    const std::vector<Key> keys = randomKeys(std::size_t(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ordering::exchangeOrder(keys, ordering::Direction::Descending));
+}
+BENCHMARK(Order)->Arg(1001)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+void OrderDistinct(benchmark::State &state)
+{
+    const std::vector<Key> keys = distinctKeys(std::size_t(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ordering::exchangeOrder(keys, ordering::Direction::Descending));
+}
+BENCHMARK(OrderDistinct)->Arg(1001)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+// What a click on the course does apart from the labels: read the run file,
+// select and split the course's runs, find the year interval, order the
+// runs ("Yngsta datum") and pick the rows to show.
+void CourseClick(benchmark::State &state)
+{
+    QDir::setCurrent(runFiles().folderOf(int(state.range(0))));
+    for (auto _ : state) {
+        const run::Table table = run::load();
+        QList<QStringList> runs = selection::selectRuns(table.records, courseName, timedPoints);
+        benchmark::DoNotOptimize(selection::yearInterval(runs));
+        ordering::orderRuns(runs, ordering::Order::YoungestDate, timedPoints);
+        benchmark::DoNotOptimize(resulttable::rowsToShow(runs, timedPoints, 2000, 2019));
+    }
+}
+BENCHMARK(CourseClick)->Arg(1001)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// "Spara och Avsluta" on a run file in no order; the file is put back
+// between the rounds, untimed.
+void SaveAndExit(benchmark::State &state)
+{
+    const QString folder = runFiles().folderOf(int(state.range(0)));
+    QDir::setCurrent(folder);
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile::remove(QStringLiteral("RUNDA_RE"));
+        QFile::copy(QStringLiteral("unordered"), QStringLiteral("RUNDA_RE"));
+        state.ResumeTiming();
+        if (saveandexit::saveRunsInDateOrder() != saveandexit::Outcome::Saved)
+            state.SkipWithError("not saved");
+    }
+    QFile::remove(QStringLiteral("RUNDA_RE"));
+    QFile::copy(QStringLiteral("unordered"), QStringLiteral("RUNDA_RE"));
+}
+BENCHMARK(SaveAndExit)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Reading the whole run file. The peak memory of the process, against the
+// file's size, is the figure for the reading alone when this benchmark runs
+// by itself (--benchmark_filter).
+void ReadRunFile(benchmark::State &state)
+{
+    QDir::setCurrent(runFiles().folderOf(int(state.range(0))));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(run::load());
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_rss_per_file_size"] = double(usage.ru_maxrss) * 1024 / double(QFileInfo(QStringLiteral("RUNDA_RE")).size());
+}
+BENCHMARK(ReadRunFile)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
