@@ -15,10 +15,12 @@
 #include "data/seqfile.h"
 #include "registration/coursecheck.h"
 #include "registration/runcheck.h"
+#include "support/literalordering.h"
 #include "support/testfolder.h"
 #include "support/writelimit.h"
 
 #include <QDir>
+#include <QRandomGenerator>
 #include <QStringDecoder>
 #include <QTest>
 
@@ -340,6 +342,74 @@ private Q_SLOTS:
         QFETCH(QStringList, in);
         QFETCH(QStringList, out);
         QCOMPARE(apply(rule, in), out);
+    }
+
+    // Every ordering against the exchange passes run pair by pair, on random
+    // tables where equal keys abound: 0 to 3 the four orderings, 4 save and
+    // exit, 5 bare keys with infinities and -0. The row's tag is the seed.
+    void orderingsMatchThePassesPairByPair_data()
+    {
+        QTest::addColumn<int>("target");
+        QTest::addColumn<int>("size");
+        for (int target = 0; target <= 5; ++target) {
+            QTest::addRow("target %d size 2000", target) << target << 2000;
+            for (int row = 0; row < 3 * 61; ++row)
+                QTest::addRow("target %d size %d seed %d", target, row / 3, row % 3) << target << row / 3;
+        }
+    }
+
+    void orderingsMatchThePassesPairByPair()
+    {
+        QFETCH(int, target);
+        QFETCH(int, size);
+        QRandomGenerator random(qHash(QByteArray(QTest::currentDataTag())));
+        const int width = random.bounded(2, 6), timed = random.bounded(1, 4); // texts per part; timed points
+        const auto pick = [&](std::initializer_list<const char *> texts) {
+            return t(texts.begin()[random.bounded(std::min<int>(width, int(texts.size())))]);
+        };
+        const double bare[] = {-qInf(), -0.0, 0.0, 0.5, qInf(), -1.0};
+        std::vector<ordering::Key> keys;
+        QList<QStringList> runs;
+        QStringList records;
+        for (int k = 0; k < size; ++k) {
+            const QString date = pick({"d", "", "d"}).isEmpty() ? QString()
+                : pick({"01", "02", ".5", "31"}) + u'-' + pick({"jan", "Feb", "FEB", "feb"}) + u'-' + pick({"2001", "1999", "01.5"});
+            const QString time = pick({"00", "01", ".5", ""}) + u'.' + pick({"10", "00", "", "59"}) + u'.' + pick({"15", "", "00"});
+            const bool cut = pick({"", "cut"}).isEmpty(); // no final time, or no fourth "/"
+            runs << (QStringList{t("Bana"), t("03"), t("06000"), t("T"), date, n(k), t("+20"), t("79.0")}
+                     << QStringList(timed - 1, t("00.01.00")) << time).mid(0, cut ? 7 + timed : 8 + timed);
+            records << (cut ? t("A/1/1/") : t("A/1/1/M/") + date + u'/') + n(k);
+            keys.push_back(target == 5   ? ordering::Key{bare[random.bounded(width)], bare[random.bounded(width)], bare[random.bounded(width)]}
+                           : target == 4 ? ordering::dateKey(saveandexit::dateText(records.last()))
+                           : target < 2  ? ordering::dateKey(date)
+                                         : ordering::timeKey(cut ? QString() : time));
+        }
+        const bool descending = target == 5 ? size % 2 == 1 : target % 3 == 0 || target == 4;
+        const auto direction = descending ? ordering::Direction::Descending : ordering::Direction::Ascending;
+        QList<int> expected, got;
+        for (const qsizetype from : literalExchangeOrder(keys, direction))
+            expected << int(from);
+        if (target == 4)
+            saveandexit::orderByDate(records);
+        else if (target < 4)
+            ordering::orderRuns(runs, ordering::Order(target), timed);
+        const std::vector<qsizetype> bareOrder = ordering::exchangeOrder(keys, direction);
+        for (int k = 0; k < size; ++k)
+            got << (target == 5 ? int(bareOrder[k]) : target == 4 ? records[k].section(u'/', -1).toInt() : runs[k][5].toInt());
+        QCOMPARE(got, expected);
+    }
+
+    // The run file is read a block at a time: a CR LF, an item or a line
+    // across a block's edge reads as in one piece.
+    void readingInBlocks()
+    {
+        TestFolder folder;
+        for (const int shift : {-3, -2, -1, 0, 1}) {
+            const QByteArray bytes = "\"a\"\r\n\"" + QByteArray((1 << 20) - 8 + shift, 'x') + "\"\r\n\"b\"\r\rc,\"d\r\ne\n"
+                                     + QByteArray(1 << 20, 'y') + "\r\"z";
+            folder.write(t("DATA"), bytes);
+            QCOMPARE(seqfile::readFile(t("DATA")).items, seqfile::readItems(cp1252::decode(bytes)));
+        }
     }
 
     // Every byte comes back as it was through a file, NUL and the five the

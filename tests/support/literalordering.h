@@ -9,15 +9,13 @@
 // pair: the order every faster ordering must reproduce.
 inline std::vector<qsizetype> literalExchangeOrder(std::vector<ordering::Key> keys, ordering::Direction direction)
 {
-    const auto beyond = [direction](double j, double i) {
-        return direction == ordering::Direction::Descending ? j > i : j < i;
-    };
     std::vector<qsizetype> order(keys.size());
     std::iota(order.begin(), order.end(), qsizetype(0));
     for (std::size_t part = 0; part < 3; ++part) {
         for (std::size_t i = 0; i + 1 < keys.size(); ++i) {
             for (std::size_t j = i + 1; j < keys.size(); ++j) {
-                bool exchange = beyond(keys[j][part], keys[i][part]);
+                bool exchange = direction == ordering::Direction::Descending ? keys[j][part] > keys[i][part]
+                                                                             : keys[j][part] < keys[i][part];
                 for (std::size_t higher = 0; exchange && higher < part; ++higher)
                     exchange = keys[j][higher] == keys[i][higher];
                 if (exchange) {
