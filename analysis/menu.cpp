@@ -254,7 +254,7 @@ void Menu::List1_Click()
         return;
     }
 
-    QList<QStringList> courseRuns = selection::selectRuns(runs.records, courseText, n);
+    QList<run::Fields> courseRuns = selection::selectRuns(runs.records, courseText, n);
     if (!courseRuns.isEmpty())
         T_dist->setText(resulttable::distanceCaption(courseRuns.constLast().at(2)));
     if (newCourse) {

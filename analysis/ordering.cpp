@@ -389,15 +389,4 @@ std::vector<qsizetype> orderOf(const std::vector<QStringView> &keyTexts, Order o
     return exchangeOrder(std::move(keys), direction);
 }
 
-void orderRuns(QList<QStringList> &runs, Order order, int n)
-{
-    const qsizetype column = byDate(order) ? 4 : 7 + n;
-    std::vector<QStringView> keyTexts;
-    keyTexts.reserve(runs.size());
-    for (const QStringList &run : std::as_const(runs))
-        keyTexts.push_back(column < run.size() ? QStringView(run.at(column)) : QStringView());
-    const std::vector<qsizetype> newOrder = orderOf(keyTexts, order);
-    rearrange(runs, newOrder);
-}
-
 } // namespace ordering

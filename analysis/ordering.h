@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/runfile.h"
+
 #include <QList>
 #include <QStringList>
 #include <QStringView>
@@ -63,9 +65,19 @@ enum class Order {
 // as exchangeOrder gives it.
 std::vector<qsizetype> orderOf(const std::vector<QStringView> &keyTexts, Order order);
 
-// Reorders one course's runs, each split into its fields: the date orderings
-// look at field 4, the time orderings at field 7+n, the final time of a
-// course with n timed points. A missing field counts as an empty text.
-void orderRuns(QList<QStringList> &runs, Order order, int n);
+// Reorders one course's runs, each cut into its fields (run::Fields, or a
+// list of texts): the date orderings look at field 4, the time orderings at
+// field 7+n, the final time of a course with n timed points. A missing field
+// counts as an empty text.
+template<typename Run>
+void orderRuns(QList<Run> &runs, Order order, int n)
+{
+    const qsizetype column = order == Order::YoungestDate || order == Order::OldestDate ? 4 : 7 + n;
+    std::vector<QStringView> keyTexts;
+    keyTexts.reserve(runs.size());
+    for (const Run &each : std::as_const(runs))
+        keyTexts.push_back(run::field(each, column));
+    rearrange(runs, orderOf(keyTexts, order));
+}
 
 } // namespace ordering

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "data/dateandtime.h"
+#include "data/runfile.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -45,15 +48,40 @@ struct Row
     QString final;
 };
 
+// The split times of a run, fields 8 to n+6, joined by " : "; empty when the
+// course has only the final time. A run is held as run::Fields or as a list
+// of texts.
+template<typename Run>
+QString splitTimes(const Run &fields, int n)
+{
+    QString splits;
+    for (int f = 8; f <= n + 6; ++f) {
+        if (f > 8)
+            splits += QStringLiteral(" : ");
+        splits += run::field(fields, f);
+    }
+    return splits;
+}
+
 // The rows to show, from the top: the first 28 runs, in the order given,
 // whose year (the numeric value of the date's last four characters) lies
 // from firstYear to lastYear, both included. Each run holds the fields 0 to
 // n+7 of its record.
-QList<Row> rowsToShow(const QList<QStringList> &runs, int n, double firstYear, double lastYear);
-
-// The split times of a run, fields 8 to n+6, joined by " : "; empty when the
-// course has only the final time.
-QString splitTimes(const QStringList &run, int n);
+template<typename Run>
+QList<Row> rowsToShow(const QList<Run> &runs, int n, double firstYear, double lastYear)
+{
+    QList<Row> rows;
+    for (const Run &each : runs) {
+        if (rows.size() == rowCount)
+            break;
+        const QStringView date = run::field(each, 4);
+        const double year = dateandtime::yearOf(date);
+        if (year < firstYear || year > lastYear)
+            continue;
+        rows.append(Row{date.toString(), splitTimes(each, n), run::field(each, 7 + n).toString()});
+    }
+    return rows;
+}
 
 // "06000" -> " 6000 meter": the distance as a number, with a blank where a
 // negative number has its sign.

@@ -1,18 +1,24 @@
 #pragma once
 
+#include "analysis/ordering.h"
+#include "data/dateandtime.h"
+#include "data/runfile.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QtMath>
 
 #include <optional>
+#include <vector>
 
 // What a course click takes from the run file: the course's runs, split into
 // their fields, and the years they span.
 namespace selection {
 
 // The records whose course name (field 0) is exactly the given name, blanks
-// included, in file order, each split into fields 0 to n+7.
-QList<QStringList> selectRuns(const QStringList &records, const QString &courseName, int n);
+// included, in file order, each cut into fields 0 to n+7.
+QList<run::Fields> selectRuns(const QStringList &records, const QString &courseName, int n);
 
 // The year interval that a newly chosen course gets: its runs' smallest and
 // largest year, and the captions of the two year labels (the last four
@@ -25,8 +31,28 @@ struct YearInterval
     QString lastCaption;
 };
 
+// Runs are held as run::Fields or as lists of texts.
 // None when there is no run, or when the date that stands first after the
 // dates are put in year order is empty: the interval is then left as it is.
-std::optional<YearInterval> yearInterval(const QList<QStringList> &runs);
+template<typename Run>
+std::optional<YearInterval> yearInterval(const QList<Run> &runs)
+{
+    if (runs.isEmpty())
+        return std::nullopt;
+    std::vector<ordering::Key> years;
+    years.reserve(runs.size());
+    for (const Run &each : runs)
+        years.push_back({dateandtime::yearOf(run::field(each, 4)), 0, 0});
+    // One exchange pass by year, smallest first (the other two parts are
+    // equal and never exchange anything): which of several dates of the same
+    // year ends first or last decides the captions below.
+    const std::vector<qsizetype> byYear = ordering::exchangeOrder(std::move(years), ordering::Direction::Ascending);
+    const QStringView smallest = run::field(runs.at(byYear.front()), 4);
+    const QStringView largest = run::field(runs.at(byYear.back()), 4);
+    if (smallest.isEmpty())
+        return std::nullopt;
+    return YearInterval{qRound(dateandtime::yearOf(smallest)), qRound(dateandtime::yearOf(largest)),
+                        smallest.right(4).toString(), largest.right(4).toString()};
+}
 
 } // namespace selection

@@ -135,7 +135,7 @@ void CourseClick(benchmark::State &state)
     QDir::setCurrent(runFiles().folderOf(int(state.range(0))));
     for (auto _ : state) {
         const run::Table table = run::load();
-        QList<QStringList> runs = selection::selectRuns(table.records, courseName, timedPoints);
+        QList<run::Fields> runs = selection::selectRuns(table.records, courseName, timedPoints);
         benchmark::DoNotOptimize(selection::yearInterval(runs));
         ordering::orderRuns(runs, ordering::Order::YoungestDate, timedPoints);
         benchmark::DoNotOptimize(resulttable::rowsToShow(runs, timedPoints, 2000, 2019));

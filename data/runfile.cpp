@@ -24,23 +24,29 @@ QStringView courseName(QStringView record)
     return slash < 0 ? record : record.left(slash);
 }
 
-QStringList split(QStringView record, int fieldCount)
+Fields::Fields(const QString &record, int fieldCount)
+    : m_record(record)
+    , m_count(std::clamp(fieldCount, 0, maxCount))
 {
-    QStringList fields;
-    fields.reserve(fieldCount);
     qsizetype start = 0;
-    while (fields.size() < fieldCount) {
-        if (start > record.size()) {
-            fields.append(QString());
-            continue;
+    for (int f = 0; f < m_count; ++f) {
+        m_start[f] = start;
+        if (start <= record.size()) {
+            const qsizetype slash = record.indexOf(u'/', start);
+            start = (slash < 0 ? record.size() : slash) + 1;
         }
-        qsizetype slash = record.indexOf(u'/', start);
-        if (slash < 0)
-            slash = record.size();
-        fields.append(record.mid(start, slash - start).toString());
-        start = slash + 1;
     }
-    return fields;
+    // A missing field starts, and ends, past the record's end.
+    m_start[m_count] = start;
+}
+
+QStringList split(const QString &record, int fieldCount)
+{
+    const Fields fields(record, fieldCount);
+    QStringList texts;
+    for (qsizetype f = 0; f < fields.size(); ++f)
+        texts.append(fields.at(f).toString());
+    return texts;
 }
 
 } // namespace run

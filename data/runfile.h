@@ -4,6 +4,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+
+#include <algorithm>
+#include <array>
 
 // The run file: one run record per item. A record is its course's whole
 // course line followed by the run's own fields, all joined by "/":
@@ -27,9 +31,47 @@ bool store(const QStringList &records);
 // the whole record when it holds none.
 QStringView courseName(QStringView record);
 
-// Fields 0 to fieldCount-1 of a record, cut at every "/". A record with fewer
-// fields gives empty texts for the missing ones; fields past the last wanted
-// one are left out.
-QStringList split(QStringView record, int fieldCount);
+// Fields 0 to fieldCount-1 of a record (at most 18, the fields of a course
+// with 10 timed points), cut at every "/" without being copied: the record
+// is shared, and each field is a view into it. A record with fewer fields
+// gives empty texts for the missing ones; fields past the last wanted one
+// are left out.
+class Fields
+{
+public:
+    static constexpr int maxCount = 18;
+
+    Fields() = default;
+    Fields(const QString &record, int fieldCount);
+
+    qsizetype size() const { return m_count; }
+    // Field f; empty for a field not held.
+    QStringView at(qsizetype f) const
+    {
+        if (f < 0 || f >= m_count || m_start[f] > m_record.size())
+            return QStringView();
+        return QStringView(m_record).sliced(m_start[f], m_start[f + 1] - 1 - m_start[f]);
+    }
+
+private:
+    QString m_record;
+    int m_count = 0;
+    // Field f runs from m_start[f] up to the "/" before m_start[f + 1].
+    std::array<qsizetype, maxCount + 1> m_start{};
+};
+
+// The same fields as texts of their own.
+QStringList split(const QString &record, int fieldCount);
+
+// Field f of a run's fields, whichever way they are held; empty for a field
+// not held.
+inline QStringView field(const Fields &fields, qsizetype f)
+{
+    return fields.at(f);
+}
+inline QStringView field(const QStringList &fields, qsizetype f)
+{
+    return f >= 0 && f < fields.size() ? QStringView(fields.at(f)) : QStringView();
+}
 
 } // namespace run

@@ -126,8 +126,8 @@ QStringList apply(Rule rule, QStringList in)
                                   t("   /03/06000/T/04-jan-2001/d/+20/79.0/1/2/3"),
                                   t("Ban/03/06000/T/05-jan-2001/e/+20/79.0/1/2/3"), t("Kort")};
         QStringList out;
-        for (const QStringList &r : selection::selectRuns(records, text, in[1].toInt()))
-            out << r[0] + u' ' + r[5] + u' ' + r.last() + u' ' + n(r.size());
+        for (const run::Fields &r : selection::selectRuns(records, text, in[1].toInt()))
+            out << QStringList{r.at(0).toString(), r.at(5).toString(), r.at(r.size() - 1).toString(), n(r.size())}.join(u' ');
         return out;
     }
     case Rule::Years: {

@@ -19,6 +19,10 @@ esac
 # which were drawn for a narrow sans-serif. qt6-translations-l10n: Qt's own
 # texts (context menus of the text boxes, say) in Swedish.
 packages=(cmake make g++ qt6-base-dev fonts-liberation qt6-translations-l10n)
+# The tests build the benchmarks (bench/) as well, without running them.
+if [ "$what" = test ]; then
+    packages+=(libbenchmark-dev)
+fi
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
