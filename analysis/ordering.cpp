@@ -22,7 +22,8 @@ bool byDate(Order order)
 class PositionCounts
 {
 public:
-    // Every position counted (all) or none.
+    // Every position counted (all) or none. With all, the positions past
+    // size up to the span count too: they come after every one asked for.
     void reset(std::size_t size, bool all)
     {
         m_span = std::bit_ceil(std::max<std::size_t>(size, 1));
@@ -30,7 +31,7 @@ public:
         if (!all)
             return;
         for (std::size_t node = 1; node <= m_span; ++node) {
-            m_tree[node] += node <= size ? 1 : 0;
+            m_tree[node] += 1;
             const std::size_t parent = node + (node & (~node + 1));
             if (parent <= m_span)
                 m_tree[parent] += m_tree[node];
@@ -294,14 +295,14 @@ bool greaterFirstPass(const std::vector<double> &keys, const std::vector<std::si
                 work.cycle.insert(work.cycle.begin() + qsizetype(front), ranked[first + k].at);
             else
                 work.insertAt[k] = front;
-            if (++front == length)
-                front = 0;
+            // The front stays on the same item, now one place further on,
+            // and then moves on by the greater items up to the next one.
             const std::size_t upToNext =
                 k + 1 < size ? work.greaterBefore[ranked[first + k + 1].at] : greaterInSegment;
             std::size_t steps = upToNext - work.greaterBefore[ranked[first + k].at];
             if (steps >= length) // a division costs many steps: only when needed
                 steps %= length;
-            front += steps;
+            front += 1 + steps;
             if (front >= length)
                 front -= length;
         }
