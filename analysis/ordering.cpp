@@ -88,6 +88,7 @@ struct PassWork
     std::vector<std::size_t> active; // the places of the segments worked on
     std::vector<Ranked> ranked;
     std::vector<Ranked> spare;
+    std::vector<Ranked> bySegment; // by the places of the segments
     std::vector<std::size_t> starts;
     std::vector<double> few;
     std::vector<std::size_t> valueOf;
@@ -115,7 +116,7 @@ void rankGreatestFirst(const std::vector<double> &keys, PassWork &work)
 {
     const std::size_t count = work.active.size();
     work.ranked.resize(count);
-    work.spare.resize(std::max(count, keys.size()));
+    work.spare.resize(count);
     constexpr std::uint64_t signBit = std::uint64_t(1) << 63;
     std::uint64_t differing = 0;
     for (std::size_t k = 0; k < count; ++k) {
@@ -144,9 +145,9 @@ void rankGreatestFirst(const std::vector<double> &keys, PassWork &work)
         std::size_t start = 0;
         for (std::size_t &slot : starts)
             start += std::exchange(slot, start);
-        for (std::size_t k = 0; k < count; ++k)
-            work.spare[starts[(work.ranked[k].rank >> shift) & mask]++] = work.ranked[k];
-        std::swap_ranges(work.spare.begin(), work.spare.begin() + qsizetype(count), work.ranked.begin());
+        for (const Ranked &item : work.ranked)
+            work.spare[starts[(item.rank >> shift) & mask]++] = item;
+        work.ranked.swap(work.spare);
     }
 }
 
@@ -221,10 +222,10 @@ bool greaterFirstPass(const std::vector<double> &keys, const std::vector<std::si
     work.starts.resize(count);
     for (const std::size_t at : work.active)
         work.starts[at] = at;
-    work.spare.resize(count);
+    work.bySegment.resize(count);
     for (const Ranked &item : work.ranked)
-        work.spare[work.starts[segmentOf[item.at]]++] = item;
-    const std::vector<Ranked> &ranked = work.spare;
+        work.bySegment[work.starts[segmentOf[item.at]]++] = item;
+    const std::vector<Ranked> &ranked = work.bySegment;
     const auto sameValue = [&ranked, &segmentOf](std::size_t a, std::size_t b) {
         return ranked[a].rank == ranked[b].rank && segmentOf[a] == segmentOf[b];
     };
@@ -287,14 +288,18 @@ bool greaterFirstPass(const std::vector<double> &keys, const std::vector<std::si
         const std::size_t greaterInSegment = first - segmentOf[first];
         const bool shortCycle = size <= shortCycleSize;
         std::size_t front = 0;
-        work.cycle.clear();
+        work.cycle.resize(size);
         work.insertAt.resize(size);
+        std::size_t *const cycle = work.cycle.data();
         for (std::size_t k = 0; k < size; ++k) {
             const std::size_t length = k + 1;
-            if (shortCycle)
-                work.cycle.insert(work.cycle.begin() + qsizetype(front), ranked[first + k].at);
-            else
+            if (shortCycle) {
+                for (std::size_t place = k; place > front; --place)
+                    cycle[place] = cycle[place - 1];
+                cycle[front] = ranked[first + k].at;
+            } else {
                 work.insertAt[k] = front;
+            }
             // The front stays on the same item, now one place further on,
             // and then moves on by the greater items up to the next one.
             const std::size_t upToNext =
@@ -307,7 +312,6 @@ bool greaterFirstPass(const std::vector<double> &keys, const std::vector<std::si
                 front -= length;
         }
         if (!shortCycle) {
-            work.cycle.resize(size);
             work.free.reset(size, true);
             for (std::size_t k = size; k-- > 0;) {
                 const std::size_t place = work.free.withRank(work.insertAt[k]);
