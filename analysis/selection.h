@@ -31,9 +31,9 @@ struct YearInterval
     QString lastCaption;
 };
 
-// Runs are held as run::Fields or as lists of texts.
 // None when there is no run, or when the date that stands first after the
 // dates are put in year order is empty: the interval is then left as it is.
+// The runs are held as run::Fields or as lists of texts.
 template<typename Run>
 std::optional<YearInterval> yearInterval(const QList<Run> &runs)
 {
