@@ -47,9 +47,14 @@ bool registerFirstCourse(Dialogs &dialogs, QWidget *parent)
         dialogs, parent, name + QStringLiteral(". Distans i meter. Vet du inte distansen så ange ? tillsvidare!"),
         QStringLiteral("REGISTRERING FÖR BANA"), [](QString &answer) { return coursecheck::checkDistance(answer); });
 
-    if (!course::store({course::makeLine(name, count, distance)})) {
-        dialogs.message(parent, seqfile::writeFailedMessage(course::fileName()));
-        return false;
-    }
-    return true;
+    // Another copy of the program may have made the course file while the
+    // questions were asked: the course then goes after what it holds, and
+    // the duplicate scan applies.
+    const QString refusal = coursecheck::storeCourse(course::makeLine(name, count, distance));
+    if (refusal.isEmpty())
+        return true;
+    dialogs.message(parent, refusal);
+    // The file may be there now all the same, made by another copy of the
+    // program (a duplicate refused is in it already): then it is listed.
+    return course::load().status == seqfile::ReadStatus::Ok;
 }

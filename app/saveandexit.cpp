@@ -27,19 +27,14 @@ void orderByDate(QStringList &records)
     ordering::rearrange(records, newOrder);
 }
 
-Outcome saveRunsInDateOrder()
+seqfile::StoreStatus saveRunsInDateOrder()
 {
-    run::Table table = run::load();
-    switch (table.status) {
-    case seqfile::ReadStatus::Missing:
-        return Outcome::NoRunFile;
-    case seqfile::ReadStatus::Failed:
-        return Outcome::ReadFailed;
-    case seqfile::ReadStatus::Ok:
-        break;
-    }
-    orderByDate(table.records);
-    return run::store(table.records) ? Outcome::Saved : Outcome::WriteFailed;
+    return seqfile::update(run::fileName(), [](seqfile::ReadResult &current) {
+        if (current.status == seqfile::ReadStatus::Missing)
+            return false;
+        orderByDate(current.items);
+        return true;
+    });
 }
 
 } // namespace saveandexit

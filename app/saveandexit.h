@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/seqfile.h"
+
 #include <QStringList>
 #include <QStringView>
 
@@ -15,14 +17,10 @@ QStringView dateText(QStringView record);
 // runs, by the same passes; each record is left as it is.
 void orderByDate(QStringList &records);
 
-enum class Outcome {
-    Saved,       // the file holds the same records in date order
-    NoRunFile,   // nothing to order, and no file is made
-    ReadFailed,  // the file exists but could not be read; it is as it was
-    WriteFailed, // the file is as it was
-};
-
-// Reads the run file, orders it and writes it back.
-Outcome saveRunsInDateOrder();
+// Reads the run file, orders it and writes it back, holding the run file's
+// lock from the read to the write so that no run stored meanwhile by
+// another copy of the program is lost. Refused when there is no run file:
+// there is nothing to order, and no file is made.
+seqfile::StoreStatus saveRunsInDateOrder();
 
 } // namespace saveandexit

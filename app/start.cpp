@@ -81,17 +81,9 @@ Start::Start(WindowRegistry &windows)
 void Start::M_spara_Click()
 {
     Dialogs &dialogs = m_windows.dialogs();
-    switch (saveandexit::saveRunsInDateOrder()) {
-    case saveandexit::Outcome::ReadFailed:
-        dialogs.message(this, seqfile::readFailedMessage(run::fileName()));
-        break;
-    case saveandexit::Outcome::WriteFailed:
-        dialogs.message(this, seqfile::writeFailedMessage(run::fileName()));
-        break;
-    case saveandexit::Outcome::Saved:
-    case saveandexit::Outcome::NoRunFile:
-        break;
-    }
+    const QString failure = seqfile::failureMessage(saveandexit::saveRunsInDateOrder(), run::fileName());
+    if (!failure.isEmpty())
+        dialogs.message(this, failure);
     // The runner asked to end the program: it ends even when the file could
     // not be ordered, which the message has told.
     m_windows.endProgram();

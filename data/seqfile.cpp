@@ -4,10 +4,13 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 
 namespace seqfile {
 namespace {
+
+int lockWaitMilliseconds = 3000;
 
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
@@ -149,6 +152,31 @@ bool writeFile(const QString &path, const QStringList &items)
     return file.commit();
 }
 
+StoreStatus update(const QString &path, const std::function<bool(ReadResult &current)> &change)
+{
+    QLockFile lock(path + QStringLiteral(".lock"));
+    if (!lock.tryLock(lockWaitMilliseconds)) {
+        // A folder where no lock file can be made takes no data file either.
+        return lock.error() == QLockFile::LockFailedError ? StoreStatus::Busy : StoreStatus::WriteFailed;
+    }
+    ReadResult current = readFile(path);
+    if (current.status == ReadStatus::Failed)
+        return StoreStatus::ReadFailed;
+    if (!change(current))
+        return StoreStatus::Refused;
+    return writeFile(path, current.items) ? StoreStatus::Stored : StoreStatus::WriteFailed;
+}
+
+int lockWait()
+{
+    return lockWaitMilliseconds;
+}
+
+void setLockWait(int milliseconds)
+{
+    lockWaitMilliseconds = milliseconds;
+}
+
 QString readFailedMessage(const QString &fileName)
 {
     return QStringLiteral("Filen ") + fileName + QStringLiteral(" kunde inte läsas. Inget har ändrats i filen.");
@@ -157,6 +185,27 @@ QString readFailedMessage(const QString &fileName)
 QString writeFailedMessage(const QString &fileName)
 {
     return QStringLiteral("Filen ") + fileName + QStringLiteral(" kunde inte sparas. Inget har ändrats i filen.");
+}
+
+QString busyMessage(const QString &fileName)
+{
+    return QStringLiteral("Filen ") + fileName + QStringLiteral(" används av ett annat program. Inget har ändrats i filen.");
+}
+
+QString failureMessage(StoreStatus status, const QString &fileName)
+{
+    switch (status) {
+    case StoreStatus::ReadFailed:
+        return readFailedMessage(fileName);
+    case StoreStatus::WriteFailed:
+        return writeFailedMessage(fileName);
+    case StoreStatus::Busy:
+        return busyMessage(fileName);
+    case StoreStatus::Stored:
+    case StoreStatus::Refused:
+        break;
+    }
+    return QString();
 }
 
 } // namespace seqfile

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The sequential text files of the program: a file is a row of items, each
 // written as a double quote, the text, a double quote and CR LF.
 namespace seqfile {
@@ -45,9 +47,34 @@ ReadResult readFile(const QString &path);
 // items, or it is left byte for byte as it was and false is returned.
 bool writeFile(const QString &path, const QStringList &items);
 
-// What the user is told when a data file could not be read or replaced;
-// in both cases the file is as it was.
+enum class StoreStatus {
+    Stored,      // the file holds what the change made of its items
+    Refused,     // the change refused; the file is as it was
+    ReadFailed,  // the file exists but could not be read; it is as it was
+    WriteFailed, // the file is as it was
+    Busy,        // another program holds the file's lock; it is as it was
+};
+
+// Changes a data file as it is at this moment, as one step between copies
+// of the program: a lock file beside the data file (its name with ".lock"
+// added) is held from the read to the end of the write, and is gone again
+// afterwards. The change gets what the file holds (status Ok, or Missing
+// with no items when there is no file yet) and edits the items; when it
+// returns true they are written back through writeFile. A lock left by a
+// program that has died is taken over; a live one is waited for at most
+// lockWait() milliseconds.
+StoreStatus update(const QString &path, const std::function<bool(ReadResult &current)> &change);
+
+int lockWait();
+void setLockWait(int milliseconds);
+
+// What the user is told when a data file could not be read or replaced,
+// or was in use; in all cases the file is as it was.
 QString readFailedMessage(const QString &fileName);
 QString writeFailedMessage(const QString &fileName);
+QString busyMessage(const QString &fileName);
+
+// The message for a failed update; empty for Stored and Refused.
+QString failureMessage(StoreStatus status, const QString &fileName);
 
 } // namespace seqfile

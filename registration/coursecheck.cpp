@@ -104,4 +104,17 @@ QString duplicateMessage(Duplicate verdict)
     return QString();
 }
 
+QString storeCourse(const QString &line)
+{
+    Duplicate verdict = Duplicate::None;
+    const seqfile::StoreStatus status = seqfile::update(course::fileName(), [&](seqfile::ReadResult &current) {
+        verdict = findDuplicate(current.items, line);
+        current.items.append(line);
+        return verdict == Duplicate::None;
+    });
+    if (status == seqfile::StoreStatus::Refused)
+        return duplicateMessage(verdict);
+    return seqfile::failureMessage(status, course::fileName());
+}
+
 } // namespace coursecheck

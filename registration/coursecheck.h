@@ -30,4 +30,10 @@ Duplicate findDuplicate(const QStringList &lines, const QString &newLine);
 
 QString duplicateMessage(Duplicate verdict);
 
+// Adds a checked course line after the lines the course file holds at this
+// moment, unless the duplicate scan over those lines finds it. Returns the
+// message to show: the duplicate's, or why the file could not be changed;
+// empty when the course was stored.
+QString storeCourse(const QString &line);
+
 } // namespace coursecheck

@@ -54,12 +54,10 @@ Regbana::Regbana(WindowRegistry &windows)
 
 bool Regbana::Form_Load()
 {
-    course::Table table = course::load();
-    if (table.status == seqfile::ReadStatus::Failed) {
+    if (course::load().status == seqfile::ReadStatus::Failed) {
         m_windows.dialogs().message(this, seqfile::readFailedMessage(course::fileName()));
         return false;
     }
-    m_courses = std::move(table.lines);
     return true;
 }
 
@@ -80,16 +78,12 @@ void Regbana::Command1_Click()
         refusal = coursecheck::checkDistance(distance);
         T_distans11->setText(distance);
     }
-    const QString line = course::makeLine(name, count, distance);
+    // The duplicate scan runs over the course file as it is now: another
+    // copy of the program may have added to it since this window opened.
     if (refusal.isEmpty())
-        refusal = coursecheck::duplicateMessage(coursecheck::findDuplicate(m_courses, line));
+        refusal = coursecheck::storeCourse(course::makeLine(name, count, distance));
     if (!refusal.isEmpty()) {
         dialogs.message(this, refusal);
-        return;
-    }
-
-    if (!course::store(m_courses + QStringList{line})) {
-        dialogs.message(this, seqfile::writeFailedMessage(course::fileName()));
         return;
     }
     m_windows.unload(Window::Regbana);

@@ -17,7 +17,8 @@ public:
     explicit Regbana(WindowRegistry &windows);
 
     // Reads the course file; a missing file counts as empty. Returns false,
-    // after telling the user, when the file exists but cannot be read.
+    // after telling the user, when the file exists but cannot be read. A new
+    // course goes after what the file holds when it is stored.
     bool Form_Load();
 
     void Command1_Click();
@@ -25,9 +26,6 @@ public:
 
 private:
     WindowRegistry &m_windows;
-
-    // The courses read when the window opened; the new one goes after them.
-    QStringList m_courses;
 
     QLineEdit *T_ban11 = nullptr;
     QLineEdit *T_mellan11 = nullptr;

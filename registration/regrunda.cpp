@@ -104,13 +104,11 @@ bool Regrunda::Form_Load()
         dialogs.message(this, seqfile::readFailedMessage(course::fileName()));
         return false;
     }
-    run::Table runs = run::load();
-    if (runs.status == seqfile::ReadStatus::Failed) {
+    if (run::load().status == seqfile::ReadStatus::Failed) {
         dialogs.message(this, seqfile::readFailedMessage(run::fileName()));
         return false;
     }
     m_courses = std::move(courses.lines);
-    m_runs = std::move(runs.records);
     for (const QString &line : std::as_const(m_courses))
         List1->addItem(course::name(line));
     return true;
@@ -160,8 +158,15 @@ void Regrunda::Command1_Click()
     if (!refusal.isEmpty())
         return;
 
-    if (!run::store(m_runs + QStringList{runcheck::makeRecord(courseLine, entry)})) {
-        dialogs.message(this, seqfile::writeFailedMessage(run::fileName()));
+    // The run goes after what the run file holds now, runs another copy of
+    // the program stored since this window opened included.
+    const QString record = runcheck::makeRecord(courseLine, entry);
+    const seqfile::StoreStatus status = seqfile::update(run::fileName(), [&record](seqfile::ReadResult &current) {
+        current.items.append(record);
+        return true;
+    });
+    if (status != seqfile::StoreStatus::Stored) {
+        dialogs.message(this, seqfile::failureMessage(status, run::fileName()));
         return;
     }
     m_windows.unload(Window::Regrunda);

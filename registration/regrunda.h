@@ -37,9 +37,9 @@ private:
     WindowRegistry &m_windows;
 
     // Read when the window opened: the courses, whose positions are those of
-    // the list, and the runs, which the new run follows.
+    // the list. The run file is read then only to tell a damaged one; a new
+    // run follows what it holds when the run is stored.
     QStringList m_courses;
-    QStringList m_runs;
     qsizetype m_chosen = -1;
 
     QLabel *Label7 = nullptr;
