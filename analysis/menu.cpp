@@ -70,6 +70,8 @@ Menu::Menu(WindowRegistry &windows)
 
     List1 = new QListWidget(client);
     List1->setObjectName(QStringLiteral("List1"));
+    // Every entry is one line: a course file of a million lines lists at once.
+    List1->setUniformItemSizes(true);
     twips::place(List1, 120, 720, 3735, 7080);
 
     // "Banor" under the list names it.
@@ -188,7 +190,7 @@ bool Menu::Form_Load()
     Option1->setChecked(true);
     m_courses = std::move(table.lines);
     for (const QString &line : std::as_const(m_courses))
-        List1->addItem(course::name(line));
+        List1->addItem(form::shown(course::name(line)));
     L_antbanor->setText(QString::number(m_courses.size()));
     return true;
 }
@@ -242,7 +244,8 @@ void Menu::List1_Click()
         dialogs.message(this, noRuns);
         return;
     }
-    const QString courseText = List1->item(position)->text();
+    // The course's own name: the list shows only the start of a long one.
+    const QString courseText = course::name(m_courses.at(position));
     const bool newCourse = courseText != m_previousCourse;
     m_previousCourse = courseText;
 
@@ -308,9 +311,9 @@ void Menu::showRows(const QList<resulttable::Row> &rows)
     }
     for (qsizetype index = 0; index < rows.size(); ++index) {
         const ResultRow &cells = m_rows.at(index);
-        cells.date->setText(rows.at(index).date);
-        cells.splits->setText(rows.at(index).splits);
-        cells.final->setText(rows.at(index).final);
+        cells.date->setText(form::shown(rows.at(index).date));
+        cells.splits->setText(form::shown(rows.at(index).splits));
+        cells.final->setText(form::shown(rows.at(index).final));
         cells.date->show();
         cells.splits->show();
         cells.final->show();

@@ -80,9 +80,16 @@ QByteArray writeItems(const QStringList &items, bool *ok)
             *ok = false;
             return QByteArray();
         }
-        bytes += '"';
+        // Only an unquoted item (from a file edited by hand) can hold a double
+        // quote: quoted, it would end there. It has no comma, line end or
+        // blank at its ends either, so it reads back unchanged as it stands.
+        const bool quoted = !item.contains(u'"');
+        if (quoted)
+            bytes += '"';
         bytes += itemBytes;
-        bytes += "\"\r\n";
+        if (quoted)
+            bytes += '"';
+        bytes += "\r\n";
     }
     *ok = true;
     return bytes;

@@ -22,8 +22,10 @@ namespace seqfile {
 // Lines may end in CR LF, LF or CR; the last line needs no line end.
 QStringList readItems(QStringView text);
 
-// One quoted item per line, CR LF, in Windows-1252. *ok is false, and the
-// result empty, when an item holds a character the code page cannot store.
+// One quoted item per line, CR LF, in Windows-1252; an item that holds a
+// double quote, which only an unquoted item read from a file can, is
+// written as it stands, unquoted. *ok is false, and the result empty, when
+// an item holds a character the code page cannot store.
 QByteArray writeItems(const QStringList &items, bool *ok);
 
 // True when the text can be written as an item and read back unchanged as

@@ -25,6 +25,8 @@ Regrunda::Regrunda(WindowRegistry &windows)
                              255);
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
+    // Every entry is one line: a course file of a million lines lists at once.
+    List1->setUniformItemSizes(true);
     twips::place(List1, 0, 480, 3735, 6690);
 
     // The entering state's controls wait hidden until a course is chosen.
@@ -110,7 +112,7 @@ bool Regrunda::Form_Load()
     }
     m_courses = std::move(courses.lines);
     for (const QString &line : std::as_const(m_courses))
-        List1->addItem(course::name(line));
+        List1->addItem(form::shown(course::name(line)));
     return true;
 }
 

@@ -146,4 +146,9 @@ void useProgramFonts()
     QApplication::setFont(sansSerif(8));
 }
 
+QString shown(const QString &text)
+{
+    return text.left(1000);
+}
+
 } // namespace form

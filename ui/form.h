@@ -34,6 +34,11 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int
 // relation to it.
 void labelBy(QLabel *prompt, QWidget *control);
 
+// A text from a data file as a control shows it: its first 1000 characters
+// at most. No control is wide enough for more, and laying out the millions
+// of characters of a damaged line would keep a window busy for minutes.
+QString shown(const QString &text);
+
 // A text box and a command button with their object names and places.
 QLineEdit *makeBox(QWidget *parent, const QString &name, int left, int top, int width, int height);
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, int left, int top,
