@@ -19,11 +19,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         || !coursecheck::checkDistance(distance).isEmpty())
         return 0;
     const QString line = course::makeLine(name, count, distance);
-    FUZZ_REQUIRE(course::name(line) == name && course::count(line) == count && course::distance(line) == distance);
-    FUZZ_REQUIRE(course::timedPoints(line) == int(numericValue(count)) && course::timedPoints(line) >= 1);
-    FUZZ_REQUIRE(numericValue(distance) >= 10 && numericValue(distance) <= 99999);
+    require(course::name(line) == name && course::count(line) == count && course::distance(line) == distance);
+    require(course::timedPoints(line) == int(numericValue(count)) && course::timedPoints(line) >= 1);
+    require(numericValue(distance) >= 10 && numericValue(distance) <= 99999);
     bool ok = false;
-    FUZZ_REQUIRE(seqfile::readItems(cp1252::decode(seqfile::writeItems({line}, &ok))) == QStringList{line} && ok);
-    FUZZ_REQUIRE(coursecheck::findDuplicate({line}, line) == coursecheck::Duplicate::Identical);
+    require(seqfile::readItems(cp1252::decode(seqfile::writeItems({line}, &ok))) == QStringList{line} && ok);
+    require(coursecheck::findDuplicate({line}, line) == coursecheck::Duplicate::Identical);
     return 0;
 }

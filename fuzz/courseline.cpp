@@ -11,12 +11,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString count = course::count(line);
     const QString distance = course::distance(line);
     if (line.size() >= 9) {
-        FUZZ_REQUIRE(count.size() == 2 && distance.size() == 5);
-        FUZZ_REQUIRE(name + line.at(line.size() - 9) + count + line.at(line.size() - 6) + distance == line);
+        require(count.size() == 2 && distance.size() == 5);
+        require(name + line.at(line.size() - 9) + count + line.at(line.size() - 6) + distance == line);
     } else {
-        FUZZ_REQUIRE(name.isEmpty() && count.size() <= 2 && distance.size() <= 5);
+        require(name.isEmpty() && count.size() <= 2 && distance.size() <= 5);
     }
     const int points = course::timedPoints(line);
-    FUZZ_REQUIRE(points >= 0 && points <= 10);
+    require(points >= 0 && points <= 10);
     return 0;
 }

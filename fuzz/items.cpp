@@ -9,11 +9,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray bytes = bytesOf(data, size);
     const QString text = cp1252::decode(bytes);
     bool ok = false;
-    FUZZ_REQUIRE(cp1252::encode(text, &ok) == bytes && ok);
+    require(cp1252::encode(text, &ok) == bytes && ok);
 
     const QStringList items = seqfile::readItems(text);
     const QByteArray written = seqfile::writeItems(items, &ok);
-    FUZZ_REQUIRE(ok);
-    FUZZ_REQUIRE(seqfile::readItems(cp1252::decode(written)) == items);
+    require(ok);
+    require(seqfile::readItems(cp1252::decode(written)) == items);
     return 0;
 }

@@ -12,11 +12,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString text = textOf(data, size);
     const double value = numericValue(text);
-    FUZZ_REQUIRE(!std::isnan(value));
+    require(!std::isnan(value));
     static const QRegularExpression digits(QStringLiteral("^[0-9]*[1-9][0-9]*$"));
     if (digits.match(text).hasMatch())
-        FUZZ_REQUIRE(value >= 1);
+        require(value >= 1);
     if (!text.isEmpty() && text.at(0).isDigit() && text.at(0).unicode() < 128)
-        FUZZ_REQUIRE(numericValue(u'-' + text) == -value);
+        require(numericValue(u'-' + text) == -value);
     return 0;
 }

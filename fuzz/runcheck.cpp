@@ -1,5 +1,4 @@
 #include "data/cp1252.h"
-#include "data/numeric.h"
 #include "data/runfile.h"
 #include "data/seqfile.h"
 #include "fuzz.h"
@@ -16,16 +15,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                                 lines.value(4), lines.value(5), lines.mid(6, n)};
     if (!runcheck::check(entry, n).isEmpty())
         return 0;
-    FUZZ_REQUIRE(n >= 1 && n <= 10);
+    require(n >= 1 && n <= 10);
     const QString courseLine = QStringLiteral("Bana/%1/06000").arg(n, 2, 10, QLatin1Char('0'));
     const QString record = runcheck::makeRecord(courseLine, entry);
     const QStringList fields = run::split(record, 8 + n);
-    FUZZ_REQUIRE(fields.mid(3, 5) == QStringList({entry.pace, entry.date, entry.information, entry.temperature,
+    require(fields.mid(3, 5) == QStringList({entry.pace, entry.date, entry.information, entry.temperature,
                                                   entry.weight}));
-    FUZZ_REQUIRE(fields.mid(8) == entry.times && fields.join(u'/') == record);
-    const double temperature = numericValue(entry.temperature);
-    FUZZ_REQUIRE(temperature >= -50 && temperature <= 50);
+    require(fields.mid(8) == entry.times && fields.join(u'/') == record);
     bool ok = false;
-    FUZZ_REQUIRE(seqfile::readItems(cp1252::decode(seqfile::writeItems({record}, &ok))) == QStringList{record} && ok);
+    require(seqfile::readItems(cp1252::decode(seqfile::writeItems({record}, &ok))) == QStringList{record} && ok);
     return 0;
 }

@@ -201,6 +201,10 @@ private Q_SLOTS:
         row("no byte for U+0080", Rule::Write, {t("a"), t("\u0080")}, {QString(), t("refused"), t("0")});
         row("no byte for han", Rule::Write, {t("abö中")}, {QString(), t("refused"), t("0")});
         row("line break", Rule::Write, {t("a\nb")}, {t("\"a\nb\"\r\n"), t("written"), t("0")});
+        // Only an unquoted item read from a file holds a double quote; it is
+        // written back as it stands, which reads back the same.
+        row("double quote", Rule::Write, {t("a\"b")}, {t("a\"b\r\n"), t("written"), t("1")});
+        row("unquoted with double quote", Rule::Items, {t("a\"b\r\n")}, {t("a\"b")});
 
         // Course lines are cut from their end; nothing is read outside a short
         // line. Dates and times by position, months by the table.
@@ -314,6 +318,11 @@ private Q_SLOTS:
                                 "A/1/1/s1|A/1/1/M/01-jan-2001/a|s2|A/1/1/M/01-feb-2001/b=>b|a|s2|s1",
                                 "A/1/1/M/01-jan-1999|A/1/1/M/02-jan-200=>01-jan-1999|02-jan-200"});
         row("no runs", Rule::Order, l("0|3"), {});
+        // Beyond 5000 runs equal keys keep their order, in no time at all.
+        QStringList many{t("0"), t("3")}, manyOut{t("y")};
+        for (int i = 0; i < 5000; ++i)
+            many << t("e%1 01-jan-2001").arg(i), manyOut << t("e%1").arg(i);
+        row("5001 runs", Rule::Order, many << t("y 01-jan-2002"), manyOut);
         for (const char *order : {"m|f|j", "m|j|f", "f|m|j", "f|j|m", "j|m|f", "j|f|m"}) {
             QStringList records;
             for (const QString &note : l(order))

@@ -29,6 +29,8 @@ const QString entering = t("shown Regrunda Command1 Command2 Label1 Label2 Label
 const QString courses = t("BA A/03/06000;B/03/00500;C/03/01000;E/01/00100;T/10/09999");
 const QString runOfA = t("A/03/06000/T/01-jan-%1/Kändes bra/+20/79.0/00.01.%2/00.02.%2/00.03.%2");
 const QString noRuns = t("Du har ingen registrerad runda för banan");
+const QString identical = t("Du har banan registrerad sedan tidigare, och antalet mellantider och distansen är "
+                            "samma. Jag tar inte med din bana. Prova om.");
 const QString warning = t("Troligtvis första gången du startar programmet! Du saknar en fil som heter runda_ba. Den "
                           "ska innehålla alla dina registrerade banor. Vi ska nu registrera din första bana.");
 
@@ -114,9 +116,15 @@ private Q_SLOTS:
                                  "tider alls ! >> file RUNDA_BA Bana/03/06000").arg(warning));
         row("distance refused", t("answer Bana;3;12.5;? >> open Menu >> messages %1|Något fel i registrering för "
                                   "distansen i meter. >> file RUNDA_BA Bana/03/99999").arg(warning));
-        row("course file taken while asking", t("open Start >> block RUNDA_BA at REGISTRERING FÖR BANA >> answer "
+        row("course file taken while asking", t("open Start >> at REGISTRERING FÖR BANA|block RUNDA_BA >> answer "
                                                 "Bana;3;6000 >> open Menu >> loaded Start >> messages %1|Filen RUNDA_BA "
-                                                "kunde inte sparas. Inget har ändrats i filen.").arg(warning));
+                                                "kunde inte läsas. Inget har ändrats i filen.").arg(warning));
+        // Another copy of the program made the course file meanwhile.
+        const QString made = t("at REGISTRERING FÖR BANA|BA %1 >> answer Bana;3;6000 >> open Menu >> messages %2");
+        row("course file made while asking", made.arg(t("A/01/00010"), warning)
+                                                 + t(" >> file RUNDA_BA A/01/00010;Bana/03/06000 >> loaded Menu"));
+        row("same course made while asking", made.arg(t("Bana/03/06000"), warning + u'|' + identical)
+                                                 + t(" >> file RUNDA_BA Bana/03/06000 >> text Menu L_antbanor 1"));
         row("empty course file", t("BA >> open Menu >> loaded Menu >> text Menu L_antbanor 0 >> file RUNDA_BA "));
         row("no course file to register a run", t("open Regrunda >> loaded Regrunda >> ") + choosing);
         // A file that cannot be read opens no window that reads it.
@@ -155,6 +163,16 @@ private Q_SLOTS:
                                         "Inget har ändrats i filen. >> text Regbana T_distans11 06000 >> file "
                                         "RUNDA_BA ") + three.mid(3) + t(" >> press Regbana Command1 >> file RUNDA_BA ")
                                     + stored + t("Ny/03/06000"));
+        // Stored after what the file holds at the press, not when the window
+        // opened; the lock of another copy of the program is waited for.
+        const QString busy = t("används av ett annat program. Inget har ändrats i filen.");
+        const QString ny = regbana.arg(t("Ny"), t("3"), t("6000"));
+        row("course stored meanwhile", ny + t(" >> ") + three + t(";A/01/00010 >> press Regbana Command1 >> file RUNDA_BA ")
+                                           + stored + t("A/01/00010;Ny/03/06000 >> file RUNDA_BA.lock -"));
+        row("same course stored meanwhile", ny + t(" >> ") + three + t(";Ny/03/06000 >> press Regbana Command1 >> messages ")
+                                                + identical + t(" >> file RUNDA_BA ") + stored + t("Ny/03/06000"));
+        row("course file in use", ny + t(" >> lock RUNDA_BA >> press Regbana Command1 >> messages Filen RUNDA_BA ") + busy
+                                      + t(" >> loaded Start Regbana >> file RUNDA_BA ") + three.mid(3));
         row("course back", t("open Regbana >> ") + typeCourse.arg(t("Ny"), t("3"), t("6000"))
                                + t(" >> press Regbana Command2 >> loaded >> file RUNDA_BA -"));
 
@@ -190,6 +208,16 @@ private Q_SLOTS:
                                                         "inte sparas. Inget har ändrats i filen. >> file RUNDA_RE ")
                                  + fiveRuns + t(" >> press Regrunda Command1 >> file RUNDA_RE ") + fiveRuns + u';'
                                  + example);
+        row("run stored meanwhile", regrunda.arg(fiveRuns) + t("RE %1;A >> press Regrunda Command1 >> file RUNDA_RE %1;A;")
+                                                                 .arg(fiveRuns) + example + t(" >> file RUNDA_RE.lock -"));
+        row("run file in use", regrunda.arg(fiveRuns) + t("lock RUNDA_RE >> press Regrunda Command1 >> messages Filen "
+                                                          "RUNDA_RE ") + busy + t(" >> loaded Start Regrunda >> file RUNDA_RE ") + fiveRuns);
+        row("lock of a copy that died", regrunda.arg(fiveRuns) + t("lock RUNDA_RE dead >> press Regrunda Command1 >> "
+                                                                   "loaded Start >> file RUNDA_RE.lock - >> file RUNDA_RE ")
+                                            + fiveRuns + u';' + example);
+        row("run file taken meanwhile", regrunda.arg(fiveRuns) + t("block RUNDA_RE >> press Regrunda Command1 >> messages "
+                                                                   "Filen RUNDA_RE kunde inte läsas. Inget har ändrats i "
+                                                                   "filen. >> loaded Start Regrunda"));
         row("run back", regrunda.arg(fiveRuns) + t("press Regrunda Command2 >> loaded Start Menu >> file RUNDA_RE ")
                             + fiveRuns);
 
@@ -267,6 +295,9 @@ private Q_SLOTS:
         row("unreadable run file, saving", t("block RUNDA_RE") + save.arg(QString())
                                                + t("messages Filen RUNDA_RE kunde inte läsas. Inget har ändrats i "
                                                    "filen."));
+        row("run file in use, saving", t("RE* 2001 2002 ") + runOfA + t(" >> lock RUNDA_RE") + save.arg(QString())
+                                           + t("messages Filen RUNDA_RE ") + busy + t(" >> count RUNDA_RE 2 ")
+                                           + runOfA.arg(2001).arg(t("01")));
         row("disk full, saving", t("RE* 1000 2099 ") + runOfA + save.arg(t("!"))
                                      + t("messages Filen RUNDA_RE kunde inte sparas. Inget har ändrats i filen. >> "
                                          "count RUNDA_RE 1100 A/03/06000/T/01-jan-1000/Kändes bra/+20/79.0/00.01.00/"
@@ -278,6 +309,37 @@ private Q_SLOTS:
         QFETCH(QString, script);
         Fixture f;
         f.play(script.split(t(" >> ")));
+    }
+
+    // Whatever the files hold, every window opens, lists, takes a click and
+    // stores, and what is stored goes after every item as it was read.
+    void hostileFiles_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("click");
+        QTest::newRow("1,000,000 records") << QByteArray("\"K/01/00010\"\r\n").repeated(1000000) << QString();
+        QTest::newRow("one 10 MB line") << QByteArray(10 << 20, 'x') + "/01/00010" << QString();
+        QTest::newRow("NUL and other bytes")
+            << QByteArrayLiteral("\"A\0\x81\x9D\xFF/01/00010\"\r\n\x01\x7F,\x90\"\0\x88") << QString();
+        QTest::newRow("lone CR line ends") << QByteArray("\"A/01/00010\"\r\"A/01/00010/M/01-jan-2001\"\r") << QString();
+        QTest::newRow("no last line end") << QByteArray("\"A/01/00010\"\r\n\"A/01/00010/T/02-feb-2001") << QString();
+        QTest::newRow("blank lines only") << QByteArray("\r\n\r\n  \n\r") << noRuns;
+    }
+
+    void hostileFiles()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, click);
+        Fixture f;
+        f.folder.write(t("RUNDA_BA"), bytes);
+        f.folder.write(t("RUNDA_RE"), bytes);
+        const QStringList items = seqfile::readFile(t("RUNDA_BA")).items;
+        f.play((t("open Start >> open Menu >> choose Menu 0 >> messages %1 >> press Menu M_Bana >> ").arg(click)
+                + typeCourse.arg(t("Ny"), t("3"), t("6000")) + t(" >> press Regbana Command1 >> open Menu >> press "
+                "Menu M_Runda >> focus Regrunda List1 >> key Regrunda List1 End >> key Regrunda List1 Return >> ") + typeExample.mid(21)
+                + t(" >> press Regrunda Command1 >> loaded Start")).split(t(" >> ")));
+        QCOMPARE(seqfile::readFile(t("RUNDA_BA")).items, items + QStringList{t("Ny/03/06000")});
+        QCOMPARE(seqfile::readFile(t("RUNDA_RE")).items, items + QStringList{t("Ny") + example.mid(21)});
     }
 
     void startPicture()

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLockFile>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -38,8 +39,10 @@ inline QString t(const char *utf8) { return QString::fromUtf8(utf8); }
 //                  standing for the year and %2 for its last two digits
 //   remove FILE    the file is gone
 //   block FILE     a folder takes the file's place: it can be neither read
-//                  nor replaced; "at" and a title after it: once the input
-//                  box of that title is open
+//                  nor replaced
+//   at TITLE|step  does the step once the input box of that title is open
+//   lock FILE      another copy of the program holds the file's lock from
+//                  now on; "dead" after it: one that has died left it
 //   answer a;b     the answers of the next input boxes
 //   open W         shows window W
 //   press W C      chooses menu command or clicks button C of window W;
@@ -48,7 +51,8 @@ inline QString t(const char *utf8) { return QString::fromUtf8(utf8); }
 //   choose W r     clicks row r of the course list; "right" or "double" after
 //                  it for that click, a right click where the style
 //                  activates an entry on a single click
-//   key W C k      presses key k (Down, Home, Return, Tab, Right) in control C
+//   key W C k      presses key k (Down, Home, End, Return, Tab, Right) in
+//                  control C
 //   bar C n        moves the analysis window's scroll bar C to n
 //   uncheck        switches every option of the analysis window off
 //   close W        closes window W by its frame
@@ -93,6 +97,7 @@ struct Fixture
     WindowRegistry windows{dialogs};
     QSignalSpy ended{&windows, &WindowRegistry::programEnded};
     qsizetype checkedMessages = 0;
+    std::vector<std::unique_ptr<QLockFile>> locks;
 
     // The windows in the program's own fonts.
     Fixture()
@@ -189,11 +194,18 @@ struct Fixture
             QVERIFY(seqfile::writeFile(t("RUNDA_RE"), records));
         } else if (verb == u"remove") {
             QVERIFY(QFile::remove(w[1]));
-        } else if (verb == u"block" && w.value(2) == u"at") {
-            dialogs.beforeAnswer = [this, file = w[1], at = rest(3)](const QString &title) {
+        } else if (verb == u"at") {
+            dialogs.beforeAnswer = [this, at = rest(1).section(u'|', 0, 0), then = rest(1).section(u'|', 1)](
+                                       const QString &title) {
                 if (title == at)
-                    folder.block(file);
+                    this->step(then);
             };
+        } else if (verb == u"lock") {
+            seqfile::setLockWait(20);
+            if (w.value(2) == u"dead")
+                folder.write(w[1] + t(".lock"), "999999999\n"); // no such process
+            else
+                QVERIFY(locks.emplace_back(std::make_unique<QLockFile>(w[1] + t(".lock")))->tryLock());
         } else if (verb == u"block") {
             QFile::remove(w[1]);
             folder.block(w[1]);
@@ -223,8 +235,9 @@ struct Fixture
             else
                 QTest::mouseClick(list->viewport(), w.value(3) == u"right" ? Qt::RightButton : Qt::LeftButton, {}, at);
         } else if (verb == u"key") {
-            const QStringList keys{t("Down"), t("Home"), t("Return"), t("Tab"), t("Right")};
-            const Qt::Key codes[] = {Qt::Key_Down, Qt::Key_Home, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Right};
+            const QStringList keys{t("Down"), t("Home"), t("End"), t("Return"), t("Tab"), t("Right")};
+            const Qt::Key codes[] = {Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_Return, Qt::Key_Tab,
+                                     Qt::Key_Right};
             QTest::keyClick(find(w[1], w[2]), codes[keys.indexOf(w[3])]);
         } else if (verb == u"bar") {
             find<QScrollBar>(t("Menu"), w[1])->setValue(w[2].toInt());
