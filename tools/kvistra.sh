@@ -19,9 +19,11 @@ esac
 # which were drawn for a narrow sans-serif. qt6-translations-l10n: Qt's own
 # texts (context menus of the text boxes, say) in Swedish.
 packages=(cmake make g++ qt6-base-dev fonts-liberation qt6-translations-l10n)
-# The tests build the benchmarks (bench/) as well, without running them.
+# The tests build the benchmarks (bench/) as well, without running them, and
+# run again in a clang build (clang, libclang-rt-14-dev) with AddressSanitizer
+# and UndefinedBehaviorSanitizer, which also builds the fuzz targets.
 if [ "$what" = test ]; then
-    packages+=(libbenchmark-dev)
+    packages+=(libbenchmark-dev clang libclang-rt-14-dev)
 fi
 missing=()
 for package in "${packages[@]}"; do
@@ -42,5 +44,14 @@ cmake --build "$build" -j"$(nproc)"
 if [ "$what" = run ]; then
     exec "$build/kvistra"
 fi
-cd "$build"
+(cd "$build" && ctest --output-on-failure -j"$(nproc)")
+
+# The same tests again, built by clang with AddressSanitizer and
+# UndefinedBehaviorSanitizer and with warnings as errors; the fuzz targets
+# run their seed corpus once.
+sanitized="$root/build-clang"
+CC=clang CXX=clang++ cmake -S "$root" -B "$sanitized" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVISTRA_SANITIZE=ON \
+    -DKVISTRA_WERROR=ON -DKVISTRA_FUZZ=ON >/dev/null
+cmake --build "$sanitized" -j"$(nproc)"
+cd "$sanitized"
 ctest --output-on-failure -j"$(nproc)"
