@@ -174,11 +174,6 @@ StoreStatus update(const QString &path, const std::function<bool(ReadResult &cur
     return writeFile(path, current.items) ? StoreStatus::Stored : StoreStatus::WriteFailed;
 }
 
-int lockWait()
-{
-    return lockWaitMilliseconds;
-}
-
 void setLockWait(int milliseconds)
 {
     lockWaitMilliseconds = milliseconds;

@@ -63,11 +63,10 @@ enum class StoreStatus {
 // afterwards. The change gets what the file holds (status Ok, or Missing
 // with no items when there is no file yet) and edits the items; when it
 // returns true they are written back through writeFile. A lock left by a
-// program that has died is taken over; a live one is waited for at most
-// lockWait() milliseconds.
+// program that has died is taken over; a live one is waited for three
+// seconds at most, or as long as setLockWait last said.
 StoreStatus update(const QString &path, const std::function<bool(ReadResult &current)> &change);
 
-int lockWait();
 void setLockWait(int milliseconds);
 
 // What the user is told when a data file could not be read or replaced,
