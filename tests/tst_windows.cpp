@@ -289,7 +289,7 @@ private Q_SLOTS:
         const QString save = t(" >> open Start >> open Info >> press%1 Start M_spara >> ended yes >> loaded >> ");
         row("saved", t("RE* 1000 2099 ") + runOfA + save.arg(QString())
                          + t("count RUNDA_RE 1100 A/03/06000/T/01-jan-2099/Kändes bra/+20/79.0/00.01.99/00.02.99/"
-                             "00.03.99"));
+                             "00.03.99 >> file RUNDA_RE.lock -"));
         row("empty run file", t("RE") + save.arg(QString()) + t("file RUNDA_RE "));
         row("no run file", save.mid(4).arg(QString()) + t("file RUNDA_RE -"));
         row("unreadable run file, saving", t("block RUNDA_RE") + save.arg(QString())
