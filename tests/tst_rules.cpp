@@ -459,8 +459,10 @@ private Q_SLOTS:
             const WriteLimit limit{16};
             QVERIFY(!seqfile::writeFile(t("DATA"), l("a longer new line|and one more")));
         }
+        folder.block(t("TAKEN")); // a folder where the file should be
+        QVERIFY(!seqfile::writeFile(t("TAKEN"), l("a")));
         QCOMPARE(folder.read(t("DATA")), before);
-        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), l("DATA"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), l("DATA|TAKEN"));
     }
 };
 
