@@ -154,7 +154,7 @@ void SaveAndExit(benchmark::State &state)
         QFile::remove(QStringLiteral("RUNDA_RE"));
         QFile::copy(QStringLiteral("unordered"), QStringLiteral("RUNDA_RE"));
         state.ResumeTiming();
-        if (saveandexit::saveRunsInDateOrder() != saveandexit::Outcome::Saved)
+        if (saveandexit::saveRunsInDateOrder() != seqfile::StoreStatus::Stored)
             state.SkipWithError("not saved");
     }
     QFile::remove(QStringLiteral("RUNDA_RE"));
