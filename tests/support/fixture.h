@@ -26,6 +26,8 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include <optional>
+
 Q_DECLARE_METATYPE(Window)
 
 inline QString t(const char *utf8) { return QString::fromUtf8(utf8); }
@@ -75,7 +77,7 @@ inline QString t(const char *utf8) { return QString::fromUtf8(utf8); }
 //   ended yes|no   whether the program has ended, once the events are handled
 //   whole W        every caption of window W fits its control, and every
 //                  control a person works is reached by Tab and has a name
-//                  for screen readers
+//                  for screen readers: nothing after it, or what is not
 //   buttons a b    the buttons of a message box, then of an input box
 //   window W s w,h the caption of window W, and the size of its client area
 //   place W C r    control C lies at r, "left,top,width,height" in pixels
@@ -106,17 +108,15 @@ struct Fixture
         registerWindows(windows);
     }
 
-    static Window window(const QString &name)
-    {
-        const QStringList names{t("Start"), t("Menu"), t("Regbana"), t("Regrunda"), t("Info")};
-        return Window(names.indexOf(name));
-    }
+    static QStringList windowNames() { return t("Start Menu Regbana Regrunda Info").split(u' '); }
+    static Window window(const QString &name) { return Window(windowNames().indexOf(name)); }
+    QWidget *widget(const QString &name) const { return windows.window(window(name)); }
 
     template<typename Control = QWidget>
     Control *find(const QString &window, const QString &name) const
     {
-        QWidget *widget = windows.window(Fixture::window(window));
-        return widget ? widget->findChild<Control *>(name) : nullptr;
+        QWidget *w = widget(window);
+        return w ? w->findChild<Control *>(name) : nullptr;
     }
 
     QString text(const QString &window, const QString &name) const
@@ -127,28 +127,6 @@ struct Fixture
             return t("%1..%2 %3").arg(bar->minimum()).arg(bar->maximum()).arg(bar->value());
         auto *box = find<QLineEdit>(window, name);
         return box ? box->text() : t("<no %1>").arg(name);
-    }
-
-    QStringList loaded() const
-    {
-        QStringList names;
-        for (const char *name : {"Start", "Menu", "Regbana", "Regrunda", "Info"}) {
-            if (windows.isLoaded(window(t(name))))
-                names << t(name);
-        }
-        return names;
-    }
-
-    QStringList shownControls(const QString &window) const
-    {
-        QStringList names;
-        for (QWidget *child : windows.window(Fixture::window(window))->findChildren<QWidget *>(
-                 QString(), Qt::FindDirectChildrenOnly)) {
-            if (child->isVisible())
-                names << child->objectName();
-        }
-        names.sort();
-        return names;
     }
 
     // The visible result rows, each "date,final time,split times". A row
@@ -177,16 +155,129 @@ struct Fixture
         return rows;
     }
 
+    // A check step: what the program shows now, as one text, and how many
+    // words of the step name what is looked at. Nothing for an action.
+    std::optional<std::pair<QString, int>> look(const QStringList &w)
+    {
+        const QString &verb = w[0];
+        const auto names = [](const auto &controls, const auto &pick) {
+            QStringList result;
+            for (auto *control : controls) {
+                if (pick(control))
+                    result << control->objectName();
+            }
+            result.sort();
+            return result.join(u' ');
+        };
+        if (verb == u"messages") {
+            const QStringList messages = dialogs.texts(false).mid(checkedMessages);
+            checkedMessages += messages.size();
+            return std::pair{messages.join(u'|'), 1};
+        }
+        if (verb == u"boxes") {
+            QStringList titles;
+            for (const ScriptedDialogs::Box &box : dialogs.shown)
+                titles << (box.icon == Dialogs::Icon::Warning ? t("!") : QString()) + box.title;
+            return std::pair{titles.join(u'|'), 1};
+        }
+        if (verb == u"prompts")
+            return std::pair{dialogs.texts(true).join(u'|'), 1};
+        if (verb == u"loaded") {
+            QStringList loaded = windowNames();
+            loaded.removeIf([this](const QString &name) { return !windows.isLoaded(window(name)); });
+            return std::pair{loaded.join(u' '), 1};
+        }
+        if (verb == u"file" || verb == u"count") {
+            const QStringList lines = seqfile::readFile(w[1]).items;
+            if (verb == u"count")
+                return std::pair{QString::number(lines.size()) + u' ' + lines.value(0), 2};
+            return std::pair{folder.exists(w[1]) ? lines.join(u';') : t("-"), 2};
+        }
+        if (verb == u"text")
+            return std::pair{text(w[1], w[2]), 3};
+        if (verb == u"shown")
+            return std::pair{names(widget(w[1])->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly),
+                                   [](QWidget *c) { return c->isVisible(); }), 2};
+        if (verb == u"checked")
+            return std::pair{names(widget(w[1])->findChildren<QAbstractButton *>(),
+                                   [](QAbstractButton *b) { return b->isChecked(); }), 2};
+        if (verb == u"rows" || verb == u"rows*") {
+            const QStringList rows = shownRows();
+            return std::pair{verb == u"rows" ? rows.join(u';')
+                                             : QString::number(rows.size()) + u' ' + rows.first() + u' ' + rows.last(),
+                             1};
+        }
+        if (verb == u"ended") {
+            QApplication::processEvents();
+            return std::pair{ended.count() ? t("yes") : t("no"), 1};
+        }
+        if (verb == u"window" || verb == u"place") {
+            QWidget *window = widget(w[1]);
+            auto *main = qobject_cast<QMainWindow *>(window);
+            QWidget *client = main ? main->centralWidget() : window;
+            if (verb == u"place") {
+                const QRect r = find(w[1], w[2])->geometry();
+                return std::pair{t("%1,%2,%3,%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()), 3};
+            }
+            // The menu bar lies outside the client area.
+            const bool menuOutside = window->height() == client->height() + (main ? main->menuWidget()->height() : 0);
+            return std::pair{window->windowTitle() + t(" %1,%2").arg(client->width()).arg(client->height())
+                                 + (menuOutside ? QString() : t(" menu bar inside")),
+                             2};
+        }
+        if (verb == u"tabs") {
+            QApplication::setActiveWindow(widget(w[1]));
+            if (!QTest::qWaitForWindowActive(widget(w[1])))
+                return std::pair{t("not active"), 2};
+            QStringList visited{QApplication::focusWidget()->objectName()};
+            while (visited.size() < w.size() - 2) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                visited << QApplication::focusWidget()->objectName();
+            }
+            return std::pair{visited.join(u' '), 2};
+        }
+        if (verb == u"whole") { // names the controls that are not
+            auto *main = qobject_cast<QMainWindow *>(widget(w[1]));
+            const auto cut = [](QWidget *control) {
+                if (auto *label = qobject_cast<QLabel *>(control)) {
+                    const QRect needed = QFontMetrics(label->font()).boundingRect(
+                        label->rect(), label->wordWrap() ? Qt::TextWordWrap : 0, label->text());
+                    return needed.width() > label->width() || needed.height() > label->height();
+                }
+                auto *button = qobject_cast<QPushButton *>(control);
+                return (button && button->sizeHint().width() > button->width()) || !(control->focusPolicy() & Qt::TabFocus)
+                       || QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty();
+            };
+            QString result = names((main ? main->centralWidget() : widget(w[1]))
+                                       ->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly), cut);
+            for (QAction *entry : main ? main->menuBar()->actions() : QList<QAction *>()) {
+                if (!main->menuBar()->rect().contains(main->menuBar()->actionGeometry(entry)))
+                    result += u' ' + entry->text();
+            }
+            return std::pair{result, 2};
+        }
+        if (verb == u"buttons") {
+            const auto message = QtDialogs::makeMessageBox(nullptr, {}, {}, Dialogs::Icon::None);
+            const auto input = QtDialogs::makeInputBox(nullptr, {}, {});
+            QStringList texts;
+            for (QPushButton *button : message->findChildren<QPushButton *>() + input->findChildren<QPushButton *>())
+                texts << button->text();
+            return std::pair{texts.join(u' '), 1};
+        }
+        return std::nullopt;
+    }
+
     void step(const QString &step)
     {
         const QStringList w = step.split(u' ');
         const QString verb = w[0];
         const auto rest = [&](int from) { return step.section(u' ', from); };
-        const auto items = [](const QString &text, char16_t sep) {
-            return text.isEmpty() ? QStringList() : text.split(sep);
-        };
-        if (verb == u"BA" || verb == u"RE") {
-            QVERIFY(seqfile::writeFile(verb == u"BA" ? t("RUNDA_BA") : t("RUNDA_RE"), items(rest(1), u';')));
+        if (const auto seen = look(w)) {
+            QCOMPARE(seen->first, rest(seen->second));
+        } else if (verb == u"BA" || verb == u"RE") {
+            const QString lines = rest(1);
+            QVERIFY(seqfile::writeFile(verb == u"BA" ? t("RUNDA_BA") : t("RUNDA_RE"),
+                                       lines.isEmpty() ? QStringList() : lines.split(u';')));
         } else if (verb == u"RE*") {
             QStringList records;
             for (int year = w[1].toInt(); year <= w[2].toInt(); ++year)
@@ -235,105 +326,20 @@ struct Fixture
             else
                 QTest::mouseClick(list->viewport(), w.value(3) == u"right" ? Qt::RightButton : Qt::LeftButton, {}, at);
         } else if (verb == u"key") {
-            const QStringList keys{t("Down"), t("Home"), t("End"), t("Return"), t("Tab"), t("Right")};
-            const Qt::Key codes[] = {Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_Return, Qt::Key_Tab,
-                                     Qt::Key_Right};
+            const QStringList keys = t("Down Home End Return Tab Right").split(u' ');
+            const Qt::Key codes[] = {Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Right};
             QTest::keyClick(find(w[1], w[2]), codes[keys.indexOf(w[3])]);
         } else if (verb == u"bar") {
             find<QScrollBar>(t("Menu"), w[1])->setValue(w[2].toInt());
         } else if (verb == u"uncheck") {
-            windows.window(Window::Menu)->findChild<QButtonGroup *>()->setExclusive(false);
-            for (auto *option : windows.window(Window::Menu)->findChildren<QAbstractButton *>())
+            widget(t("Menu"))->findChild<QButtonGroup *>()->setExclusive(false);
+            for (auto *option : widget(t("Menu"))->findChildren<QAbstractButton *>())
                 option->setChecked(false);
         } else if (verb == u"focus") {
             find(w[1], w[2])->setFocus();
             QApplication::processEvents();
         } else if (verb == u"close") {
-            windows.window(window(w[1]))->close();
-        } else if (verb == u"messages") {
-            const QStringList messages = dialogs.texts(false).mid(checkedMessages);
-            checkedMessages += messages.size();
-            QCOMPARE(messages, items(rest(1), u'|'));
-        } else if (verb == u"boxes") {
-            QStringList titles;
-            for (const ScriptedDialogs::Box &box : dialogs.shown)
-                titles << (box.icon == Dialogs::Icon::Warning ? t("!") : QString()) + box.title;
-            QCOMPARE(titles, items(rest(1), u'|'));
-        } else if (verb == u"prompts") {
-            QCOMPARE(dialogs.texts(true), items(rest(1), u'|'));
-        } else if (verb == u"count") {
-            const QStringList lines = seqfile::readFile(w[1]).items;
-            QCOMPARE(QString::number(lines.size()) + u' ' + lines.value(0), rest(2));
-        } else if (verb == u"rows*") {
-            const QStringList rows = shownRows();
-            QCOMPARE(QString::number(rows.size()) + u' ' + rows.first() + u' ' + rows.last(), rest(1));
-        } else if (verb == u"checked") {
-            QStringList on;
-            for (auto *button : windows.window(window(w[1]))->findChildren<QAbstractButton *>()) {
-                if (button->isChecked())
-                    on << button->objectName();
-            }
-            QCOMPARE(on, items(rest(2), u' '));
-        } else if (verb == u"loaded") {
-            QCOMPARE(loaded(), items(rest(1), u' '));
-        } else if (verb == u"file") {
-            const QString lines = !folder.exists(w[1]) ? t("-") : seqfile::readFile(w[1]).items.join(u';');
-            QCOMPARE(lines, rest(2));
-        } else if (verb == u"text") {
-            QCOMPARE(text(w[1], w[2]), rest(3));
-        } else if (verb == u"shown") {
-            QCOMPARE(shownControls(w[1]), items(rest(2), u' '));
-        } else if (verb == u"rows") {
-            QCOMPARE(shownRows(), items(rest(1), u';'));
-        } else if (verb == u"window" || verb == u"place") {
-            QWidget *widget = windows.window(window(w[1]));
-            QVERIFY(QTest::qWaitForWindowExposed(widget));
-            auto *main = qobject_cast<QMainWindow *>(widget);
-            QWidget *client = main ? main->centralWidget() : widget;
-            if (verb == u"window") { // the menu bar lies outside the client area
-                QCOMPARE(widget->height(), client->height() + (main ? main->menuWidget()->height() : 0));
-                QCOMPARE(widget->windowTitle() + t(" %1,%2").arg(client->width()).arg(client->height()), rest(2));
-                return;
-            }
-            const QRect r = find(w[1], w[2])->geometry();
-            QCOMPARE(QStringLiteral("%1,%2,%3,%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()), w[3]);
-        } else if (verb == u"tabs") {
-            QApplication::setActiveWindow(windows.window(window(w[1])));
-            QVERIFY(QTest::qWaitForWindowActive(windows.window(window(w[1]))));
-            QStringList visited{QApplication::focusWidget()->objectName()};
-            while (visited.size() < w.size() - 2) {
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-                visited << QApplication::focusWidget()->objectName();
-            }
-            QCOMPARE(visited, w.mid(2));
-        } else if (verb == u"ended") {
-            QApplication::processEvents();
-            QCOMPARE(ended.count(), w[1] == u"yes" ? 1 : 0);
-        } else if (verb == u"whole") {
-            auto *main = qobject_cast<QMainWindow *>(windows.window(window(w[1])));
-            for (QWidget *control : (main ? main->centralWidget() : windows.window(window(w[1])))
-                                        ->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
-                const QByteArray name = control->objectName().toLatin1();
-                if (auto *label = qobject_cast<QLabel *>(control)) {
-                    const QRect needed = QFontMetrics(label->font()).boundingRect(
-                        label->rect(), label->wordWrap() ? Qt::TextWordWrap : 0, label->text());
-                    QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(), name);
-                    continue;
-                }
-                if (auto *button = qobject_cast<QPushButton *>(control))
-                    QVERIFY2(button->sizeHint().width() <= button->width(), name);
-                QVERIFY2(control->focusPolicy() & Qt::TabFocus, name);
-                QVERIFY2(!QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(), name);
-            }
-            for (QAction *entry : main ? main->menuBar()->actions() : QList<QAction *>())
-                QVERIFY(main->menuBar()->rect().contains(main->menuBar()->actionGeometry(entry)));
-        } else if (verb == u"buttons") {
-            const auto message = QtDialogs::makeMessageBox(nullptr, {}, {}, Dialogs::Icon::None);
-            const auto input = QtDialogs::makeInputBox(nullptr, {}, {});
-            QStringList texts;
-            for (QPushButton *button : message->findChildren<QPushButton *>() + input->findChildren<QPushButton *>())
-                texts << button->text();
-            QCOMPARE(texts.join(u' '), rest(1));
+            widget(w[1])->close();
         } else {
             QFAIL(qPrintable(t("Unknown step: ") + step));
         }
