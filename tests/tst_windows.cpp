@@ -67,14 +67,11 @@ private Q_SLOTS:
         row("Swedish buttons", t("buttons OK OK Avbryt"));
         // Between the windows; once ended, nothing opens again.
         const QString start = t("BA A/01/00010 >> open Start >> ");
-        row("Visa", start + t("press Start M_visa >> loaded Start Menu"));
-        row("Information beside the analysis window",
-            start + t("open Menu >> press Start M_inform >> loaded Start Menu Info"));
-        row("Tillbaka", start + t("open Menu >> press Menu M_Avsluta >> loaded Start"));
-        row("Bana", start + t("open Menu >> press Menu M_Bana >> loaded Start Regbana"));
-        row("Runda", start + t("open Menu >> press Menu M_Runda >> loaded Start Regrunda"));
-        row("Analys does nothing", start + t("open Menu >> press Menu M_Analys >> loaded Start Menu"));
-        row("information TILLBAKA", start + t("open Menu >> open Info >> press Info Command1 >> loaded Start Menu"));
+        row("menus and buttons", start + t("press Start M_visa >> loaded Start Menu >> press Menu M_Analys >> loaded Start "
+                                           "Menu >> press Start M_inform >> loaded Start Menu Info >> press Info Command1 >> "
+                                           "loaded Start Menu >> press Menu M_Avsluta >> loaded Start >> press Start M_visa "
+                                           ">> press Menu M_Bana >> loaded Start Regbana >> press Start M_visa >> press Menu "
+                                           "M_Runda >> loaded Start Regbana Regrunda"));
         row("Avsluta", start + t("open Menu >> open Info >> press Start M_Start >> loaded >> ended yes >> open Info "
                                  ">> loaded >> file RUNDA_BA A/01/00010 >> file RUNDA_RE -"));
         // The program ends when no window is left loaded, however the last
@@ -108,14 +105,12 @@ private Q_SLOTS:
                              "tider ska du registrera (mellantider + slutiden) max 10 st.|Hörnsjön 2 stora varv. Distans "
                              "i meter. Vet du inte distansen så ange ? tillsvidare! >> file RUNDA_BA Hörnsjön 2 stora "
                              "varv/03/06000 >> text Menu L_antbanor 1").arg(warning, questions));
-        row("name refused", t("answer a/b;Bana;3;6000 >> open Menu >> messages %1|Banans namn får inte innehålla "
-                              "tecknen / eller \" ! >> boxes !%2|INMATNING AV BANA|Kvistra|INMATNING AV BANA|INMATNING "
-                              "AV ANTALET TIDS REGISTRERINGAR|REGISTRERING FÖR BANA >> file RUNDA_BA Bana/03/06000")
-                                .arg(warning, questions));
-        row("count cancelled", t("answer Bana;;3;6000 >> open Menu >> messages %1|Du kan inte registrera in inga "
-                                 "tider alls ! >> file RUNDA_BA Bana/03/06000").arg(warning));
-        row("distance refused", t("answer Bana;3;12.5;? >> open Menu >> messages %1|Något fel i registrering för "
-                                  "distansen i meter. >> file RUNDA_BA Bana/03/99999").arg(warning));
+        row("answers refused", t("answer a/b;Bana;;3;12.5;? >> open Menu >> messages %1|Banans namn får inte innehålla "
+                                 "tecknen / eller \" !|Du kan inte registrera in inga tider alls !|Något fel i "
+                                 "registrering för distansen i meter. >> boxes !%2|INMATNING AV BANA|Kvistra|INMATNING AV "
+                                 "BANA|INMATNING AV ANTALET TIDS REGISTRERINGAR|Kvistra|INMATNING AV ANTALET TIDS "
+                                 "REGISTRERINGAR|REGISTRERING FÖR BANA|Kvistra|REGISTRERING FÖR BANA >> file RUNDA_BA "
+                                 "Bana/03/99999").arg(warning, questions));
         row("course file taken while asking", t("open Start >> at REGISTRERING FÖR BANA|block RUNDA_BA >> answer "
                                                 "Bana;3;6000 >> open Menu >> loaded Start >> messages %1|Filen RUNDA_BA "
                                                 "kunde inte läsas. Inget har ändrats i filen.").arg(warning));
@@ -164,7 +159,8 @@ private Q_SLOTS:
                                         "RUNDA_BA ") + three.mid(3) + t(" >> press Regbana Command1 >> file RUNDA_BA ")
                                     + stored + t("Ny/03/06000"));
         // Stored after what the file holds at the press, not when the window
-        // opened; the lock of another copy of the program is waited for.
+        // opened; the lock of another copy of the program is waited for, and
+        // one left by a copy that died is taken over.
         const QString busy = t("används av ett annat program. Inget har ändrats i filen.");
         const QString ny = regbana.arg(t("Ny"), t("3"), t("6000"));
         row("course stored meanwhile", ny + t(" >> ") + three + t(";A/01/00010 >> press Regbana Command1 >> file RUNDA_BA ")
@@ -208,13 +204,11 @@ private Q_SLOTS:
                                                         "inte sparas. Inget har ändrats i filen. >> file RUNDA_RE ")
                                  + fiveRuns + t(" >> press Regrunda Command1 >> file RUNDA_RE ") + fiveRuns + u';'
                                  + example);
-        row("run stored meanwhile", regrunda.arg(fiveRuns) + t("RE %1;A >> press Regrunda Command1 >> file RUNDA_RE %1;A;")
-                                                                 .arg(fiveRuns) + example + t(" >> file RUNDA_RE.lock -"));
+        row("run stored meanwhile", regrunda.arg(fiveRuns) + t("RE %1;A >> lock RUNDA_RE dead >> press Regrunda Command1 >> "
+                                                               "loaded Start >> file RUNDA_RE %1;A;").arg(fiveRuns)
+                                        + example + t(" >> file RUNDA_RE.lock -"));
         row("run file in use", regrunda.arg(fiveRuns) + t("lock RUNDA_RE >> press Regrunda Command1 >> messages Filen "
                                                           "RUNDA_RE ") + busy + t(" >> loaded Start Regrunda >> file RUNDA_RE ") + fiveRuns);
-        row("lock of a copy that died", regrunda.arg(fiveRuns) + t("lock RUNDA_RE dead >> press Regrunda Command1 >> "
-                                                                   "loaded Start >> file RUNDA_RE.lock - >> file RUNDA_RE ")
-                                            + fiveRuns + u';' + example);
         row("run file taken meanwhile", regrunda.arg(fiveRuns) + t("block RUNDA_RE >> press Regrunda Command1 >> messages "
                                                                    "Filen RUNDA_RE kunde inte läsas. Inget har ändrats i "
                                                                    "filen. >> loaded Start Regrunda"));
@@ -224,12 +218,10 @@ private Q_SLOTS:
         // A course click: each way of choosing runs the click once; without a
         // run file each run of it is told.
         const QString menu = courses + t(" >> open Menu >> ");
-        row("mouse on another course", menu + t("choose Menu 0 >> choose Menu 2 >> messages %1|%1").arg(noRuns));
-        row("mouse on the same course", menu + t("choose Menu 0 >> choose Menu 0 >> messages %1|%1").arg(noRuns));
-        row("double click", menu + t("choose Menu 0 >> choose Menu 1 double >> messages %1|%1").arg(noRuns));
-        row("right button", menu + t("choose Menu 0 >> choose Menu 1 right >> messages %1").arg(noRuns));
-        row("two moves by keyboard", menu + t("choose Menu 0 >> key Menu List1 Down >> key Menu List1 Down >> "
-                                              "messages %1|%1|%1").arg(noRuns));
+        row("each way of choosing", menu + t("choose Menu 0 >> messages %1 >> choose Menu 2 >> messages %1 >> choose Menu 2 "
+                                             ">> messages %1 >> choose Menu 1 double >> messages %1 >> choose Menu 0 right "
+                                             ">> messages >> key Menu List1 Down >> key Menu List1 Down >> messages %1|%1")
+                                              .arg(noRuns));
         row("focus alone", menu + t("focus Menu List1 >> messages"));
         // A failed click keeps the table unless the failure came after it was
         // hidden, and the captions stay.
