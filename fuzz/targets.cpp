@@ -1,0 +1,168 @@
+// The fuzz targets: each checks properties that must hold for every input
+// and aborts, a finding for the fuzzer, where one does not. One libFuzzer
+// program is built per target, KVISTRA_FUZZ_TARGET naming it.
+
+#include "analysis/selection.h"
+#include "app/saveandexit.h"
+#include "data/coursefile.h"
+#include "data/cp1252.h"
+#include "data/dateandtime.h"
+#include "data/numeric.h"
+#include "data/runfile.h"
+#include "data/seqfile.h"
+#include "registration/coursecheck.h"
+#include "registration/runcheck.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <string_view>
+
+namespace {
+
+void require(bool holds)
+{
+    if (!holds)
+        std::abort();
+}
+
+// An item written and read back through the data files' format.
+bool roundTrips(const QString &item)
+{
+    bool ok = false;
+    return seqfile::readItems(cp1252::decode(seqfile::writeItems({item}, &ok))) == QStringList{item} && ok;
+}
+
+// Whatever bytes a data file holds, reading it does not fail; the items read
+// are written back, every byte kept, and read again as the same items.
+void items(const QByteArray &bytes)
+{
+    const QString text = cp1252::decode(bytes);
+    bool ok = false;
+    require(cp1252::encode(text, &ok) == bytes && ok);
+    const QStringList items = seqfile::readItems(text);
+    const QByteArray written = seqfile::writeItems(items, &ok);
+    require(ok && seqfile::readItems(cp1252::decode(written)) == items);
+}
+
+// A record cut at "/", as texts or as views into it, gives exactly the
+// fields asked for, each the text between its "/", missing ones empty.
+void split(const QByteArray &bytes)
+{
+    const QString record = QString::fromUtf8(bytes);
+    const QStringList all = record.split(u'/');
+    require(run::courseName(record) == all.first());
+    for (const int wanted : {1, 9, 18}) {
+        const QStringList fields = run::split(record, wanted);
+        const run::Fields views(record, wanted);
+        require(fields.size() == wanted && views.size() == wanted);
+        for (int i = 0; i < wanted; ++i)
+            require(fields.at(i) == all.value(i) && views.at(i) == fields.at(i));
+    }
+    const QList<run::Fields> runs = selection::selectRuns({record, record}, all.first(), 10);
+    require(runs.size() == 2 && runs.first().at(17) == all.value(17));
+}
+
+// The parts of any date or time text are numbers, and whole records put in
+// date order keep their texts and stand youngest year first.
+void dates(const QByteArray &bytes)
+{
+    const QString text = QString::fromUtf8(bytes);
+    const dateandtime::DateParts date = dateandtime::dateParts(text);
+    const dateandtime::TimeParts time = dateandtime::timeParts(text);
+    require(date.month >= 0 && date.month <= 12 && date.year == dateandtime::yearOf(text));
+    require(!std::isnan(date.day + time.hours + time.minutes + time.seconds));
+    const QStringList records = text.split(u'\n').mid(0, 64);
+    QStringList ordered = records;
+    saveandexit::orderByDate(ordered);
+    for (qsizetype i = 1; i < ordered.size(); ++i) {
+        require(dateandtime::yearOf(saveandexit::dateText(ordered.at(i - 1)))
+                >= dateandtime::yearOf(saveandexit::dateText(ordered.at(i))));
+    }
+    QStringList before = records;
+    std::sort(before.begin(), before.end());
+    std::sort(ordered.begin(), ordered.end());
+    require(before == ordered);
+}
+
+// A course line of any length is cut into name, count and distance without
+// reading outside it; a line of 9 characters or more is exactly its three
+// fields and the two characters between them.
+void courseLine(const QByteArray &bytes)
+{
+    const QString line = QString::fromUtf8(bytes);
+    const QString name = course::name(line), count = course::count(line), distance = course::distance(line);
+    if (line.size() >= 9) {
+        require(count.size() == 2 && distance.size() == 5);
+        require(name + line.at(line.size() - 9) + count + line.at(line.size() - 6) + distance == line);
+    } else {
+        require(name.isEmpty() && count.size() <= 2 && distance.size() <= 5);
+    }
+    require(course::timedPoints(line) >= 0 && course::timedPoints(line) <= 10);
+}
+
+// Any text has a value, never NaN; digits alone, however many, are at least
+// 1 unless all are 0; a leading minus turns the sign of the number after it.
+void numeric(const QByteArray &bytes)
+{
+    const QString text = QString::fromUtf8(bytes);
+    const double value = numericValue(text);
+    require(!std::isnan(value));
+    static const QRegularExpression digits(QStringLiteral("^[0-9]*[1-9][0-9]*$"));
+    if (digits.match(text).hasMatch())
+        require(value >= 1);
+    if (!text.isEmpty() && text.at(0).isDigit() && text.at(0).unicode() < 128)
+        require(numericValue(u'-' + text) == -value);
+}
+
+// The name, the count and the distance, one a line: what the checks let
+// through makes a course line whose fields come back as typed, within their
+// ranges, and which the course file stores and reads back unchanged.
+void courseChecks(const QByteArray &bytes)
+{
+    const QStringList boxes = QString::fromUtf8(bytes).split(u'\n');
+    const QString name = boxes.value(0);
+    QString count = boxes.value(1), distance = boxes.value(2);
+    if (!coursecheck::checkName(name).isEmpty() || !coursecheck::checkCount(count, QStringLiteral("-")).isEmpty()
+        || !coursecheck::checkDistance(distance).isEmpty())
+        return;
+    const QString line = course::makeLine(name, count, distance);
+    require(course::name(line) == name && course::count(line) == count && course::distance(line) == distance);
+    require(course::timedPoints(line) == int(numericValue(count)) && course::timedPoints(line) >= 1);
+    require(numericValue(distance) >= 10 && numericValue(distance) <= 99999);
+    require(roundTrips(line) && coursecheck::findDuplicate({line}, line) == coursecheck::Duplicate::Identical);
+}
+
+// The count of timed points as a length, the five boxes and the times, one a
+// line: a run the checks let through makes a record whose fields come back
+// as typed and which the run file stores and reads back unchanged.
+void runChecks(const QByteArray &bytes)
+{
+    const QStringList lines = QString::fromUtf8(bytes).split(u'\n');
+    const int n = int(lines.value(0).size());
+    const runcheck::Entry entry{lines.value(1), lines.value(2), lines.value(3),
+                                lines.value(4), lines.value(5), lines.mid(6, n)};
+    if (!runcheck::check(entry, n).isEmpty())
+        return;
+    require(n >= 1 && n <= 10);
+    const QString record = runcheck::makeRecord(QStringLiteral("Bana/%1/06000").arg(n, 2, 10, QLatin1Char('0')), entry);
+    const QStringList fields = run::split(record, 8 + n);
+    require(fields.mid(3, 5) == QStringList({entry.pace, entry.date, entry.information, entry.temperature, entry.weight}));
+    require(fields.mid(8) == entry.times && fields.join(u'/') == record && roundTrips(record));
+}
+
+const std::map<std::string_view, void (*)(const QByteArray &)> targets{
+    {"items", items},   {"split", split},           {"dates", dates},        {"courseline", courseLine},
+    {"numeric", numeric}, {"coursecheck", courseChecks}, {"runcheck", runChecks}};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static const auto target = targets.at(KVISTRA_FUZZ_TARGET);
+    target(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+    return 0;
+}
