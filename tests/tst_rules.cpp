@@ -302,28 +302,15 @@ private Q_SLOTS:
 
         // The four orderings (0 youngest, 1 oldest, 2 best, 3 worst) of runs
         // "note date times" are not stable; whole runs travel.
-        cases(Rule::Order, {"0|3|P 01-jan-2001|Q 01-jan-2001|R 01-jan-2002=>R|Q|P",
-                            "1|3|m 15-mar-2001|f 02-feb-2001|j 28-jan-2001=>j|f|m",
-                            "0|3|j 28-jan-2001|m 15-mar-2001|f 02-feb-2001=>m|f|j",
-                            "1|3|X 02-FEB-2001|Y 02-feb-2001|Z 01-feb-2001=>Z|Y|X", // upper-case month
-                            "1|3|P 01-jan-2001|Q 01-jan-2001=>P|Q", "3|3|P d 1 1 00.01.00|Q d 1 1 00.01.00=>P|Q",
-                            "0|3|A 02-Feb-2001|B 01-jan-2001=>B|A", "1|3|A 02-Feb-2001|B 01-jan-2001=>A|B", // unknown month is 0
-                            "2|3|" TIMES "=>f|s|h", "3|3|" TIMES "=>h|s|f", "2|1|" TIMES "=>f|h|s",
-                            "2|3|5 d 1 2 00.05.00|c d 1=>c|5"}); // a missing final time is 00.00.00
+        cases(Rule::Order, {"0|3|P 01-jan-2001|Q 01-jan-2001|R 01-jan-2002=>R|Q|P", "1|3|P 01-jan-2001|Q 01-jan-2001=>P|Q",
+                            "1|3|m 15-mar-2001|f 02-feb-2001|j 28-jan-2001=>j|f|m", "2|3|" TIMES "=>f|s|h"});
         // Save and exit orders whole records of every course by the date
-        // after the fourth "/"; without one a record has year 0.
+        // after the fourth "/"; without one a record has year 0. (The
+        // orderings' every other case: the property test below.)
         cases(Rule::DateOrder, {"A/1/1/M/01-jan-2001/P|A/1/1/M/01-jan-2001/Q|A/1/1/M/01-jan-2002/R=>R|Q|P",
                                 "A/1/1/M/01-jan-2001/a1|B/1/1/M/01-feb-2001/b2|A/1/1/M/01-mar-2001/a3|B/1/1/M/01-apr-2001/b4=>b4|a3|b2|a1",
-                                "A/1/1/M/01-feb-2001/L|A/1/1/M/02-FEB-2001/U=>U|L",
                                 "A/1/1/s1|A/1/1/M/01-jan-2001/a|s2|A/1/1/M/01-feb-2001/b=>b|a|s2|s1",
                                 "A/1/1/M/01-jan-1999|A/1/1/M/02-jan-200=>01-jan-1999|02-jan-200"});
-        row("no runs", Rule::Order, l("0|3"), {});
-        for (const char *order : {"m|f|j", "m|j|f", "f|m|j", "f|j|m", "j|m|f", "j|f|m"}) {
-            QStringList records;
-            for (const QString &note : l(order))
-                records << t("A/1/1/M/%1-2001/").arg(note == u'm' ? t("15-mar") : note == u'f' ? t("02-feb") : t("28-jan")) + note;
-            row(order, Rule::DateOrder, records, l("m|f|j"));
-        }
 
         // A course's runs: its name exactly, fields 0 to n+7.
         cases(Rule::Select, {"Bana |3=>Bana  a 3 11", "Bana|3=>Bana b 3 11", "   |3=>    d 3 11", "Ban|1=>Ban e 1 9",
@@ -403,60 +390,44 @@ private Q_SLOTS:
         QCOMPARE(got, expected);
     }
 
-    // The run file is read a block at a time: a CR LF, an item or a line
-    // across a block's edge reads as in one piece.
-    void readingInBlocks()
+    // The data files through the disk: every byte comes back as it was, NUL
+    // and the five the code page leaves undefined included (the others read
+    // as Qt's own converter has them, where this Qt has one); a file read a
+    // block at a time reads as in one piece, whatever stands across a block's
+    // edge; a write is all or nothing: a text the code page cannot hold, a
+    // disk that fills up part way or a folder in the file's place is told and
+    // leaves the old file and no temporary file beside it.
+    void dataFiles()
     {
         TestFolder folder;
+        QByteArray bytes = "\"";
+        for (int b = 0; b < 256; ++b) {
+            if (b != '"' && b != '\r' && b != '\n')
+                bytes.append(char(b));
+        }
+        bytes += "\"\r\n\"x\"\r\n";
+        folder.write(t("DATA"), bytes);
+        QVERIFY(seqfile::writeFile(t("DATA"), seqfile::readFile(t("DATA")).items));
+        QCOMPARE(folder.read(t("DATA")), bytes);
+        QStringDecoder qt("windows-1252");
+        for (char b = char(0x80); b != char(0xA0); ++b) {
+            const bool undefined = QByteArray("\x81\x8D\x8F\x90\x9D").contains(b) || !qt.isValid();
+            QCOMPARE(cp1252::decode(QByteArray(1, b)), undefined ? QString(QChar(char16_t(uchar(b)))) : qt.decode(QByteArray(1, b)));
+        }
         for (const int shift : {-3, -2, -1, 0, 1}) {
-            const QByteArray bytes = "\"a\"\r\n\"" + QByteArray((1 << 20) - 8 + shift, 'x') + "\"\r\n\"b\"\r\rc,\"d\r\ne\n"
-                                     + QByteArray(1 << 20, 'y') + "\r\"z";
+            bytes = "\"a\"\r\n\"" + QByteArray((1 << 20) - 8 + shift, 'x') + "\"\r\n\"b\"\r\rc,\"d\r\ne\n" + QByteArray(1 << 20, 'y') + "\r\"z";
             folder.write(t("DATA"), bytes);
             QCOMPARE(seqfile::readFile(t("DATA")).items, seqfile::readItems(cp1252::decode(bytes)));
         }
-    }
-
-    // Every byte comes back as it was through a file, NUL and the five the
-    // code page leaves undefined included; the others read as Qt's own
-    // converter has them, where this Qt has one.
-    void everyByteSurvives()
-    {
-        QByteArray inner;
-        for (int b = 0; b < 256; ++b) {
-            if (b != '"' && b != '\r' && b != '\n')
-                inner.append(char(b));
-        }
-        TestFolder folder;
-        const QByteArray original = '"' + inner + "\"\r\n\"x\"\r\n";
-        folder.write(t("DATA"), original);
-        const seqfile::ReadResult read = seqfile::readFile(t("DATA"));
-        QCOMPARE(read.items.size(), 2);
-        QVERIFY(seqfile::writeFile(t("DATA"), read.items));
-        QCOMPARE(folder.read(t("DATA")), original);
-        const QList<int> undefined{0x81, 0x8D, 0x8F, 0x90, 0x9D};
-        QStringDecoder qt("windows-1252");
-        for (int b = 0x80; b < 0xA0; ++b) {
-            const QString own = cp1252::decode(QByteArray(1, char(b)));
-            QCOMPARE(own, undefined.contains(b) || !qt.isValid() ? QString(QChar(b)) : qt.decode(QByteArray(1, char(b))));
-        }
-    }
-
-    // A write is all or nothing: a text the code page cannot hold, or a
-    // disk that fills up part way, is reported and leaves the old file and no
-    // temporary file beside it.
-    void failedWriteKeepsTheFile()
-    {
-        TestFolder folder;
-        const QByteArray before("\"old\"\r\n\"x\x9D\"\r\n");
-        folder.write(t("DATA"), before);
+        folder.write(t("DATA"), bytes = "\"old\"\r\n\"x\x9D\"\r\n");
         QVERIFY(!seqfile::writeFile(t("DATA"), l("new|中")));
-        {
+        if (WriteLimit::works) {
             const WriteLimit limit{16};
             QVERIFY(!seqfile::writeFile(t("DATA"), l("a longer new line|and one more")));
         }
-        folder.block(t("TAKEN")); // a folder where the file should be
+        folder.block(t("TAKEN"));
         QVERIFY(!seqfile::writeFile(t("TAKEN"), l("a")));
-        QCOMPARE(folder.read(t("DATA")), before);
+        QCOMPARE(folder.read(t("DATA")), bytes);
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), l("DATA|TAKEN"));
     }
 };

@@ -305,7 +305,9 @@ struct Fixture
         } else if (verb == u"open") {
             windows.show(window(w[1]));
         } else if (verb == u"press" || verb == u"press!") {
-            const WriteLimit limit{verb == u"press!" ? 16 : RLIM_INFINITY};
+            if (verb == u"press!" && !WriteLimit::works)
+                QSKIP("No full disk to be had on this system");
+            const WriteLimit limit{verb == u"press!" ? 16 : -1};
             if (auto *action = find<QAction>(w[1], w[2]))
                 return action->trigger();
             auto *button = find<QAbstractButton>(w[1], w[2]);
