@@ -247,13 +247,33 @@ private Q_SLOTS:
                                          "2003 >> bar HScroll2 2004 >> rows* 4 01-jan-2150,1,1 : 1 01-jan-1950,1,1 : 1 "
                                          ">> choose Menu 0 >> text Menu L_visafyear 2003 >> rows 01-jan-2004,1,1 : 1;"
                                          "01-jan-2003,1,1 : 1 >> choose Menu 1 >> text Menu L_visafyear 2010 >> "
-                                         "choose Menu 0 >> text Menu L_visafyear 1950 >> text Menu L_visatyear 2150"));
+                                         "choose Menu 0 >> text Menu L_visafyear 1950 >> text Menu L_visatyear 2150 >> "
+                                         "bar HScroll1 2004 >> bar HScroll2 2003 >> choose Menu 0 >> rows >> text Menu "
+                                         "L_visaantal 4"));
+        // Hand-edited dates: a year that is no number is 0 and keeps its
+        // caption; an empty date first in year order leaves the interval.
+        row("odd years", courses + t(" >> RE A/03/06000/M/15-mar-2003/a/+1/1/1/1/1;A/03/06000/M/02-feb-01/b/+1/1/1/1/1;"
+                                     "E/01/00100/M//c/+1/1/1;E/01/00100/M/01-jan-2001/d/+1/1/1 >> open Menu >> choose "
+                                     "Menu 0 >> text Menu L_visafyear b-01 >> text Menu HScroll1 0..2003 0 >> rows* 2 "
+                                     "15-mar-2003,1,1 : 1 02-feb-01,1,1 : 1 >> choose Menu 3 >> text Menu L_visafyear "
+                                     "b-01 >> rows 01-jan-2001,1,;,1,"));
+        // A course's runs are those of its name exactly, blanks and case
+        // included, and no more.
+        row("names told apart", t("BA Bana /01/00010;Bana/01/00010;bana/01/00010;Ban/01/00010;   /01/00010 >> RE Bana /01/"
+                                  "00010/M/01-jan-2001/a/+1/1/1;Bana/01/00010/M/01-jan-2002/b/+1/1/2;bana/01/00010/M/"
+                                  "01-jan-2003/c/+1/1/3;Ban/01/00010/M/01-jan-2004/d/+1/1/4;   /01/00010/M/01-jan-2005/e/"
+                                  "+1/1/5 >> open Menu >> choose Menu 0 >> rows 01-jan-2001,1, >> choose Menu 1 >> rows "
+                                  "01-jan-2002,2, >> choose Menu 2 >> rows 01-jan-2003,3, >> choose Menu 3 >> rows "
+                                  "01-jan-2004,4, >> choose Menu 4 >> rows 01-jan-2005,5,"));
         // More runs than 1001: the 28 youngest fill the rows, the counter
         // counts them all.
         row("every row", courses + t(" >> RE* 2001 3100 ") + runOfA + t(" >> open Menu >> choose Menu 0 >> rows* 28 "
                                                                         "01-jan-3100,00.03.00,00.01.00 : 00.02.00 "
                                                                         "01-jan-3073,00.03.73,00.01.73 : 00.02.73 >> "
-                                                                        "text Menu L_visaantal 1100"));
+                                                                        "text Menu L_visaantal 1100 >> bar HScroll2 3090 "
+                                                                        ">> choose Menu 0 >> rows* 28 01-jan-3090,00.03.90,"
+                                                                        "00.01.90 : 00.02.90 01-jan-3063,00.03.63,00.01.63 "
+                                                                        ": 00.02.63"));
         row("course without runs", courses + t(" >> RE* 2001 2001 ") + runOfA + t(" >> open Menu >> choose Menu 0 >> "
                                                                                  "choose Menu 2 >> rows >> text Menu "
                                                                                  "L_visaantal 0 >> text Menu T_dist  "
