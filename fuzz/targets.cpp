@@ -3,7 +3,6 @@
 // program is built per target, KVISTRA_FUZZ_TARGET naming it.
 
 #include "analysis/ordering.h"
-#include "analysis/selection.h"
 #include "app/saveandexit.h"
 #include "data/coursefile.h"
 #include "data/cp1252.h"
@@ -40,12 +39,10 @@ bool roundTrips(const QString &item)
 // are written back, every byte kept, and read again as the same items.
 void items(const QByteArray &bytes)
 {
-    const QString text = cp1252::decode(bytes);
     bool ok = false;
-    require(cp1252::encode(text, &ok) == bytes && ok);
-    const QStringList items = seqfile::readItems(text);
-    const QByteArray written = seqfile::writeItems(items, &ok);
-    require(ok && seqfile::readItems(cp1252::decode(written)) == items);
+    require(cp1252::encode(cp1252::decode(bytes), &ok) == bytes && ok);
+    const QStringList items = seqfile::readItems(cp1252::decode(bytes));
+    require(seqfile::readItems(cp1252::decode(seqfile::writeItems(items, &ok))) == items && ok);
 }
 
 // A record cut at "/", as texts or as views into it, gives exactly the
@@ -62,8 +59,6 @@ void split(const QByteArray &bytes)
         for (int i = 0; i < wanted; ++i)
             require(fields.at(i) == all.value(i) && views.at(i) == fields.at(i));
     }
-    const QList<run::Fields> runs = selection::selectRuns({record, record}, all.first(), 10);
-    require(runs.size() == 2 && runs.first().at(17) == all.value(17));
 }
 
 // The parts of any date or time text are numbers, the month one of the table
@@ -85,12 +80,8 @@ void courseLine(const QByteArray &bytes)
 {
     const QString line = QString::fromUtf8(bytes);
     const QString name = course::name(line), count = course::count(line), distance = course::distance(line);
-    if (line.size() >= 9) {
-        require(count.size() == 2 && distance.size() == 5);
-        require(name + line.at(line.size() - 9) + count + line.at(line.size() - 6) + distance == line);
-    } else {
-        require(name.isEmpty() && count.size() <= 2 && distance.size() <= 5);
-    }
+    require(line.size() < 9 ? name.isEmpty() && count.size() <= 2 && distance.size() <= 5
+                            : name + line.at(line.size() - 9) + count + line.at(line.size() - 6) + distance == line);
     require(course::timedPoints(line) >= 0 && course::timedPoints(line) <= 10);
 }
 
@@ -121,8 +112,7 @@ void courseChecks(const QByteArray &bytes)
         return;
     const QString line = course::makeLine(name, count, distance);
     require(course::name(line) == name && course::count(line) == count && course::distance(line) == distance);
-    require(course::timedPoints(line) == int(numericValue(count)) && course::timedPoints(line) >= 1);
-    require(numericValue(distance) >= 10 && numericValue(distance) <= 99999);
+    require(course::timedPoints(line) >= 1 && numericValue(distance) >= 10 && numericValue(distance) <= 99999);
     require(roundTrips(line) && coursecheck::findDuplicate({line}, line) == coursecheck::Duplicate::Identical);
 }
 

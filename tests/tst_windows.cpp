@@ -190,9 +190,6 @@ private Q_SLOTS:
                               + fiveRuns + u';' + example);
         row("first run file", (four + t(" >> open Regrunda >> ") + typeExample)
                                   + t(" >> press Regrunda Command1 >> file RUNDA_RE ") + example);
-        row("run 1002", four + t(" >> RE* 1000 2000 Kort/01/00010/M/01-jan-%1/a/+1/70.0/00.01.00 >> open Regrunda >> ")
-                            + typeExample + t(" >> press Regrunda Command1 >> count RUNDA_RE 1002 "
-                                              "Kort/01/00010/M/01-jan-1000/a/+1/70.0/00.01.00"));
         const QString refusedTwice = t(" >> press Regrunda Command1 >> messages %1 >> loaded Start Regrunda >> open "
                                        "Menu >> press Regrunda Command1 >> messages %1 >> loaded Start Regrunda >> "
                                        "text Regrunda Text10 fel >> file RUNDA_RE ") + fiveRuns;

@@ -19,12 +19,11 @@ public:
         QString title;
         Icon icon;
     };
-
+    QList<Box> shown;
     QStringList answers;
     // Runs before an input box is answered, with its title: lets a test
     // change the world while a question is open.
-    std::function<void(const QString &title)> beforeAnswer;
-    QList<Box> shown;
+    std::function<void(const QString &title)> beforeAnswer = [](const QString &) {};
 
     QStringList texts(bool input) const
     {
@@ -40,14 +39,12 @@ protected:
     void showMessage(QWidget *, const QString &text, const QString &title, Icon icon) override
     {
         shown.append(Box{false, text, title, icon});
-        // A modal box handles the events waiting meanwhile, in a loop of its own.
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(); // as a modal box's own loop does
     }
     QString askInput(QWidget *, const QString &prompt, const QString &title) override
     {
         shown.append(Box{true, prompt, title, Icon::None});
-        if (beforeAnswer)
-            beforeAnswer(title);
+        beforeAnswer(title);
         // A question that repeats until it gets a good answer would otherwise never end.
         if (answers.isEmpty())
             qFatal("No scripted answer left for the input box \"%s\"", qPrintable(title));
