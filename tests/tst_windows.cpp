@@ -31,6 +31,10 @@ const QString runOfA = t("A/03/06000/T/01-jan-%1/Kändes bra/+20/79.0/00.01.%2/0
 const QString noRuns = t("Du har ingen registrerad runda för banan");
 const QString identical = t("Du har banan registrerad sedan tidigare, och antalet mellantider och distansen är "
                             "samma. Jag tar inte med din bana. Prova om.");
+// What the user is told about a data file: %1 stands for its name.
+const QString unread = t("Filen %1 kunde inte läsas. Inget har ändrats i filen.");
+const QString unsaved = t("Filen %1 kunde inte sparas. Inget har ändrats i filen.");
+const QString busy = t("Filen %1 används av ett annat program. Inget har ändrats i filen.");
 const QString warning = t("Troligtvis första gången du startar programmet! Du saknar en fil som heter runda_ba. Den "
                           "ska innehålla alla dina registrerade banor. Vi ska nu registrera din första bana.");
 
@@ -82,8 +86,7 @@ private Q_SLOTS:
         row("last window after a store", start + t("open Regbana >> close Start >> ") + typeCourse.arg(t("C"), t("1"),
                                              t("10")) + t(" >> press Regbana Command1 >> loaded >> ended yes"));
         row("last window to a refusal", start + t("open Menu >> close Start >> block RUNDA_RE >> press Menu M_Runda "
-                                                  ">> messages Filen RUNDA_RE kunde inte läsas. Inget har ändrats i "
-                                                  "filen. >> loaded >> ended yes"));
+                                                  ">> messages %1 >> loaded >> ended yes").arg(unread.arg(t("RUNDA_RE"))));
         row("Tillbaka without the start window", start + t("open Menu >> close Start >> press Menu M_Avsluta >> ended "
                                                            "no >> loaded Start"));
         // Shown again, the analysis window is as it was; loaded again, it
@@ -112,8 +115,8 @@ private Q_SLOTS:
                                  "REGISTRERINGAR|REGISTRERING FÖR BANA|Kvistra|REGISTRERING FÖR BANA >> file RUNDA_BA "
                                  "Bana/03/99999").arg(warning, questions));
         row("course file taken while asking", t("open Start >> at REGISTRERING FÖR BANA|block RUNDA_BA >> answer "
-                                                "Bana;3;6000 >> open Menu >> loaded Start >> messages %1|Filen RUNDA_BA "
-                                                "kunde inte läsas. Inget har ändrats i filen.").arg(warning));
+                                                "Bana;3;6000 >> open Menu >> loaded Start >> messages %1|%2")
+                                                  .arg(warning, unread.arg(t("RUNDA_BA"))));
         // Another copy of the program made the course file meanwhile.
         const QString made = t("at REGISTRERING FÖR BANA|BA %1 >> answer Bana;3;6000 >> open Menu >> messages %2");
         row("course file made while asking", made.arg(t("A/01/00010"), warning)
@@ -124,10 +127,9 @@ private Q_SLOTS:
         row("no course file to register a run", t("open Regrunda >> loaded Regrunda >> ") + choosing);
         // A file that cannot be read opens no window that reads it.
         for (const char *window : {"Menu", "Regbana", "Regrunda"})
-            row(window, t("block RUNDA_BA >> open Start >> open %1 >> messages Filen RUNDA_BA kunde inte läsas. "
-                          "Inget har ändrats i filen. >> loaded Start").arg(t(window)));
-        row("run file unreadable for a run", four + t(" >> block RUNDA_RE >> open Regrunda >> messages Filen RUNDA_RE kunde "
-                                            "inte läsas. Inget har ändrats i filen. >> loaded"));
+            row(window, t("block RUNDA_BA >> open Start >> open %1 >> messages %2 >> loaded Start").arg(t(window), unread.arg(t("RUNDA_BA"))));
+        row("run file unreadable for a run", four + t(" >> block RUNDA_RE >> open Regrunda >> loaded >> messages ")
+                                                 + unread.arg(t("RUNDA_RE")));
 
         // Registering a course: the first failing check alone is told, every
         // press alike, and the boxes keep what the checks wrote back.
@@ -152,22 +154,18 @@ private Q_SLOTS:
                                   + refused.arg(t("Du har banan registrerad sedan tidigare, och antalet mellantider "
                                                   "och distansen är samma. Jag tar inte med din bana. Prova om."))
                                   + t(" >> text Regbana T_distans11 00010 >> loaded Start Regbana >> file RUNDA_BA ")
-                                  + three.mid(3));
-        row("course disk full", regbana.arg(t("Ny"), t("3"), t("6000"))
-                                    + t(" >> press! Regbana Command1 >> messages Filen RUNDA_BA kunde inte sparas. "
-                                        "Inget har ändrats i filen. >> text Regbana T_distans11 06000 >> file "
-                                        "RUNDA_BA ") + three.mid(3) + t(" >> press Regbana Command1 >> file RUNDA_BA ")
-                                    + stored + t("Ny/03/06000"));
+                                  + three.mid(3) + t(" >> ") + typeCourse.arg(t("Ny"), t("3"), t("6000"))
+                                  + t(" >> press! Regbana Command1 >> messages ") + unsaved.arg(t("RUNDA_BA"))
+                                  + t(" >> text Regbana T_distans11 06000 >> file RUNDA_BA ") + three.mid(3)
+                                  + t(" >> press Regbana Command1 >> file RUNDA_BA ") + stored + t("Ny/03/06000"));
         // Stored after what the file holds at the press, not when the window
         // opened; the lock of another copy of the program is waited for, and
         // one left by a copy that died is taken over.
-        const QString busy = t("används av ett annat program. Inget har ändrats i filen.");
         const QString ny = regbana.arg(t("Ny"), t("3"), t("6000"));
-        row("course stored meanwhile", ny + t(" >> ") + three + t(";A/01/00010 >> press Regbana Command1 >> file RUNDA_BA ")
-                                           + stored + t("A/01/00010;Ny/03/06000 >> file RUNDA_BA.lock -"));
-        row("same course stored meanwhile", ny + t(" >> ") + three + t(";Ny/03/06000 >> press Regbana Command1 >> messages ")
-                                                + identical + t(" >> file RUNDA_BA ") + stored + t("Ny/03/06000"));
-        row("course file in use", ny + t(" >> lock RUNDA_BA >> press Regbana Command1 >> messages Filen RUNDA_BA ") + busy
+        row("course stored meanwhile", ny + t(" >> ") + three + t(";Ny/03/06000 >> press Regbana Command1 >> messages ")
+                                           + identical + t(" >> ") + three + t(";A/01/00010 >> press Regbana Command1 >> file "
+                                           "RUNDA_BA ") + stored + t("A/01/00010;Ny/03/06000 >> file RUNDA_BA.lock -"));
+        row("course file in use", ny + t(" >> lock RUNDA_BA >> press Regbana Command1 >> messages ") + busy.arg(t("RUNDA_BA"))
                                       + t(" >> loaded Start Regbana >> file RUNDA_BA ") + three.mid(3));
         row("course back", t("open Regbana >> ") + typeCourse.arg(t("Ny"), t("3"), t("6000"))
                                + t(" >> press Regbana Command2 >> loaded >> file RUNDA_BA -"));
@@ -196,19 +194,17 @@ private Q_SLOTS:
         row("run refused", regrunda.arg(fiveRuns) + t("type Regrunda T_reg5 02-Feb-2001")
                                + refusedTwice.arg(t("Fel månads stavning!|Fel registrerat i 2:a registrerings rutan !"))
                                + t(" >> text Regrunda T_reg5 02-Feb-2001 >> type Regrunda T_reg5 02-feb-2001 >> type "
-                                   "Regrunda Text2 ") + refusedTwice.arg(t("Du kan inte lämna blankt här! Tidsruta nr  2")));
-        row("run disk full", regrunda.arg(fiveRuns) + t("press! Regrunda Command1 >> messages Filen RUNDA_RE kunde "
-                                                        "inte sparas. Inget har ändrats i filen. >> file RUNDA_RE ")
-                                 + fiveRuns + t(" >> press Regrunda Command1 >> file RUNDA_RE ") + fiveRuns + u';'
-                                 + example);
+                                   "Regrunda Text2 ") + refusedTwice.arg(t("Du kan inte lämna blankt här! Tidsruta nr  2"))
+                               + t(" >> type Regrunda Text2 00.21.40 >> press! Regrunda Command1 >> messages ")
+                               + unsaved.arg(t("RUNDA_RE")) + t(" >> file RUNDA_RE ") + fiveRuns
+                               + t(" >> press Regrunda Command1 >> file RUNDA_RE ") + fiveRuns + u';' + example);
         row("run stored meanwhile", regrunda.arg(fiveRuns) + t("RE %1;A >> lock RUNDA_RE dead >> press Regrunda Command1 >> "
                                                                "loaded Start >> file RUNDA_RE %1;A;").arg(fiveRuns)
                                         + example + t(" >> file RUNDA_RE.lock -"));
-        row("run file in use", regrunda.arg(fiveRuns) + t("lock RUNDA_RE >> press Regrunda Command1 >> messages Filen "
-                                                          "RUNDA_RE ") + busy + t(" >> loaded Start Regrunda >> file RUNDA_RE ") + fiveRuns);
-        row("run file taken meanwhile", regrunda.arg(fiveRuns) + t("block RUNDA_RE >> press Regrunda Command1 >> messages "
-                                                                   "Filen RUNDA_RE kunde inte läsas. Inget har ändrats i "
-                                                                   "filen. >> loaded Start Regrunda"));
+        for (const auto &[lock, message] : {std::pair{t("lock"), busy}, {t("block"), unread}})
+            row(qPrintable(lock), regrunda.arg(fiveRuns) + lock + t(" RUNDA_RE >> press Regrunda Command1 >> messages ")
+                                      + message.arg(t("RUNDA_RE")) + t(" >> loaded Start Regrunda >> file RUNDA_RE ")
+                                      + (lock == u"lock" ? fiveRuns : QString())); // a folder reads as nothing
         row("run back", regrunda.arg(fiveRuns) + t("press Regrunda Command2 >> loaded Start Menu >> file RUNDA_RE ")
                             + fiveRuns);
 
@@ -228,8 +224,7 @@ private Q_SLOTS:
         const QString kept = t(" >> rows* 2 01-jan-2002,00.03.02,00.01.02 : 00.02.02 01-jan-2001,00.03.01,00.01.01 : "
                                "00.02.01 >> text Menu T_dist  6000 meter >> text Menu L_visaantal 2");
         row("missing run file", clicked + t("remove RUNDA_RE >> choose Menu 1 >> messages %1").arg(noRuns) + kept);
-        row("unreadable run file", clicked + t("block RUNDA_RE >> choose Menu 1 >> messages Filen RUNDA_RE kunde inte "
-                                               "läsas. Inget har ändrats i filen.") + kept);
+        row("unreadable run file", clicked + t("block RUNDA_RE >> choose Menu 1 >> messages ") + unread.arg(t("RUNDA_RE")) + kept);
         row("count that is no number", clicked + t("choose Menu 5 >> messages %1 >> rows >> text Menu T_dist  6000 "
                                                    "meter >> text Menu L_visaantal 2").arg(noRuns));
 
@@ -294,21 +289,15 @@ private Q_SLOTS:
         // Save and exit ends the program in every case; only a file that was
         // read and could be written changes, youngest first.
         const QString save = t(" >> open Start >> open Info >> press%1 Start M_spara >> ended yes >> loaded >> ");
-        row("saved", t("RE* 1000 2099 ") + runOfA + save.arg(QString())
-                         + t("count RUNDA_RE 1100 A/03/06000/T/01-jan-2099/Kändes bra/+20/79.0/00.01.99/00.02.99/"
-                             "00.03.99 >> file RUNDA_RE.lock -"));
+        row("saved", t("RE* 1000 2099 ") + runOfA + save.arg(QString()) + t("count RUNDA_RE 1100 ") + runOfA.arg(2099).arg(99)
+                         + t(" >> file RUNDA_RE.lock -"));
         row("empty run file", t("RE") + save.arg(QString()) + t("file RUNDA_RE "));
         row("no run file", save.mid(4).arg(QString()) + t("file RUNDA_RE -"));
-        row("unreadable run file, saving", t("block RUNDA_RE") + save.arg(QString())
-                                               + t("messages Filen RUNDA_RE kunde inte läsas. Inget har ändrats i "
-                                                   "filen."));
-        row("run file in use, saving", t("RE* 2001 2002 ") + runOfA + t(" >> lock RUNDA_RE") + save.arg(QString())
-                                           + t("messages Filen RUNDA_RE ") + busy + t(" >> count RUNDA_RE 2 ")
-                                           + runOfA.arg(2001).arg(t("01")));
-        row("disk full, saving", t("RE* 1000 2099 ") + runOfA + save.arg(t("!"))
-                                     + t("messages Filen RUNDA_RE kunde inte sparas. Inget har ändrats i filen. >> "
-                                         "count RUNDA_RE 1100 A/03/06000/T/01-jan-1000/Kändes bra/+20/79.0/00.01.00/"
-                                         "00.02.00/00.03.00"));
+        row("unreadable run file, saving", t("block RUNDA_RE") + save.arg(QString()) + t("messages ") + unread.arg(t("RUNDA_RE")));
+        row("run file in use, saving", t("RE* 2001 2002 ") + runOfA + t(" >> lock RUNDA_RE") + save.arg(QString()) + t("messages ")
+                                           + busy.arg(t("RUNDA_RE")) + t(" >> count RUNDA_RE 2 ") + runOfA.arg(2001).arg(t("01")));
+        row("disk full, saving", t("RE* 1000 2099 ") + runOfA + save.arg(t("!")) + t("messages ") + unsaved.arg(t("RUNDA_RE"))
+                                     + t(" >> count RUNDA_RE 1100 ") + runOfA.arg(1000).arg(t("00")));
     }
 
     void paths()

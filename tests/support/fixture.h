@@ -53,7 +53,7 @@ inline QString t(const char *utf8) { return QString::fromUtf8(utf8); }
 //   choose W r     clicks row r of the course list; "right" or "double" after
 //                  it for that click, a right click where the style
 //                  activates an entry on a single click
-//   key W C k      presses key k (Down, Home, End, Return, Tab, Right) in
+//   key W C k      presses key k (Down, Home, End, Return, Tab, Right...) in
 //                  control C
 //   bar C n        moves the analysis window's scroll bar C to n
 //   uncheck        switches every option of the analysis window off
@@ -328,9 +328,7 @@ struct Fixture
             else
                 QTest::mouseClick(list->viewport(), w.value(3) == u"right" ? Qt::RightButton : Qt::LeftButton, {}, at);
         } else if (verb == u"key") {
-            const QStringList keys = t("Down Home End Return Tab Right").split(u' ');
-            const Qt::Key codes[] = {Qt::Key_Down, Qt::Key_Home, Qt::Key_End, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Right};
-            QTest::keyClick(find(w[1], w[2]), codes[keys.indexOf(w[3])]);
+            QTest::keyClick(find(w[1], w[2]), QKeySequence(w[3])[0].key());
         } else if (verb == u"bar") {
             find<QScrollBar>(t("Menu"), w[1])->setValue(w[2].toInt());
         } else if (verb == u"uncheck") {
