@@ -202,7 +202,7 @@ private Q_SLOTS:
                                                                "loaded Start >> file RUNDA_RE %1;A;").arg(fiveRuns)
                                         + example + t(" >> file RUNDA_RE.lock -"));
         for (const auto &[lock, message] : {std::pair{t("lock"), busy}, {t("block"), unread}})
-            row(qPrintable(lock), regrunda.arg(fiveRuns) + lock + t(" RUNDA_RE >> press Regrunda Command1 >> messages ")
+            row(lock == u"lock" ? "run file in use" : "run file taken meanwhile", regrunda.arg(fiveRuns) + lock + t(" RUNDA_RE >> press Regrunda Command1 >> messages ")
                                       + message.arg(t("RUNDA_RE")) + t(" >> loaded Start Regrunda >> file RUNDA_RE ")
                                       + (lock == u"lock" ? fiveRuns : QString())); // a folder reads as nothing
         row("run back", regrunda.arg(fiveRuns) + t("press Regrunda Command2 >> loaded Start Menu >> file RUNDA_RE ")
