@@ -246,6 +246,7 @@ int main(int argc, char *argv[])
     // A steady text cursor: a blinking one would be caught at random.
     QGuiApplication::styleHints()->setCursorFlashTime(0);
     form::useProgramFonts();
+    useSwedishQtTexts();
 
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() != 2) {
