@@ -6,6 +6,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <limits>
 #include <numeric>
 #include <utility>
 
@@ -43,21 +44,23 @@ public:
         return sum;
     }
 
-    // Counts the position once more (by 1) or once less (by ~0, that is -1).
-    void change(Index position, Index by)
+    void add(Index position)
     {
         for (Index node = position + 1; node <= m_span; node += node & (~node + 1))
-            m_tree[node] += by;
+            ++m_tree[node];
     }
 
-    // The counted position that has exactly rank counted positions before it.
-    Index withRank(Index rank) const
+    // Takes out the counted position that has exactly rank counted positions
+    // before it, and gives it: the counts that hold it are the ones passed
+    // on the way down.
+    Index takeWithRank(Index rank)
     {
         Index node = 0;
         for (Index step = m_span; step > 0; step /= 2) {
-            const Index below = m_tree[node + step];
+            Index &below = m_tree[node + step];
             const bool past = below <= rank;
             rank -= past ? below : 0;
+            below -= past ? 0 : 1;
             node += past ? step : 0;
         }
         return node;
@@ -72,33 +75,27 @@ private:
 // key (-0 and 0 are equal); the result is the number of ranks, at most
 // about twice the number of keys. Parts of dates and times are whole
 // numbers close together: such a part is ranked by its distance from the
-// smallest, the others by sorting.
-Index rankPart(const std::vector<Key> &keys, std::size_t part, double sign, std::vector<Index> &rank)
+// lowest, the others by sorting.
+Index rankPart(const std::vector<Key> &keys, std::size_t part, double lowest, double highest,
+               std::vector<Index> &rank)
 {
     const Index count = Index(keys.size());
     rank.resize(count);
-    double lowest = sign * keys[0][part];
-    double highest = lowest;
-    for (const Key &key : keys) {
-        lowest = std::min(lowest, sign * key[part]);
-        highest = std::max(highest, sign * key[part]);
+    // No NaN among them, and the highest not too far from the lowest.
+    bool exact = highest - lowest <= 2.0 * count + 64;
+    for (Index k = 0; k < count && exact; ++k)
+        exact = keys[k][part] >= lowest;
+    for (Index k = 0; k < count && exact; ++k) {
+        rank[k] = Index(keys[k][part] - lowest);
+        exact = lowest + rank[k] == keys[k][part];
     }
-    const double span = 2.0 * count + 64;
-    bool close = highest - lowest <= span; // false for infinite ones
-    for (Index k = 0; k < count && close; ++k) {
-        const double value = sign * keys[k][part];
-        const double distance = value - lowest;
-        close = distance >= 0 && distance <= span; // not a NaN
-        rank[k] = close ? Index(distance) : 0;
-        close = close && lowest + rank[k] == value; // exact
-    }
-    if (close)
+    if (exact)
         return Index(highest - lowest) + 1;
 
     // Ascending bits for ascending keys; adding 0 makes -0 the same as 0.
     std::vector<std::pair<std::uint64_t, Index>> sorted(count);
     for (Index k = 0; k < count; ++k) {
-        const auto bits = std::bit_cast<std::uint64_t>(sign * keys[k][part] + 0.0);
+        const auto bits = std::bit_cast<std::uint64_t>(keys[k][part] + 0.0);
         constexpr std::uint64_t signBit = std::uint64_t(1) << 63;
         sorted[k] = {(bits & signBit) != 0 ? ~bits : bits | signBit, k};
     }
@@ -212,7 +209,7 @@ void exchangePass(std::vector<Index> &order, const std::vector<Index> &value, In
         work.counts.reset(valueCount, false);
         for (Index at = 0; at < count; ++at) {
             work.smallerBefore[at] = work.counts.before(valueAt[at]);
-            work.counts.change(valueAt[at], 1);
+            work.counts.add(valueAt[at]);
         }
         for (Index v = 0; v < valueCount; ++v) {
             const Index first = values[v], last = values[v + 1];
@@ -228,12 +225,22 @@ void exchangePass(std::vector<Index> &order, const std::vector<Index> &value, In
             work.moved[first] = order[sorted[first]];
             continue;
         }
-        Index *const cycle = work.cycle.data();
+        // The cycle stands from its start on, with room before it.
+        Index *cycle = work.cycle.data() + size;
         Index front = 0;
         for (Index k = 0; k < size; ++k) {
             if (size <= shortCycle) {
-                std::copy_backward(cycle + front, cycle + k, cycle + k + 1);
-                cycle[front] = order[sorted[first + k]];
+                // In at the front; the items on the shorter side of it move
+                // out by one.
+                Index carried = order[sorted[first + k]];
+                if (front < k - front) {
+                    for (Index place = front; place-- > 0;)
+                        std::swap(carried, cycle[place]);
+                    *--cycle = carried;
+                } else {
+                    for (Index place = front; place <= k; ++place)
+                        std::swap(carried, cycle[place]);
+                }
             }
             // The front stays on the same item, now one place further on,
             // and then moves on by the smaller items up to the next one.
@@ -246,13 +253,11 @@ void exchangePass(std::vector<Index> &order, const std::vector<Index> &value, In
         }
         if (size > shortCycle) {
             work.counts.reset(size, true);
-            for (Index k = size; k-- > 0;) {
-                const Index place = work.counts.withRank(steps[first + k]);
-                work.counts.change(place, ~Index(0));
-                cycle[place] = order[sorted[first + k]];
-            }
+            for (Index k = size; k-- > 0;)
+                cycle[work.counts.takeWithRank(steps[first + k])] = order[sorted[first + k]];
         }
-        std::rotate_copy(cycle, cycle + front, cycle + size, work.moved.begin() + first);
+        for (Index place = 0; place < size; ++place)
+            work.moved[first + (place < front ? place + size - front : place - front)] = cycle[place];
     }
     order.swap(work.moved);
 }
@@ -264,12 +269,21 @@ std::vector<qsizetype> exchangeOrder(std::vector<Key> keys, Direction direction)
     const Index count = Index(keys.size());
     if (count == 0)
         return {};
-    // Ranks ascend with keys that come later.
+    // Ranks ascend with keys that come later: "greater" is "less" with
+    // every key negated, and negating is exact.
+    constexpr double infinity = std::numeric_limits<double>::infinity();
+    Key lowest{infinity, infinity, infinity};
+    Key highest{-infinity, -infinity, -infinity};
     const double sign = direction == Direction::Descending ? -1.0 : 1.0;
+    for (Key &key : keys) {
+        key = {sign * key[0], sign * key[1], sign * key[2]};
+        lowest = {std::min(lowest[0], key[0]), std::min(lowest[1], key[1]), std::min(lowest[2], key[2])};
+        highest = {std::max(highest[0], key[0]), std::max(highest[1], key[1]), std::max(highest[2], key[2])};
+    }
     std::array<std::vector<Index>, 3> rank;
     std::array<Index, 3> rankCount{};
     for (std::size_t part = 0; part < 3; ++part)
-        rankCount[part] = rankPart(keys, part, sign, rank[part]);
+        rankCount[part] = rankPart(keys, part, lowest[part], highest[part], rank[part]);
 
     // Pass p orders by the parts 0 to p at once: their ranks, numbered in
     // order, are its values, value[p + 1]. value[0], all 0, numbers no part.
@@ -277,30 +291,36 @@ std::vector<qsizetype> exchangeOrder(std::vector<Key> keys, Direction direction)
     std::vector<Index> order(count);
     std::iota(order.begin(), order.end(), Index(0));
     for (std::size_t part = 3; part-- > 0;) {
-        sortByValue(order, rank[part], rankCount[part], work.values, work.sorted);
-        order.swap(work.sorted);
+        if (rankCount[part] > 1) {
+            sortByValue(order, rank[part], rankCount[part], work.values, work.sorted);
+            order.swap(work.sorted);
+        }
     }
     std::array<std::vector<Index>, 4> value;
-    std::array<Index, 4> valueCount{};
+    std::array<Index, 4> valueCount{1, 0, 0, 0};
     for (std::vector<Index> &values : value)
         values.resize(count);
     for (Index k = 0; k < count; ++k) {
-        std::size_t differs = 0;
-        while (k > 0 && differs < 3 && rank[differs][order[k]] == rank[differs][order[k - 1]])
-            ++differs;
-        for (std::size_t parts = 1; parts <= 3; ++parts) {
-            valueCount[parts] += k > 0 && differs < parts;
-            value[parts][order[k]] = valueCount[parts];
+        const Index item = order[k], before = order[k > 0 ? k - 1 : 0];
+        bool differs = k == 0;
+        for (std::size_t part = 0; part < 3; ++part) {
+            differs |= rank[part][item] != rank[part][before];
+            valueCount[part + 1] += differs;
+            value[part + 1][item] = valueCount[part + 1] - 1;
         }
     }
 
     std::iota(order.begin(), order.end(), Index(0));
     work.places = order;
-    for (std::vector<Index> *buffer : {&work.valueAt, &work.steps, &work.smallerBefore, &work.cycle, &work.moved})
+    for (std::vector<Index> *buffer : {&work.valueAt, &work.steps, &work.smallerBefore, &work.moved})
         buffer->resize(count);
+    work.cycle.resize(2 * std::size_t(count));
     work.values = {0, count, count}; // one segment
-    for (std::size_t part = 0; part < 3; ++part)
-        exchangePass(order, value[part + 1], valueCount[part + 1] + 1, value[part], work);
+    // A pass whose values part no segment of the pass before moves nothing.
+    for (std::size_t part = 0; part < 3; ++part) {
+        if (valueCount[part + 1] > valueCount[part])
+            exchangePass(order, value[part + 1], valueCount[part + 1], value[part], work);
+    }
     return std::vector<qsizetype>(order.begin(), order.end());
 }
 
