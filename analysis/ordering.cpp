@@ -145,18 +145,18 @@ struct PassWork
     std::vector<Index> places; // 0, 1, 2, ...
     std::vector<Index> valueAt; // the value of the item at each place
     std::vector<Index> values; // as sortByValue leaves them
-    std::vector<Index> prefixValues; // the values of the pass before
+    std::vector<Index> prefixValues; // the same for the values of the pass before
     std::vector<Index> sorted; // places
-    std::vector<Index> steps;
-    std::vector<Index> smallerBefore;
+    std::vector<Index> smallerBefore; // by place
+    std::vector<Index> joinedAt;
     std::vector<Index> cycle;
     std::vector<Index> moved;
     PositionCounts counts;
 };
 
-// Up to this many items of one value, moving the cycle's items up to make
+// Up to this many items of one value, moving the cycle's items out to make
 // room costs less than counting where they go.
-constexpr Index shortCycle = 64;
+constexpr Index shortCycle = 1024;
 
 // One exchange pass over the items in order, with the condition value(j) <
 // value(i): a smaller value stands for a key beyond, prefix values for the
@@ -172,9 +172,9 @@ constexpr Index shortCycle = 64;
 //
 // The queue is kept as a cycle with a front mark: an item joins the cycle
 // just before the front, and g smaller items move the mark g steps on. A
-// short cycle takes each item at once, the rest of it moved up; a long one
-// notes where each item joined and settles the places afterwards, from the
-// last item joined back to the first.
+// short cycle takes each item at once, the items on the shorter side of the
+// front moved out; a long one notes where each item joined and settles the
+// places afterwards, from the last item joined back to the first.
 void exchangePass(std::vector<Index> &order, const std::vector<Index> &value, Index valueCount,
                   const std::vector<Index> &prefix, PassWork &work)
 {
@@ -185,76 +185,59 @@ void exchangePass(std::vector<Index> &order, const std::vector<Index> &value, In
     sortByValue(work.places, work.valueAt, valueCount, work.values, work.sorted);
     const Index *const sorted = work.sorted.data();
     const Index *const valueAt = work.valueAt.data();
-    Index *const steps = work.steps.data();
-    const Index *const values = work.values.data();
-    const auto endOfSegment = [&](Index first) { return work.prefixValues[prefix[order[sorted[first]]] + 1]; };
+    const Index *const smallerBefore = work.smallerBefore.data();
 
-    // steps[k]: the smaller items after the one at sorted[k] up to the next
-    // of its value or the end of its segment. Counted place by place where
-    // that costs little, else for all the places at once.
-    std::size_t cost = 0;
+    // The smaller items between two places are counted place by place while
+    // that costs little in all, else once for every place.
+    std::size_t budget = 32 * std::size_t(count);
+    bool counted = false;
     for (Index v = 0; v < valueCount; ++v) {
-        const Index first = values[v], last = values[v + 1];
-        cost += last - first > 1 ? endOfSegment(first) - sorted[first + 1] : 0;
-    }
-    if (cost <= 32 * std::size_t(count)) {
-        for (Index shared = 0; shared < valueCount; ++shared) {
-            const Index first = values[shared], last = values[shared + 1];
-            for (Index k = first + 1; k < last; ++k) {
-                const Index upTo = k + 1 < last ? sorted[k + 1] : endOfSegment(first);
-                steps[k] = countBelow(valueAt + sorted[k] + 1, valueAt + upTo, shared);
-            }
-        }
-    } else {
-        work.counts.reset(valueCount, false);
-        for (Index at = 0; at < count; ++at) {
-            work.smallerBefore[at] = work.counts.before(valueAt[at]);
-            work.counts.add(valueAt[at]);
-        }
-        for (Index v = 0; v < valueCount; ++v) {
-            const Index first = values[v], last = values[v + 1];
-            for (Index k = first; k < last; ++k)
-                steps[k] = (k + 1 < last ? work.smallerBefore[sorted[k + 1]] : first) - work.smallerBefore[sorted[k]];
-        }
-    }
-
-    for (Index v = 0; v < valueCount; ++v) {
-        const Index first = values[v], last = values[v + 1];
-        const Index size = last - first;
+        const Index first = work.values[v], size = work.values[v + 1] - first;
         if (size == 1) {
             work.moved[first] = order[sorted[first]];
             continue;
         }
+        const Index end = work.prefixValues[prefix[order[sorted[first]]] + 1]; // of the segment
+        if (!counted && end - sorted[first + 1] > budget) {
+            work.counts.reset(valueCount, false);
+            for (Index at = 0; at < count; ++at) {
+                work.smallerBefore[at] = work.counts.before(valueAt[at]);
+                work.counts.add(valueAt[at]);
+            }
+            counted = true;
+        }
+        budget -= counted ? 0 : end - sorted[first + 1];
+
         // The cycle stands from its start on, with room before it.
         Index *cycle = work.cycle.data() + size;
         Index front = 0;
         for (Index k = 0; k < size; ++k) {
-            if (size <= shortCycle) {
-                // In at the front; the items on the shorter side of it move
-                // out by one.
-                Index carried = order[sorted[first + k]];
-                if (front < k - front) {
-                    for (Index place = front; place-- > 0;)
-                        std::swap(carried, cycle[place]);
-                    *--cycle = carried;
-                } else {
-                    for (Index place = front; place <= k; ++place)
-                        std::swap(carried, cycle[place]);
-                }
+            const Index at = sorted[first + k];
+            if (size <= shortCycle && front < k - front) {
+                std::copy(cycle, cycle + front, cycle - 1);
+                *(--cycle + front) = order[at];
+            } else if (size <= shortCycle) {
+                std::copy_backward(cycle + front, cycle + k, cycle + k + 1);
+                cycle[front] = order[at];
+            } else {
+                work.joinedAt[k] = front;
             }
             // The front stays on the same item, now one place further on,
-            // and then moves on by the smaller items up to the next one.
-            Index moves = steps[first + k];
+            // and then moves on by the smaller items up to the next one; the
+            // cycle of one item has no other place.
+            const Index next = k + 1 < size ? sorted[first + k + 1] : end;
+            Index moves = k == 0 ? 0
+                        : !counted    ? countBelow(valueAt + at + 1, valueAt + next, v)
+                                      : (next < end ? smallerBefore[next] : first) - smallerBefore[at];
             if (moves > k) // a division costs many steps: only when needed
                 moves %= k + 1;
-            steps[first + k] = front; // where the item joined
             front += 1 + moves;
             front -= front > k ? k + 1 : 0;
         }
         if (size > shortCycle) {
             work.counts.reset(size, true);
             for (Index k = size; k-- > 0;)
-                cycle[work.counts.takeWithRank(steps[first + k])] = order[sorted[first + k]];
+                cycle[work.counts.takeWithRank(work.joinedAt[k])] = order[sorted[first + k]];
         }
         for (Index place = 0; place < size; ++place)
             work.moved[first + (place < front ? place + size - front : place - front)] = cycle[place];
@@ -312,7 +295,7 @@ std::vector<qsizetype> exchangeOrder(std::vector<Key> keys, Direction direction)
 
     std::iota(order.begin(), order.end(), Index(0));
     work.places = order;
-    for (std::vector<Index> *buffer : {&work.valueAt, &work.steps, &work.smallerBefore, &work.moved})
+    for (std::vector<Index> *buffer : {&work.valueAt, &work.smallerBefore, &work.joinedAt, &work.moved})
         buffer->resize(count);
     work.cycle.resize(2 * std::size_t(count));
     work.values = {0, count, count}; // one segment
