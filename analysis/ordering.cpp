@@ -3,8 +3,10 @@
 #include "data/dateandtime.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
+#include <limits>
 #include <numeric>
 #include <utility>
 
@@ -16,357 +18,293 @@ bool byDate(Order order)
     return order == Order::YoungestDate || order == Order::OldestDate;
 }
 
-// Counts over the positions 0 to size-1 (a Fenwick tree): each position is
-// counted at most once. The tree spans a power of two, so that a search
-// down it needs no bounds.
+using Index = std::uint32_t;
+
+// Counts over the positions 0 to size-1 (a Fenwick tree). The tree spans a
+// power of two, so that a search down it needs no bounds.
 class PositionCounts
 {
 public:
-    // Every position counted (all) or none. With all, the positions past
-    // size up to the span count too: they come after every one asked for.
-    void reset(std::size_t size, bool all)
+    // Every position counted once (all) or none. With all, the positions
+    // past size up to the span count too: they come after every one asked for.
+    void reset(Index size, bool all)
     {
-        m_span = std::bit_ceil(std::max<std::size_t>(size, 1));
-        m_tree.assign(m_span + 1, 0);
-        if (!all)
-            return;
-        for (std::size_t node = 1; node <= m_span; ++node) {
-            m_tree[node] += 1;
-            const std::size_t parent = node + (node & (~node + 1));
-            if (parent <= m_span)
-                m_tree[parent] += m_tree[node];
-        }
+        m_span = std::bit_ceil(std::max<Index>(size, 1));
+        m_tree.resize(m_span + 1);
+        for (Index node = 0; node <= m_span; ++node)
+            m_tree[node] = all ? node & (~node + 1) : 0;
     }
 
     // How many positions before the given one are counted.
-    std::size_t before(std::size_t position) const
+    Index before(Index position) const
     {
-        std::size_t sum = 0;
-        for (std::size_t node = position; node > 0; node &= node - 1)
+        Index sum = 0;
+        for (Index node = position; node > 0; node &= node - 1)
             sum += m_tree[node];
         return sum;
     }
 
-    void add(std::size_t position)
+    void add(Index position)
     {
-        for (std::size_t node = position + 1; node <= m_span; node += node & (~node + 1))
+        for (Index node = position + 1; node <= m_span; node += node & (~node + 1))
             ++m_tree[node];
     }
 
-    void remove(std::size_t position)
+    // Takes out the counted position that has exactly rank counted positions
+    // before it, and gives it: the counts that hold it are the ones passed
+    // on the way down.
+    Index takeWithRank(Index rank)
     {
-        for (std::size_t node = position + 1; node <= m_span; node += node & (~node + 1))
-            --m_tree[node];
-    }
-
-    // The counted position that has exactly rank counted positions before it.
-    std::size_t withRank(std::size_t rank) const
-    {
-        std::size_t node = 0;
-        for (std::size_t step = m_span; step > 0; step /= 2) {
-            const std::size_t below = m_tree[node + step];
+        Index node = 0;
+        for (Index step = m_span; step > 0; step /= 2) {
+            Index &below = m_tree[node + step];
             const bool past = below <= rank;
             rank -= past ? below : 0;
+            below -= past ? 0 : 1;
             node += past ? step : 0;
         }
         return node;
     }
 
 private:
-    std::size_t m_span = 1;
-    std::vector<std::size_t> m_tree;
+    Index m_span = 1;
+    std::vector<Index> m_tree;
 };
 
-struct Ranked
+// Ranks one part of the keys: equal for equal keys, greater for a greater
+// key (-0 and 0 are equal); the result is the number of ranks, at most
+// about twice the number of keys. Parts of dates and times are whole
+// numbers close together: such a part is ranked by its distance from the
+// lowest, the others by sorting.
+Index rankPart(const std::vector<Key> &keys, std::size_t part, double lowest, double highest,
+               std::vector<Index> &rank)
 {
-    std::uint64_t rank; // smaller for a greater key, equal for equal keys
-    std::size_t at;
-};
+    const Index count = Index(keys.size());
+    rank.resize(count);
+    // No NaN among them, and the highest not too far from the lowest.
+    bool exact = highest - lowest <= 2.0 * count + 64;
+    for (Index k = 0; k < count && exact; ++k)
+        exact = keys[k][part] >= lowest;
+    for (Index k = 0; k < count && exact; ++k) {
+        rank[k] = Index(keys[k][part] - lowest);
+        exact = lowest + rank[k] == keys[k][part];
+    }
+    if (exact)
+        return Index(highest - lowest) + 1;
+
+    // Ascending bits for ascending keys; adding 0 makes -0 the same as 0.
+    std::vector<std::pair<std::uint64_t, Index>> sorted(count);
+    for (Index k = 0; k < count; ++k) {
+        const auto bits = std::bit_cast<std::uint64_t>(keys[k][part] + 0.0);
+        constexpr std::uint64_t signBit = std::uint64_t(1) << 63;
+        sorted[k] = {(bits & signBit) != 0 ? ~bits : bits | signBit, k};
+    }
+    std::sort(sorted.begin(), sorted.end());
+    Index ranks = 0;
+    for (Index k = 0; k < count; ++k) {
+        ranks += k > 0 && sorted[k].first != sorted[k - 1].first;
+        rank[sorted[k].second] = ranks;
+    }
+    return ranks + 1;
+}
+
+// Puts the items in ascending order of their values, those of one value in
+// the order they had; values[v] becomes the place of the first item of value
+// v and values[v + 1] that of its last one + 1.
+void sortByValue(const std::vector<Index> &items, const std::vector<Index> &value, Index valueCount,
+                 std::vector<Index> &values, std::vector<Index> &sorted)
+{
+    values.assign(valueCount + 2, 0);
+    for (const Index item : items)
+        ++values[value[item] + 2];
+    std::partial_sum(values.begin(), values.end(), values.begin());
+    sorted.resize(items.size());
+    for (const Index item : items)
+        sorted[values[value[item] + 1]++] = item;
+}
+
+// How many of the values from first to last are below the given one: eight
+// counts side by side, which the compiler works out in one step.
+Index countBelow(const Index *first, const Index *last, Index value)
+{
+    Index counts[8] = {};
+    for (; last - first >= 8; first += 8) {
+        for (int lane = 0; lane < 8; ++lane)
+            counts[lane] += first[lane] < value;
+    }
+    Index count = 0;
+    for (; first < last; ++first)
+        count += *first < value;
+    for (const Index each : counts)
+        count += each;
+    return count;
+}
 
 struct PassWork
 {
-    std::vector<std::size_t> active; // the places of the segments worked on
-    std::vector<Ranked> ranked;
-    std::vector<Ranked> spare;
-    std::vector<Ranked> bySegment; // by the places of the segments
-    std::vector<std::size_t> starts;
-    std::vector<double> few;
-    std::vector<std::size_t> valueOf;
-    std::vector<std::size_t> greaterBefore;
-    std::vector<std::size_t> insertAt;
-    std::vector<std::size_t> cycle;
-    PositionCounts greater;
-    PositionCounts free;
+    std::vector<Index> places; // 0, 1, 2, ...
+    std::vector<Index> valueAt; // the value of the item at each place
+    std::vector<Index> values; // as sortByValue leaves them
+    std::vector<Index> prefixValues; // the same for the values of the pass before
+    std::vector<Index> sorted; // places
+    std::vector<Index> smallerBefore; // by place
+    std::vector<Index> joinedAt;
+    std::vector<Index> cycle;
+    std::vector<Index> moved;
+    PositionCounts counts;
 };
 
-// A segment this short is quicker to pass over pair by pair.
-constexpr std::size_t shortSegment = 8;
-
-// Up to this many items of one value, moving the cycle's items up to make
+// Up to this many items of one value, moving the cycle's items out to make
 // room costs less than counting where they go.
-constexpr std::size_t shortCycleSize = 512;
+constexpr Index shortCycle = 1024;
 
-// Marks, in PassWork::valueOf, a value that several items hold.
-constexpr std::size_t sharedValue = std::size_t(1) << (8 * sizeof(std::size_t) - 1);
-
-// Puts the places in work.active in work.ranked by key, greatest first, and
-// those of equal keys in ascending order: a radix sort on the bits of the
-// keys that differ between them. It makes no comparisons.
-void rankGreatestFirst(const std::vector<double> &keys, PassWork &work)
-{
-    const std::size_t count = work.active.size();
-    work.ranked.resize(count);
-    work.spare.resize(count);
-    constexpr std::uint64_t signBit = std::uint64_t(1) << 63;
-    std::uint64_t differing = 0;
-    for (std::size_t k = 0; k < count; ++k) {
-        const std::size_t at = work.active[k];
-        // Adding 0 makes -0 the same key as 0.
-        const auto bits = std::bit_cast<std::uint64_t>(keys[at] + 0.0);
-        // Ascending bits for ascending keys, then turned round.
-        const std::uint64_t rank = ~((bits & signBit) != 0 ? ~bits : bits | signBit);
-        work.ranked[k] = Ranked{rank, at};
-        differing |= rank ^ work.ranked.front().rank;
-    }
-    // Only the bits from the lowest to the highest that differ decide, a
-    // few at a time: no more buckets than about one per item.
-    if (differing == 0)
-        return;
-    const int lowest = std::countr_zero(differing);
-    const int highest = 63 - std::countl_zero(differing);
-    const int digitWidth = std::clamp(int(std::bit_width(count)), 4, 11);
-    std::vector<std::size_t> &starts = work.starts;
-    for (int shift = lowest; shift <= highest; shift += digitWidth) {
-        const int width = std::min(digitWidth, highest + 1 - shift);
-        const std::uint64_t mask = (std::uint64_t(1) << width) - 1;
-        starts.assign(std::size_t(1) << width, 0);
-        for (std::size_t k = 0; k < count; ++k)
-            ++starts[(work.ranked[k].rank >> shift) & mask];
-        std::size_t start = 0;
-        for (std::size_t &slot : starts)
-            start += std::exchange(slot, start);
-        for (const Ranked &item : work.ranked)
-            work.spare[starts[(item.rank >> shift) & mask]++] = item;
-        work.ranked.swap(work.spare);
-    }
-}
-
-// The pass, pair by pair, over the short segment from first to last.
-void pairByPair(const std::vector<double> &keys, std::size_t first, std::size_t last,
-                std::vector<std::size_t> &newPositions, std::vector<double> &current)
-{
-    current.assign(keys.begin() + qsizetype(first), keys.begin() + qsizetype(last));
-    for (std::size_t i = 0; i + 1 < current.size(); ++i) {
-        for (std::size_t j = i + 1; j < current.size(); ++j) {
-            if (current[j] > current[i]) {
-                std::swap(current[i], current[j]);
-                std::swap(newPositions[first + i], newPositions[first + j]);
-            }
-        }
-    }
-}
-
-// One exchange pass with the condition key(j) > key(i) and both items in
-// the same segment: segmentOf[t] is the first place of the segment of the
-// item at t, and a segment's items stand together. newPositions[t] becomes
-// the place, before the pass, of the item that stands at t after it; false,
-// and newPositions untouched, when no item moves.
+// One exchange pass over the items in order, with the condition value(j) <
+// value(i): a smaller value stands for a key beyond, prefix values for the
+// parts before. The items of one segment, equal in the parts before, stand
+// together, and their values are all smaller than those of a later segment:
+// a pass over all the items at once is the pass over each segment.
 //
-// Each segment is passed over on its own. The pass leaves its keys in
-// descending order, and the items of one key value v in this order: going
-// through the segment's items as they stood, a queue of the v-items met so
-// far gets each v-item at its back, and each item with a key greater than v,
-// met after the first v-item, moves the queue's front to its back; items
-// with smaller keys change nothing. The queue at the end is the order of the
-// v-items.
+// The pass leaves the values in ascending order, and the items of one value v
+// in this order: going through the items as they stood, a queue of the
+// v-items met so far gets each v-item at its back, and each item of a smaller
+// value met after the first v-item moves the queue's front to its back. The
+// queue at the end is the order of the v-items.
 //
 // The queue is kept as a cycle with a front mark: an item joins the cycle
-// just before the front, and g greater items move the mark g steps on. A
-// short cycle takes each item at once, the rest of it moved up; a long one
-// notes where each item joined and settles the places afterwards, from the
-// last item joined back to the first.
-bool greaterFirstPass(const std::vector<double> &keys, const std::vector<std::size_t> &segmentOf,
-                      std::vector<std::size_t> &newPositions, PassWork &work)
+// just before the front, and g smaller items move the mark g steps on. A
+// short cycle takes each item at once, the items on the shorter side of the
+// front moved out; a long one notes where each item joined and settles the
+// places afterwards, from the last item joined back to the first.
+void exchangePass(std::vector<Index> &order, const std::vector<Index> &value, Index valueCount,
+                  const std::vector<Index> &prefix, PassWork &work)
 {
-    const std::size_t count = keys.size();
-    bool moves = false;
-    for (std::size_t at = 1; at < count && !moves; ++at)
-        moves = segmentOf[at] == segmentOf[at - 1] && keys[at] > keys[at - 1];
-    if (!moves)
-        return false; // every segment in descending order already
+    const Index count = Index(order.size());
+    for (Index at = 0; at < count; ++at)
+        work.valueAt[at] = value[order[at]];
+    work.prefixValues.swap(work.values);
+    sortByValue(work.places, work.valueAt, valueCount, work.values, work.sorted);
+    const Index *const sorted = work.sorted.data();
+    const Index *const valueAt = work.valueAt.data();
+    const Index *const smallerBefore = work.smallerBefore.data();
 
-    // Segments in descending order stay as they are, short ones are passed
-    // over pair by pair, and the others are worked on below.
-    newPositions.resize(count);
-    std::iota(newPositions.begin(), newPositions.end(), std::size_t(0));
-    work.active.clear();
-    for (std::size_t first = 0, last = 0; first < count; first = last) {
-        bool ascent = false;
-        for (last = first + 1; last < count && segmentOf[last] == first; ++last)
-            ascent = ascent || keys[last] > keys[last - 1];
-        if (!ascent)
-            continue;
-        if (last - first <= shortSegment) {
-            pairByPair(keys, first, last, newPositions, work.few);
-            continue;
-        }
-        for (std::size_t at = first; at < last; ++at)
-            work.active.push_back(at);
-    }
-    if (work.active.empty())
-        return true;
-
-    // By segment, then by value, greatest first, then as the items stood: a
-    // segment's items keep its places.
-    rankGreatestFirst(keys, work);
-    work.starts.resize(count);
-    for (const std::size_t at : work.active)
-        work.starts[at] = at;
-    work.bySegment.resize(count);
-    for (const Ranked &item : work.ranked)
-        work.bySegment[work.starts[segmentOf[item.at]]++] = item;
-    const std::vector<Ranked> &ranked = work.bySegment;
-    const auto sameValue = [&ranked, &segmentOf](std::size_t a, std::size_t b) {
-        return ranked[a].rank == ranked[b].rank && segmentOf[a] == segmentOf[b];
-    };
-    const std::vector<std::size_t> &active = work.active;
-    const std::size_t activeCount = active.size();
-    // The next place worked on after active[k] is active[k + 1]; within a
-    // segment it is the next place.
-    const auto endOfValue = [&](std::size_t k) {
-        std::size_t end = k + 1;
-        while (end < activeCount && active[end] == active[end - 1] + 1 && sameValue(active[k], active[end]))
-            ++end;
-        return end;
-    };
-
-    // Number the values, and count for every item of a value held by
-    // several items the items before it of its segment and a greater value.
-    work.valueOf.resize(count);
-    std::size_t values = 0;
-    for (std::size_t first = 0, last = 0; first < activeCount; first = last, ++values) {
-        last = endOfValue(first);
-        for (std::size_t k = first; k < last; ++k)
-            work.valueOf[ranked[active[k]].at] = last - first > 1 ? values | sharedValue : values;
-    }
-    if (values == activeCount) {
-        // No two items share a value: the pass only sorts.
-        for (const std::size_t at : active)
-            newPositions[at] = ranked[at].at;
-        return true;
-    }
-    // Counted a segment at a time, over the values of that segment: the
-    // first of them is the value of the segment's first place.
-    work.greaterBefore.resize(count);
-    std::size_t segmentValues = 0;
-    for (std::size_t k = 0; k < activeCount; ++k) {
-        const std::size_t at = active[k];
-        if (segmentOf[at] == at) {
-            std::size_t end = at + 1;
-            while (end < count && segmentOf[end] == at)
-                ++end;
-            segmentValues = work.valueOf[ranked[at].at] & ~sharedValue;
-            const std::size_t lastValue = work.valueOf[ranked[end - 1].at] & ~sharedValue;
-            work.greater.reset(lastValue + 1 - segmentValues, false);
-        }
-        const std::size_t value = (work.valueOf[at] & ~sharedValue) - segmentValues;
-        if ((work.valueOf[at] & sharedValue) != 0)
-            work.greaterBefore[at] = work.greater.before(value);
-        work.greater.add(value);
-    }
-
-    for (std::size_t firstK = 0, lastK = 0; firstK < activeCount; firstK = lastK) {
-        lastK = endOfValue(firstK);
-        const std::size_t first = active[firstK];
-        const std::size_t size = lastK - firstK;
+    // The smaller items between two places are counted place by place while
+    // that costs little in all, else once for every place.
+    std::size_t budget = 32 * std::size_t(count);
+    bool counted = false;
+    for (Index v = 0; v < valueCount; ++v) {
+        const Index first = work.values[v], size = work.values[v + 1] - first;
         if (size == 1) {
-            newPositions[first] = ranked[first].at;
+            work.moved[first] = order[sorted[first]];
             continue;
         }
-        // Greater items before the value's first item move nothing; after
-        // its last one, every greater item not yet met moves the front.
-        const std::size_t greaterInSegment = first - segmentOf[first];
-        const bool shortCycle = size <= shortCycleSize;
-        std::size_t front = 0;
-        work.cycle.resize(size);
-        work.insertAt.resize(size);
-        std::size_t *const cycle = work.cycle.data();
-        for (std::size_t k = 0; k < size; ++k) {
-            const std::size_t length = k + 1;
-            if (shortCycle) {
-                for (std::size_t place = k; place > front; --place)
-                    cycle[place] = cycle[place - 1];
-                cycle[front] = ranked[first + k].at;
+        const Index end = work.prefixValues[prefix[order[sorted[first]]] + 1]; // of the segment
+        if (!counted && end - sorted[first + 1] > budget) {
+            work.counts.reset(valueCount, false);
+            for (Index at = 0; at < count; ++at) {
+                work.smallerBefore[at] = work.counts.before(valueAt[at]);
+                work.counts.add(valueAt[at]);
+            }
+            counted = true;
+        }
+        budget -= counted ? 0 : end - sorted[first + 1];
+
+        // The cycle stands from its start on, with room before it.
+        Index *cycle = work.cycle.data() + size;
+        Index front = 0;
+        for (Index k = 0; k < size; ++k) {
+            const Index at = sorted[first + k];
+            if (size <= shortCycle && front < k - front) {
+                std::copy(cycle, cycle + front, cycle - 1);
+                *(--cycle + front) = order[at];
+            } else if (size <= shortCycle) {
+                std::copy_backward(cycle + front, cycle + k, cycle + k + 1);
+                cycle[front] = order[at];
             } else {
-                work.insertAt[k] = front;
+                work.joinedAt[k] = front;
             }
             // The front stays on the same item, now one place further on,
-            // and then moves on by the greater items up to the next one.
-            const std::size_t upToNext =
-                k + 1 < size ? work.greaterBefore[ranked[first + k + 1].at] : greaterInSegment;
-            std::size_t steps = upToNext - work.greaterBefore[ranked[first + k].at];
-            if (steps >= length) // a division costs many steps: only when needed
-                steps %= length;
-            front += 1 + steps;
-            if (front >= length)
-                front -= length;
+            // and then moves on by the smaller items up to the next one; the
+            // cycle of one item has no other place.
+            const Index next = k + 1 < size ? sorted[first + k + 1] : end;
+            Index moves = k == 0 ? 0
+                        : !counted    ? countBelow(valueAt + at + 1, valueAt + next, v)
+                                      : (next < end ? smallerBefore[next] : first) - smallerBefore[at];
+            if (moves > k) // a division costs many steps: only when needed
+                moves %= k + 1;
+            front += 1 + moves;
+            front -= front > k ? k + 1 : 0;
         }
-        if (!shortCycle) {
-            work.free.reset(size, true);
-            for (std::size_t k = size; k-- > 0;) {
-                const std::size_t place = work.free.withRank(work.insertAt[k]);
-                work.cycle[place] = ranked[first + k].at;
-                work.free.remove(place);
-            }
+        if (size > shortCycle) {
+            work.counts.reset(size, true);
+            for (Index k = size; k-- > 0;)
+                cycle[work.counts.takeWithRank(work.joinedAt[k])] = order[sorted[first + k]];
         }
-        std::rotate_copy(work.cycle.begin(), work.cycle.begin() + qsizetype(front), work.cycle.end(),
-                         newPositions.begin() + qsizetype(first));
+        for (Index place = 0; place < size; ++place)
+            work.moved[first + (place < front ? place + size - front : place - front)] = cycle[place];
     }
-    return true;
+    order.swap(work.moved);
 }
 
 } // namespace
 
 std::vector<qsizetype> exchangeOrder(std::vector<Key> keys, Direction direction)
 {
-    // "Less" is "greater" with every key negated; negating a double is exact
-    // and keeps equal keys equal.
-    const double sign = direction == Direction::Descending ? 1.0 : -1.0;
-    const std::size_t count = keys.size();
-    std::vector<qsizetype> order(count);
-    std::iota(order.begin(), order.end(), qsizetype(0));
+    const Index count = Index(keys.size());
+    if (count == 0)
+        return {};
+    // Ranks ascend with keys that come later: "greater" is "less" with
+    // every key negated, and negating is exact.
+    constexpr double infinity = std::numeric_limits<double>::infinity();
+    Key lowest{infinity, infinity, infinity};
+    Key highest{-infinity, -infinity, -infinity};
+    const double sign = direction == Direction::Descending ? -1.0 : 1.0;
+    for (Key &key : keys) {
+        key = {sign * key[0], sign * key[1], sign * key[2]};
+        lowest = {std::min(lowest[0], key[0]), std::min(lowest[1], key[1]), std::min(lowest[2], key[2])};
+        highest = {std::max(highest[0], key[0]), std::max(highest[1], key[1]), std::max(highest[2], key[2])};
+    }
+    std::array<std::vector<Index>, 3> rank;
+    std::array<Index, 3> rankCount{};
+    for (std::size_t part = 0; part < 3; ++part)
+        rankCount[part] = rankPart(keys, part, lowest[part], highest[part], rank[part]);
 
+    // Pass p orders by the parts 0 to p at once: their ranks, numbered in
+    // order, are its values, value[p + 1]. value[0], all 0, numbers no part.
     PassWork work;
-    std::vector<double> passKeys(count);
-    std::vector<double> passedKeys(count);
-    // At first all items form one segment.
-    std::vector<std::size_t> segmentOf(count, 0);
-    std::vector<std::size_t> newPositions;
-    std::vector<qsizetype> movedOrder;
-    for (std::size_t part = 0; part < 3; ++part) {
-        for (std::size_t at = 0; at < count; ++at)
-            passKeys[at] = sign * keys[order[at]][part];
-        if (greaterFirstPass(passKeys, segmentOf, newPositions, work)) {
-            movedOrder = order;
-            for (std::size_t at = 0; at < count; ++at) {
-                order[at] = movedOrder[newPositions[at]];
-                passedKeys[at] = passKeys[newPositions[at]];
-            }
-        } else {
-            passedKeys.swap(passKeys);
-        }
-        // The next pass exchanges only items whose parts so far are equal:
-        // after this pass they stand together.
-        for (std::size_t at = count; at-- > 1;) {
-            if (segmentOf[at] != segmentOf[at - 1] || passedKeys[at] != passedKeys[at - 1])
-                segmentOf[at] = at;
-        }
-        for (std::size_t at = 1; at < count; ++at) {
-            if (segmentOf[at] != at)
-                segmentOf[at] = segmentOf[at - 1];
+    std::vector<Index> order(count);
+    std::iota(order.begin(), order.end(), Index(0));
+    for (std::size_t part = 3; part-- > 0;) {
+        if (rankCount[part] > 1) {
+            sortByValue(order, rank[part], rankCount[part], work.values, work.sorted);
+            order.swap(work.sorted);
         }
     }
-    return order;
+    std::array<std::vector<Index>, 4> value;
+    std::array<Index, 4> valueCount{1, 0, 0, 0};
+    for (std::vector<Index> &values : value)
+        values.resize(count);
+    for (Index k = 0; k < count; ++k) {
+        const Index item = order[k], before = order[k > 0 ? k - 1 : 0];
+        bool differs = k == 0;
+        for (std::size_t part = 0; part < 3; ++part) {
+            differs |= rank[part][item] != rank[part][before];
+            valueCount[part + 1] += differs;
+            value[part + 1][item] = valueCount[part + 1] - 1;
+        }
+    }
+
+    std::iota(order.begin(), order.end(), Index(0));
+    work.places = order;
+    for (std::vector<Index> *buffer : {&work.valueAt, &work.smallerBefore, &work.joinedAt, &work.moved})
+        buffer->resize(count);
+    work.cycle.resize(2 * std::size_t(count));
+    work.values = {0, count, count}; // one segment
+    // A pass whose values part no segment of the pass before moves nothing.
+    for (std::size_t part = 0; part < 3; ++part) {
+        if (valueCount[part + 1] > valueCount[part])
+            exchangePass(order, value[part + 1], valueCount[part + 1], value[part], work);
+    }
+    return std::vector<qsizetype>(order.begin(), order.end());
 }
 
 Key dateKey(QStringView date)

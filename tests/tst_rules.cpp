@@ -270,7 +270,7 @@ private Q_SLOTS:
             runs << (QStringList{t("Bana"), t("03"), t("06000"), t("T"), date, n(k), t("+20"), t("79.0")}
                      << QStringList(timed - 1, t("00.01.00")) << time).mid(0, cut ? 7 + timed : 8 + timed);
             records << (cut ? t("A/1/1/") : t("A/1/1/M/") + date + u'/') + n(k);
-            keys.push_back(target == 5   ? ordering::Key{bare[random.bounded(width)], bare[random.bounded(width)], bare[random.bounded(width)]}
+            keys.push_back(target == 5   ? ordering::Key{k % 2 ? bare[random.bounded(width)] : double(random.bounded(size / 16 + 1)), bare[random.bounded(width)], bare[random.bounded(width)]}
                            : target == 4 ? ordering::dateKey(saveandexit::dateText(records.last()))
                            : target < 2  ? ordering::dateKey(date)
                                          : ordering::timeKey(cut ? QString() : time));
