@@ -13,8 +13,6 @@
 #include "registration/coursecheck.h"
 #include "registration/runcheck.h"
 
-#include <QRegularExpression>
-
 #include <cmath>
 #include <cstdlib>
 #include <map>
@@ -85,16 +83,13 @@ void courseLine(const QByteArray &bytes)
     require(course::timedPoints(line) >= 0 && course::timedPoints(line) <= 10);
 }
 
-// Any text has a value, never NaN; digits alone, however many, are at least
-// 1 unless all are 0; a leading minus turns the sign of the number after it.
+// Any text has a value, never NaN; a leading minus turns the sign of the
+// number after it, however many digits it has.
 void numeric(const QByteArray &bytes)
 {
     const QString text = QString::fromUtf8(bytes);
     const double value = numericValue(text);
     require(!std::isnan(value));
-    static const QRegularExpression digits(QStringLiteral("^[0-9]*[1-9][0-9]*$"));
-    if (digits.match(text).hasMatch())
-        require(value >= 1);
     if (!text.isEmpty() && text.at(0).isDigit() && text.at(0).unicode() < 128)
         require(numericValue(u'-' + text) == -value);
 }
