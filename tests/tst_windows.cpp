@@ -53,29 +53,26 @@ private Q_SLOTS:
         // Every window's caption and client area, the places of the controls at
         // the edges of the layouts in pixels of 15 twips, the tab orders.
         row("layout", four + t(" >> open Start >> window Start Kvistra ver 2.1 481,180 >> open Info >> window Info "
-                               "Information om Kvistra 470,487 >> open Menu >> window Menu Kvistra Huvudmeny 1033,562 >> "
-                               "place Menu Label1 312,64,73,17 >> place Menu Label91 456,496,497,17 >> place Menu "
-                               "Label92 384,496,73,17 >> place Menu Label95 456,48,497,17 >> text Menu Label95 "
-                               "Mellantider >> open Regbana >> window Regbana Registrera bana 434,254 >> place Regbana Command1 224,192,193,49 >> tabs Regbana "
-                               "T_ban11 Command1 T_mellan11 T_distans11 Command2 T_ban11 >> open Regrunda >> window "
-                               "Regrunda Registrera en runda 856,486 >> choose Regrunda 3 >> place Regrunda Text10 "
-                               "784,400,57,19 >> tabs Regrunda T_reg4 Command1 T_reg5 T_reg6 T_reg7 T_reg8 Text1 Text2 "
-                               "Text3 Text4 Text5 Text6 Text7 Text8 Text9 Text10 Command2 T_reg4"));
+            "Information om Kvistra 470,487 >> open Menu >> window Menu Kvistra Huvudmeny 1033,562 >> place Menu "
+            "Label1 312,64,73,17 >> place Menu Label91 456,496,497,17 >> place Menu Label92 384,496,73,17 >> place "
+            "Menu Label95 456,48,497,17 >> text Menu Label95 Mellantider >> open Regbana >> window Regbana Registrera "
+            "bana 434,254 >> place Regbana Command1 224,192,193,49 >> tabs Regbana T_ban11 Command1 T_mellan11 "
+            "T_distans11 Command2 T_ban11 >> open Regrunda >> window Regrunda Registrera en runda 856,486 >> choose "
+            "Regrunda 3 >> place Regrunda Text10 784,400,57,19 >> tabs Regrunda T_reg4 Command1 T_reg5 T_reg6 T_reg7 "
+            "T_reg8 Text1 Text2 Text3 Text4 Text5 Text6 Text7 Text8 Text9 Text10 Command2 T_reg4"));
         // Every caption whole in the program's fonts, each window at its
         // fullest; the boxes' buttons in Swedish.
         const QString ten = t("Hörnsjön 2 stora varv/10/99999");
-        row("every caption whole", t("BA %1 >> RE %1/T/02-feb-2001/Kändes bra/+20/79.0%2 >> open Start >> whole "
-                                     "Start >> open Info >> whole Info >> open Menu >> choose Menu 0 >> whole Menu >> "
-                                     "open Regbana >> whole Regbana >> open Regrunda >> choose Regrunda 0 >> whole "
-                                     "Regrunda").arg(ten, t("/00.10.15").repeated(10)));
+        row("every caption whole", t("BA %1 >> RE %1/T/02-feb-2001/Kändes bra/+20/79.0%2 >> open Start >> whole Start "
+            ">> open Info >> whole Info >> open Menu >> choose Menu 0 >> whole Menu >> open Regbana >> whole Regbana "
+            ">> open Regrunda >> choose Regrunda 0 >> whole Regrunda").arg(ten, t("/00.10.15").repeated(10)));
         row("Swedish buttons", t("buttons OK OK Avbryt"));
         // Between the windows; once ended, nothing opens again.
         const QString start = t("BA A/01/00010 >> open Start >> ");
-        row("menus and buttons", start + t("press Start M_visa >> loaded Start Menu >> press Menu M_Analys >> loaded Start "
-                                           "Menu >> press Start M_inform >> loaded Start Menu Info >> press Info Command1 >> "
-                                           "loaded Start Menu >> press Menu M_Avsluta >> loaded Start >> press Start M_visa "
-                                           ">> press Menu M_Bana >> loaded Start Regbana >> press Start M_visa >> press Menu "
-                                           "M_Runda >> loaded Start Regbana Regrunda"));
+        row("menus and buttons", start + t("press Start M_visa >> loaded Start Menu >> press Menu M_Analys >> loaded "
+            "Start Menu >> press Start M_inform >> loaded Start Menu Info >> press Info Command1 >> loaded Start Menu "
+            ">> press Menu M_Avsluta >> loaded Start >> press Start M_visa >> press Menu M_Bana >> loaded Start "
+            "Regbana >> press Start M_visa >> press Menu M_Runda >> loaded Start Regbana Regrunda"));
         row("Avsluta", start + t("open Menu >> open Info >> press Start M_Start >> loaded >> ended yes >> open Info "
                                  ">> loaded >> file RUNDA_BA A/01/00010 >> file RUNDA_RE -"));
         // The program ends when no window is left loaded, however the last
@@ -91,11 +88,10 @@ private Q_SLOTS:
                                                            "no >> loaded Start"));
         // Shown again, the analysis window is as it was; loaded again, it
         // reads the course file and "Yngsta datum" is on.
-        row("loaded afresh", start + t("open Menu >> rows >> press Menu Option2 >> BA A/01/00010;B/01/00010 >> press Start "
-                                       "M_visa >> text Menu L_antbanor 1 >> checked Menu Option2 >> press Menu "
-                                       "M_Avsluta >> press Start M_visa >> text Menu L_antbanor 2 >> checked Menu "
-                                       "Option1 >> text Menu L_visatyear  >> key Menu HScroll2 Right >> text Menu "
-                                       "L_visatyear 1971"));
+        row("loaded afresh", start + t("open Menu >> rows >> press Menu Option2 >> BA A/01/00010;B/01/00010 >> press "
+            "Start M_visa >> text Menu L_antbanor 1 >> checked Menu Option2 >> press Menu M_Avsluta >> press Start "
+            "M_visa >> text Menu L_antbanor 2 >> checked Menu Option1 >> text Menu L_visatyear  >> key Menu HScroll2 "
+            "Right >> text Menu L_visatyear 1971"));
         row("orderings by the arrow keys", start + t("open Menu >> focus Menu Option1 >> key Menu Option1 Right >> "
                                                      "checked Menu Option3"));
 
@@ -103,17 +99,15 @@ private Q_SLOTS:
         // asked again; Cancel is an empty answer.
         const QString questions = t("INFORMATION  Fil saknas som ska innehålla dina registrerade banor");
         row("first start", t("answer Hörnsjön 2 stora varv;3;6000 >> open Menu >> messages %1 >> boxes !%2|INMATNING "
-                             "AV BANA|INMATNING AV ANTALET TIDS REGISTRERINGAR|REGISTRERING FÖR BANA >> prompts Vad ska "
-                             "banan heta tex Hörnsjön 2 stora varv, max 50 tecken.|Hörnsjön 2 stora varv. Hur många "
-                             "tider ska du registrera (mellantider + slutiden) max 10 st.|Hörnsjön 2 stora varv. Distans "
-                             "i meter. Vet du inte distansen så ange ? tillsvidare! >> file RUNDA_BA Hörnsjön 2 stora "
-                             "varv/03/06000 >> text Menu L_antbanor 1").arg(warning, questions));
+            "AV BANA|INMATNING AV ANTALET TIDS REGISTRERINGAR|REGISTRERING FÖR BANA >> prompts Vad ska banan heta tex "
+            "Hörnsjön 2 stora varv, max 50 tecken.|Hörnsjön 2 stora varv. Hur många tider ska du registrera "
+            "(mellantider + slutiden) max 10 st.|Hörnsjön 2 stora varv. Distans i meter. Vet du inte distansen så ange "
+            "? tillsvidare! >> file RUNDA_BA Hörnsjön 2 stora varv/03/06000 >> text Menu L_antbanor 1").arg(warning, questions));
         row("answers refused", t("answer a/b;Bana;;3;12.5;? >> open Menu >> messages %1|Banans namn får inte innehålla "
-                                 "tecknen / eller \" !|Du kan inte registrera in inga tider alls !|Något fel i "
-                                 "registrering för distansen i meter. >> boxes !%2|INMATNING AV BANA|Kvistra|INMATNING AV "
-                                 "BANA|INMATNING AV ANTALET TIDS REGISTRERINGAR|Kvistra|INMATNING AV ANTALET TIDS "
-                                 "REGISTRERINGAR|REGISTRERING FÖR BANA|Kvistra|REGISTRERING FÖR BANA >> file RUNDA_BA "
-                                 "Bana/03/99999").arg(warning, questions));
+            "tecknen / eller \" !|Du kan inte registrera in inga tider alls !|Något fel i registrering för distansen i "
+            "meter. >> boxes !%2|INMATNING AV BANA|Kvistra|INMATNING AV BANA|INMATNING AV ANTALET TIDS "
+            "REGISTRERINGAR|Kvistra|INMATNING AV ANTALET TIDS REGISTRERINGAR|REGISTRERING FÖR "
+            "BANA|Kvistra|REGISTRERING FÖR BANA >> file RUNDA_BA Bana/03/99999").arg(warning, questions));
         row("course file taken while asking", t("open Start >> at REGISTRERING FÖR BANA|block RUNDA_BA >> answer "
                                                 "Bana;3;6000 >> open Menu >> loaded Start >> messages %1|%2")
                                                   .arg(warning, unread.arg(t("RUNDA_BA"))));
@@ -231,48 +225,38 @@ private Q_SLOTS:
         // The year interval: a new course sets both bars' range before their
         // positions, the same course keeps what the user set, both ends
         // included; the bars alone change no row.
-        row("year interval", courses + t(" >> RE A/03/06000/M/01-jan-2003/a/+1/1/1/1/1;A/03/06000/M/01-jan-1950/b/+1/1/"
-                                         "1/1/1;A/03/06000/M/01-jan-2150/c/+1/1/1/1/1;A/03/06000/M/01-jan-2004/d/+1/1/"
-                                         "1/1/1;B/03/00500/M/01-jan-2010/e/+1/1/1/1/1 >> open Menu >> choose Menu 0 >> "
-                                         "text Menu HScroll1 1950..2150 1950 >> text Menu HScroll2 1950..2150 2150 >> "
-                                         "text Menu L_visafyear 1950 >> text Menu L_visatyear 2150 >> bar HScroll1 "
-                                         "2003 >> bar HScroll2 2004 >> rows* 4 01-jan-2150,1,1 : 1 01-jan-1950,1,1 : 1 "
-                                         ">> choose Menu 0 >> text Menu L_visafyear 2003 >> rows 01-jan-2004,1,1 : 1;"
-                                         "01-jan-2003,1,1 : 1 >> choose Menu 1 >> text Menu L_visafyear 2010 >> "
-                                         "choose Menu 0 >> text Menu L_visafyear 1950 >> text Menu L_visatyear 2150 >> "
-                                         "bar HScroll1 2004 >> bar HScroll2 2003 >> choose Menu 0 >> rows >> text Menu "
-                                         "L_visaantal 4"));
+        row("year interval", courses + t(" >> RE "
+            "A/03/06000/M/01-jan-2003/a/+1/1/1/1/1;A/03/06000/M/01-jan-1950/b/+1/1/1/1/1;A/03/06000/M/01-jan-2150/c/+1/1/1/1/1;A/03/06000/M/01-jan-2004/d/+1/1/1/1/1;B/03/00500/M/01-jan-2010/e/+1/1/1/1/1 "
+            ">> open Menu >> choose Menu 0 >> text Menu HScroll1 1950..2150 1950 >> text Menu HScroll2 1950..2150 2150 "
+            ">> text Menu L_visafyear 1950 >> text Menu L_visatyear 2150 >> bar HScroll1 2003 >> bar HScroll2 2004 >> "
+            "rows* 4 01-jan-2150,1,1 : 1 01-jan-1950,1,1 : 1 >> choose Menu 0 >> text Menu L_visafyear 2003 >> rows "
+            "01-jan-2004,1,1 : 1;01-jan-2003,1,1 : 1 >> choose Menu 1 >> text Menu L_visafyear 2010 >> choose Menu 0 "
+            ">> text Menu L_visafyear 1950 >> text Menu L_visatyear 2150 >> bar HScroll1 2004 >> bar HScroll2 2003 >> "
+            "choose Menu 0 >> rows >> text Menu L_visaantal 4"));
         // Hand-edited dates: a year that is no number is 0 and keeps its
         // caption; an empty date first in year order leaves the interval.
-        row("odd years", courses + t(" >> RE A/03/06000/M/15-mar-2003/a/+1/1/1/1/1;A/03/06000/M/02-feb-01/b/+1/1/1/1/1;"
-                                     "E/01/00100/M//c/+1/1/1;E/01/00100/M/01-jan-2001/d/+1/1/1 >> open Menu >> choose "
-                                     "Menu 0 >> text Menu L_visafyear b-01 >> text Menu HScroll1 0..2003 0 >> rows* 2 "
-                                     "15-mar-2003,1,1 : 1 02-feb-01,1,1 : 1 >> choose Menu 3 >> text Menu L_visafyear "
-                                     "b-01 >> rows 01-jan-2001,1,;,1,"));
+        row("odd years", courses + t(" >> RE "
+            "A/03/06000/M/15-mar-2003/a/+1/1/1/1/1;A/03/06000/M/02-feb-01/b/+1/1/1/1/1;E/01/00100/M//c/+1/1/1;E/01/00100/M/01-jan-2001/d/+1/1/1 "
+            ">> open Menu >> choose Menu 0 >> text Menu L_visafyear b-01 >> text Menu HScroll1 0..2003 0 >> rows* 2 "
+            "15-mar-2003,1,1 : 1 02-feb-01,1,1 : 1 >> choose Menu 3 >> text Menu L_visafyear b-01 >> rows "
+            "01-jan-2001,1,;,1,"));
         // A course's runs are those of its name exactly, blanks and case
         // included, and no more.
-        row("names told apart", t("BA Bana /01/00010;Bana/01/00010;bana/01/00010;   /01/00010 >> RE Bana /01/00010/M/01-jan-"
-                                  "2001/a/+1/1/1;Bana/01/00010/M/01-jan-2002/b/+1/1/2;bana/01/00010/M/01-jan-2003/c/+1/1/3;"
-                                  "   /01/00010/M/01-jan-2005/e/+1/1/5 >> open Menu >> choose Menu 0 >> rows 01-jan-2001,1, "
-                                  ">> choose Menu 1 >> rows 01-jan-2002,2, >> choose Menu 2 >> rows 01-jan-2003,3, >> "
-                                  "choose Menu 3 >> rows 01-jan-2005,5,"));
+        row("names told apart", t("BA Bana /01/00010;Bana/01/00010;bana/01/00010;   /01/00010 >> RE Bana "
+            "/01/00010/M/01-jan-2001/a/+1/1/1;Bana/01/00010/M/01-jan-2002/b/+1/1/2;bana/01/00010/M/01-jan-2003/c/+1/1/3; "
+            "  /01/00010/M/01-jan-2005/e/+1/1/5 >> open Menu >> choose Menu 0 >> rows 01-jan-2001,1, >> choose Menu 1 "
+            ">> rows 01-jan-2002,2, >> choose Menu 2 >> rows 01-jan-2003,3, >> choose Menu 3 >> rows 01-jan-2005,5,"));
         // More runs than 1001: the 28 youngest fill the rows, the counter
         // counts them all.
         row("every row", courses + t(" >> RE* 2001 3100 ") + runOfA + t(" >> open Menu >> choose Menu 0 >> rows* 28 "
-                                                                        "01-jan-3100,00.03.00,00.01.00 : 00.02.00 "
-                                                                        "01-jan-3073,00.03.73,00.01.73 : 00.02.73 >> "
-                                                                        "text Menu L_visaantal 1100 >> bar HScroll2 3090 "
-                                                                        ">> choose Menu 0 >> rows* 28 01-jan-3090,00.03.90,"
-                                                                        "00.01.90 : 00.02.90 01-jan-3063,00.03.63,00.01.63 "
-                                                                        ": 00.02.63"));
+            "01-jan-3100,00.03.00,00.01.00 : 00.02.00 01-jan-3073,00.03.73,00.01.73 : 00.02.73 >> text Menu "
+            "L_visaantal 1100 >> bar HScroll2 3090 >> choose Menu 0 >> rows* 28 01-jan-3090,00.03.90,00.01.90 : "
+            "00.02.90 01-jan-3063,00.03.63,00.01.63 : 00.02.63"));
         row("course without runs", courses + t(" >> RE* 2001 2001 ") + runOfA + t(" >> open Menu >> choose Menu 0 >> "
-                                                                                 "choose Menu 2 >> rows >> text Menu "
-                                                                                 "L_visaantal 0 >> text Menu T_dist  "
-                                                                                 "6000 meter >> text Menu L_visafyear "
-                                                                                 "2001"));
+            "choose Menu 2 >> rows >> text Menu L_visaantal 0 >> text Menu T_dist  6000 meter >> text Menu L_visafyear "
+            "2001"));
         row("ten timed points", courses + t(" >> RE T/10/09999/T/02-feb-2001/x/+1/70.0/0/1/2/3/4/5/6/7/8/9 >> open "
-                                            "Menu >> choose Menu 4 >> rows 02-feb-2001,9,0 : 1 : 2 : 3 : 4 : 5 : 6 : "
-                                            "7 : 8"));
+            "Menu >> choose Menu 4 >> rows 02-feb-2001,9,0 : 1 : 2 : 3 : 4 : 5 : 6 : 7 : 8"));
         // The ordering is read at the next click, not when it is chosen.
         const QString orderings = courses + t(" >> RE A/03/06000/T/01-jan-2001/a/+1/1/1/1/00.30.00;A/03/06000/T/01-jan-2003/"
                                               "b/+1/1/1/1/00.20.00;A/03/06000/T/01-jan-2002/c/+1/1/1/1/00.40.00 >> open "
