@@ -40,13 +40,4 @@ Fields::Fields(const QString &record, int fieldCount)
     m_start[m_count] = start;
 }
 
-QStringList split(const QString &record, int fieldCount)
-{
-    const Fields fields(record, fieldCount);
-    QStringList texts;
-    for (qsizetype f = 0; f < fields.size(); ++f)
-        texts.append(fields.at(f).toString());
-    return texts;
-}
-
 } // namespace run

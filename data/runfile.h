@@ -60,9 +60,6 @@ private:
     std::array<qsizetype, maxCount + 1> m_start{};
 };
 
-// The same fields as texts of their own.
-QStringList split(const QString &record, int fieldCount);
-
 // Field f of a run's fields, whichever way they are held; empty for a field
 // not held.
 inline QStringView field(const Fields &fields, qsizetype f)

@@ -55,7 +55,7 @@ private Q_SLOTS:
         row("layout", four + t(" >> open Start >> window Start Kvistra ver 2.1 481,180 >> open Info >> window Info "
             "Information om Kvistra 470,487 >> open Menu >> window Menu Kvistra Huvudmeny 1033,562 >> place Menu "
             "Label1 312,64,73,17 >> place Menu Label91 456,496,497,17 >> place Menu Label92 384,496,73,17 >> place "
-            "Menu Label95 456,48,497,17 >> text Menu Label95 Mellantider >> open Regbana >> window Regbana Registrera "
+            "Menu Label95 456,48,497,17 on #c0c0c0 >> text Menu Label95 Mellantider >> open Regbana >> window Regbana Registrera "
             "bana 434,254 >> place Regbana Command1 224,192,193,49 >> tabs Regbana T_ban11 Command1 T_mellan11 "
             "T_distans11 Command2 T_ban11 >> open Regrunda >> window Regrunda Registrera en runda 856,486 >> choose "
             "Regrunda 3 >> place Regrunda Text10 784,400,57,19 >> tabs Regrunda T_reg4 Command1 T_reg5 T_reg6 T_reg7 "
@@ -234,12 +234,13 @@ private Q_SLOTS:
             ">> text Menu L_visafyear 1950 >> text Menu L_visatyear 2150 >> bar HScroll1 2004 >> bar HScroll2 2003 >> "
             "choose Menu 0 >> rows >> text Menu L_visaantal 4"));
         // Hand-edited dates: a year that is no number is 0 and keeps its
-        // caption; an empty date first in year order leaves the interval.
-        row("odd years", courses + t(" >> RE "
-            "A/03/06000/M/15-mar-2003/a/+1/1/1/1/1;A/03/06000/M/02-feb-01/b/+1/1/1/1/1;E/01/00100/M//c/+1/1/1;E/01/00100/M/01-jan-2001/d/+1/1/1 "
-            ">> open Menu >> choose Menu 0 >> text Menu L_visafyear b-01 >> text Menu HScroll1 0..2003 0 >> rows* 2 "
-            "15-mar-2003,1,1 : 1 02-feb-01,1,1 : 1 >> choose Menu 3 >> text Menu L_visafyear b-01 >> rows "
-            "01-jan-2001,1,;,1,"));
+        // caption, as do years with a leading zero; an empty date first in
+        // year order leaves the interval.
+        row("odd years", courses + t(" >> RE A/03/06000/M/15-mar-2003/a/+1/1/1/1/1;A/03/06000/M/02-feb-01/b/+1/1/1/1/1;"
+            "E/01/00100/M//c/+1/1/1;E/01/00100/M/01-jan-2001/d/+1/1/1;C/03/01000/M/01-jan-0500/f/+1/1/1/1/1;C/03/01000/M/"
+            "01-jan-0999/g/+1/1/1/1/1 >> open Menu >> choose Menu 0 >> text Menu L_visafyear b-01 >> text Menu HScroll1 "
+            "0..2003 0 >> rows* 2 15-mar-2003,1,1 : 1 02-feb-01,1,1 : 1 >> choose Menu 3 >> text Menu L_visafyear b-01 >> "
+            "rows 01-jan-2001,1,;,1, >> choose Menu 2 >> text Menu L_visafyear 0500 >> text Menu L_visatyear 0999"));
         // A course's runs are those of its name exactly, blanks and case
         // included, and no more.
         row("names told apart", t("BA Bana /01/00010;Bana/01/00010;bana/01/00010;   /01/00010 >> RE Bana "

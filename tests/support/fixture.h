@@ -79,7 +79,8 @@ inline QString t(const char *utf8) { return QString::fromUtf8(utf8); }
 //                  menu bar fits its entries by itself)
 //   buttons a b    the buttons of a message box, then of an input box
 //   window W s w,h the caption of window W, and the size of its client area
-//   place W C r    control C lies at r, "left,top,width,height" in pixels
+//   place W C r    control C lies at r, "left,top,width,height" in pixels,
+//                  and " on #rrggbb" after it when it fills its background
 //   tabs W C...    the Tab key goes from the control with the focus through
 //                  these controls
 struct SingleClickStyle : QProxyStyle
@@ -216,7 +217,9 @@ struct Fixture
             QWidget *client = main ? main->centralWidget() : window;
             if (verb == u"place") {
                 const QRect r = find(w[1], w[2])->geometry();
-                return std::pair{t("%1,%2,%3,%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()), 3};
+                const QString colour = find(w[1], w[2])->palette().color(QPalette::Window).name();
+                return std::pair{t("%1,%2,%3,%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())
+                                     + (find(w[1], w[2])->autoFillBackground() ? t(" on ") + colour : QString()), 3};
             }
             // The menu bar lies outside the client area.
             const bool menuOutside = window->height() == client->height() + (main ? main->menuWidget()->height() : 0);
