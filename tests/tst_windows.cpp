@@ -2,6 +2,7 @@
 // pressed, the messages shown in order, the files and the windows afterwards.
 // The rules behind them are tested without a window.
 
+#include "data/cp1252.h"
 #include "support/fixture.h"
 
 #include <QImageReader>
@@ -314,6 +315,7 @@ private Q_SLOTS:
         f.folder.write(t("RUNDA_BA"), bytes);
         f.folder.write(t("RUNDA_RE"), bytes);
         const QStringList items = seqfile::readFile(t("RUNDA_BA")).items;
+        QCOMPARE(items, seqfile::readItems(cp1252::decode(bytes))); // read a block at a time as in one piece
         f.play((t("open Start >> open Menu >> choose Menu 0 >> messages %1 >> press Menu M_Bana >> ").arg(click)
                 + typeCourse.arg(t("Ny"), t("3"), t("6000")) + t(" >> press Regbana Command1 >> open Menu >> press "
                 "Menu M_Runda >> focus Regrunda List1 >> key Regrunda List1 End >> key Regrunda List1 Return >> ") + typeExample.mid(21)
