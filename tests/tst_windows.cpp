@@ -146,8 +146,7 @@ private Q_SLOTS:
                                   + refused.arg(t("Sträckan måste vara minst 10 meter!"))
                                   + t(" >> text Regbana T_mellan11 07 >> text Regbana T_distans11 9 >> ")
                                   + typeCourse.arg(t("Kort"), t("1"), t("10"))
-                                  + refused.arg(t("Du har banan registrerad sedan tidigare, och antalet mellantider "
-                                                  "och distansen är samma. Jag tar inte med din bana. Prova om."))
+                                  + refused.arg(identical)
                                   + t(" >> text Regbana T_distans11 00010 >> loaded Start Regbana >> file RUNDA_BA ")
                                   + three.mid(3) + t(" >> ") + typeCourse.arg(t("Ny"), t("3"), t("6000"))
                                   + t(" >> press! Regbana Command1 >> messages ") + unsaved.arg(t("RUNDA_BA"))
