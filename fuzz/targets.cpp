@@ -26,11 +26,11 @@ void require(bool holds)
         std::abort();
 }
 
-// An item written and read back through the data files' format.
-bool roundTrips(const QString &item)
+// Items written and read back through the data files' format.
+bool roundTrips(const QStringList &items)
 {
     bool ok = false;
-    return seqfile::readItems(cp1252::decode(seqfile::writeItems({item}, &ok))) == QStringList{item} && ok;
+    return seqfile::readItems(cp1252::decode(seqfile::writeItems(items, &ok))) == items && ok;
 }
 
 // Whatever bytes a data file holds, reading it does not fail; the items read
@@ -39,8 +39,7 @@ void items(const QByteArray &bytes)
 {
     bool ok = false;
     require(cp1252::encode(cp1252::decode(bytes), &ok) == bytes && ok);
-    const QStringList items = seqfile::readItems(cp1252::decode(bytes));
-    require(seqfile::readItems(cp1252::decode(seqfile::writeItems(items, &ok))) == items && ok);
+    require(roundTrips(seqfile::readItems(cp1252::decode(bytes))));
 }
 
 // A record cut at "/" into views gives exactly the fields asked for, each
@@ -107,7 +106,7 @@ void courseChecks(const QByteArray &bytes)
     const QString line = course::makeLine(name, count, distance);
     require(course::name(line) == name && course::count(line) == count && course::distance(line) == distance);
     require(course::timedPoints(line) >= 1 && numericValue(distance) >= 10 && numericValue(distance) <= 99999);
-    require(roundTrips(line) && coursecheck::findDuplicate({line}, line) == coursecheck::Duplicate::Identical);
+    require(roundTrips({line}) && coursecheck::findDuplicate({line}, line) == coursecheck::Duplicate::Identical);
 }
 
 // The count of timed points as a length, the five boxes and the times, one a
@@ -124,7 +123,7 @@ void runChecks(const QByteArray &bytes)
     require(n >= 1 && n <= 10);
     const QString record = runcheck::makeRecord(QStringLiteral("Bana/%1/06000").arg(n, 2, 10, QLatin1Char('0')), entry);
     const QStringList fields = record.split(u'/');
-    require(fields.size() == 8 + n && fields.mid(8) == entry.times && roundTrips(record));
+    require(fields.size() == 8 + n && fields.mid(8) == entry.times && roundTrips({record}));
     require(fields.mid(3, 5) == QStringList({entry.pace, entry.date, entry.information, entry.temperature, entry.weight}));
 }
 

@@ -21,6 +21,7 @@ public:
     };
     QList<Box> shown;
     QStringList answers;
+    bool messageOpen = false; // a message box waits for its OK
     // Runs before an input box is answered, with its title: lets a test
     // change the world while a question is open.
     std::function<void(const QString &title)> beforeAnswer = [](const QString &) {};
@@ -39,7 +40,9 @@ protected:
     void showMessage(QWidget *, const QString &text, const QString &title, Icon icon) override
     {
         shown.append(Box{false, text, title, icon});
+        messageOpen = true;
         QCoreApplication::processEvents(); // as a modal box's own loop does
+        messageOpen = false;
     }
     QString askInput(QWidget *, const QString &prompt, const QString &title) override
     {
