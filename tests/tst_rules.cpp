@@ -34,13 +34,6 @@ QString n(double value) { return QString::number(value); }
 enum class Rule { Numeric, Items, Write, Course, Date, Name, Count, Distance, Duplicate, Prompt,
                   Caption, RunCheck, Record };
 
-// The example run: race pace on a course with three timed points.
-runcheck::Entry exampleRun()
-{
-    return {t("T"), t("02-feb-2001"), t("Kändes bra. Sol och bra väder."), t("+20"), t("79.0"),
-            l("00.10.15|00.21.40|00.33.05")};
-}
-
 // Each rule as a function from texts to texts, so that one table holds them all.
 QStringList apply(Rule rule, QStringList in)
 {
@@ -65,7 +58,8 @@ QStringList apply(Rule rule, QStringList in)
     case Rule::Prompt: return {runcheck::timePrompt(text.toInt())};
     case Rule::Caption: return {resulttable::distanceCaption(text)};
     case Rule::RunCheck: { // edits of the example run, "box=text": boxes 0 to 4, times from 5, n
-        runcheck::Entry entry = exampleRun();
+        runcheck::Entry entry{t("T"), t("02-feb-2001"), t("Kändes bra. Sol och bra väder."), t("+20"), t("79.0"),
+                              l("00.10.15|00.21.40|00.33.05")}; // the example run: race pace, three timed points
         QString *const boxes[] = {&entry.pace, &entry.date, &entry.information, &entry.temperature, &entry.weight};
         int timed = 3;
         for (const QString &edit : in) {
@@ -106,9 +100,6 @@ private Q_SLOTS:
             QTest::newRow(tag) << rule << in << out;
         };
         const QString nines(400, u'9');
-        const QString example = t("Hörnsjön 2 stora varv/03/06000/T/02-feb-2001/Kändes bra. Sol och bra väder./+20/79.0/"
-                                  "00.10.15/00.21.40/00.33.05");
-
         // Cases written "in=>out", several texts on a side parted by "|".
         const auto cases = [row](Rule rule, std::initializer_list<const char *> list) {
             for (const char *c : list)
@@ -151,8 +142,7 @@ private Q_SLOTS:
                            "Runt/sjön 中=>Banans namn får inte innehålla tecknen / eller \" !",
                            "Runt \"sjön\"=>Banans namn får inte innehålla tecknen / eller \" !"});
         row("name han", Rule::Name, {t("Bana 中")}, {t(unstorable)});
-        const QString countMax = t("Antalet mellantider inklusive sluttiden får vara max 10 st !");
-        row("count huge", Rule::Count, {nines}, {countMax, nines});
+        row("count huge", Rule::Count, {nines}, {t("Antalet mellantider inklusive sluttiden får vara max 10 st !"), nines});
         cases(Rule::Count, {"=>empty|", "11=>Antalet mellantider inklusive sluttiden får vara max 10 st !|11",
                             "3=>|03", "10=>|10", "02=>|02"});
         for (const char *count : {"0", "5a", "010", " 5", "1.5"})
@@ -208,8 +198,8 @@ private Q_SLOTS:
         row("second failure only", Rule::RunCheck, l("1=x|2=|3=20|4=1|5="), {refused("2:a")});
         row("first time box only", Rule::RunCheck, l("n=2|5=|6="), {t("Du kan inte lämna blankt här! Tidsruta nr  1")});
         const QStringList countRange{t("Antalet mellantider inklusive sluttiden måste vara från 1 till 10!")};
-        row("count 0", Rule::RunCheck, {t("n=0")}, countRange);
-        row("count 11", Rule::RunCheck, {t("n=11")}, countRange);
+        for (const char *count : {"n=0", "n=11"})
+            row(count, Rule::RunCheck, {t(count)}, countRange);
         row("weight before count", Rule::RunCheck, l("n=0|4=7"), {refused("5:e")});
         // The record holds the texts as typed, blanks included.
         row("blanks kept", Rule::Record, l("  /01/00010|M|02-feb-2001|  x  |-5|79.0|00.10.15"),
