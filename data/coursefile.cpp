@@ -77,9 +77,4 @@ Table load()
     return Table{read.status, std::move(read.items)};
 }
 
-bool store(const QStringList &lines)
-{
-    return seqfile::writeFile(fileName(), lines);
-}
-
 } // namespace course

@@ -45,6 +45,5 @@ struct Table
 };
 
 Table load();
-bool store(const QStringList &lines);
 
 } // namespace course

@@ -13,9 +13,12 @@ Table load()
     return Table{read.status, std::move(read.items)};
 }
 
-bool store(const QStringList &records)
+seqfile::StoreStatus append(const QString &record)
 {
-    return seqfile::writeFile(fileName(), records);
+    return seqfile::update(fileName(), [&record](seqfile::ReadResult &current) {
+        current.items.append(record);
+        return true;
+    });
 }
 
 QStringView courseName(QStringView record)

@@ -25,7 +25,10 @@ struct Table
 };
 
 Table load();
-bool store(const QStringList &records);
+
+// Adds a run record after the records the run file holds at this moment,
+// runs another copy of the program stored since it was last read included.
+seqfile::StoreStatus append(const QString &record);
 
 // Field 0 of a record, its course name: the text before the first "/", or
 // the whole record when it holds none.

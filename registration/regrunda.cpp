@@ -160,13 +160,9 @@ void Regrunda::Command1_Click()
     if (!refusal.isEmpty())
         return;
 
-    // The run goes after what the run file holds now, runs another copy of
-    // the program stored since this window opened included.
-    const QString record = runcheck::makeRecord(courseLine, entry);
-    const seqfile::StoreStatus status = seqfile::update(run::fileName(), [&record](seqfile::ReadResult &current) {
-        current.items.append(record);
-        return true;
-    });
+    // The run goes after what the run file holds now, not when this window
+    // opened.
+    const seqfile::StoreStatus status = run::append(runcheck::makeRecord(courseLine, entry));
     if (status != seqfile::StoreStatus::Stored) {
         dialogs.message(this, seqfile::failureMessage(status, run::fileName()));
         return;

@@ -157,7 +157,7 @@ void writeLog()
         }
         runs << runcheck::makeRecord(courses.first(), entry);
     }
-    if (!course::store(courses) || !run::store(runs))
+    if (!seqfile::writeFile(course::fileName(), courses) || !seqfile::writeFile(run::fileName(), runs))
         throw std::runtime_error("the data files cannot be written");
 }
 
