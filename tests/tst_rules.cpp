@@ -144,7 +144,7 @@ private Q_SLOTS:
         row("name han", Rule::Name, {t("Bana 中")}, {t(unstorable)});
         row("count huge", Rule::Count, {nines}, {t("Antalet mellantider inklusive sluttiden får vara max 10 st !"), nines});
         cases(Rule::Count, {"=>empty|", "11=>Antalet mellantider inklusive sluttiden får vara max 10 st !|11",
-                            "3=>|03", "10=>|10", "02=>|02"});
+                            "3=>|03", "9=>|09", "10=>|10", "02=>|02"});
         for (const char *count : {"0", "5a", "010", " 5", "1.5"})
             row(count, Rule::Count, {t(count)}, {t("Antalet mellantider inklusive sluttiden måste vara från 1 till 10!"), t(count)});
         row("distance huge", Rule::Distance, {nines}, {t("Sträckan får vara max 99999 meter!"), nines});

@@ -238,11 +238,12 @@ private Q_SLOTS:
             "0..2003 0 >> rows* 2 15-mar-2003,1,1 : 1 02-feb-01,1,1 : 1 >> choose Menu 3 >> text Menu L_visafyear b-01 >> "
             "rows 01-jan-2001,1,;,1, >> choose Menu 2 >> text Menu L_visafyear 0500 >> text Menu L_visatyear 0999"));
         // A course's runs are those of its name exactly, blanks and case
-        // included, and no more.
-        row("names told apart", t("BA Bana /01/00010;Bana/01/00010;bana/01/00010;   /01/00010 >> RE Bana "
+        // included, and no more; a hand-edited course may have no name.
+        row("names told apart", t("BA Bana /01/00010;Bana/01/00010;bana/01/00010;   /01/00010;/01/00010 >> RE Bana "
             "/01/00010/M/01-jan-2001/a/+1/1/1;Bana/01/00010/M/01-jan-2002/b/+1/1/2;bana/01/00010/M/01-jan-2003/c/+1/1/3; "
-            "  /01/00010/M/01-jan-2005/e/+1/1/5 >> open Menu >> choose Menu 0 >> rows 01-jan-2001,1, >> choose Menu 1 "
-            ">> rows 01-jan-2002,2, >> choose Menu 2 >> rows 01-jan-2003,3, >> choose Menu 3 >> rows 01-jan-2005,5,"));
+            "  /01/00010/M/01-jan-2005/e/+1/1/5;/01/00010/M/01-jan-2006/f/+1/1/6 >> open Menu >> choose Menu 0 >> rows "
+            "01-jan-2001,1, >> choose Menu 1 >> rows 01-jan-2002,2, >> choose Menu 2 >> rows 01-jan-2003,3, >> choose "
+            "Menu 3 >> rows 01-jan-2005,5, >> choose Menu 4 >> rows 01-jan-2006,6,"));
         // More runs than 1001: the 28 youngest fill the rows, the counter
         // counts them all.
         row("every row", courses + t(" >> RE* 2001 3100 ") + runOfA + t(" >> open Menu >> choose Menu 0 >> rows* 28 "
