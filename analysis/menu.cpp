@@ -257,9 +257,10 @@ void Menu::List1_Click()
         return;
     }
 
+    // The distance comes from the course line: a course without runs must
+    // not go on showing the distance of the course clicked before.
+    T_dist->setText(resulttable::distanceCaption(course::distance(m_courses.at(position))));
     QList<run::Fields> courseRuns = selection::selectRuns(runs.records, courseText, n);
-    if (!courseRuns.isEmpty())
-        T_dist->setText(resulttable::distanceCaption(courseRuns.constLast().at(2)));
     if (newCourse) {
         if (const auto interval = selection::yearInterval(courseRuns))
             setYearInterval(*interval);

@@ -251,7 +251,7 @@ private Q_SLOTS:
             "L_visaantal 1100 >> bar HScroll2 3090 >> choose Menu 0 >> rows* 28 01-jan-3090,00.03.90,00.01.90 : "
             "00.02.90 01-jan-3063,00.03.63,00.01.63 : 00.02.63"));
         row("course without runs", courses + t(" >> RE* 2001 2001 ") + runOfA + t(" >> open Menu >> choose Menu 0 >> "
-            "choose Menu 2 >> rows >> text Menu L_visaantal 0 >> text Menu T_dist  6000 meter >> text Menu L_visafyear "
+            "choose Menu 2 >> rows >> text Menu L_visaantal 0 >> text Menu T_dist  1000 meter >> text Menu L_visafyear "
             "2001"));
         row("ten timed points", courses + t(" >> RE T/10/09999/T/02-feb-2001/x/+1/70.0/0/1/2/3/4/5/6/7/8/9 >> open "
             "Menu >> choose Menu 4 >> rows 02-feb-2001,9,0 : 1 : 2 : 3 : 4 : 5 : 6 : 7 : 8"));
