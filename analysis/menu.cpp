@@ -39,6 +39,19 @@ QRadioButton *makeOption(QWidget *client, QButtonGroup *group, const QString &na
     return option;
 }
 
+// A bar 65 pixels wide leaves a style's own handle, with its minimum length,
+// filling most of the groove, and its light handle beside a darker rest of
+// the groove reads as a handle at the other end. Here the handle is small and
+// darker than its groove, so it stands where the year stands; the arrow
+// buttons stay the style's own.
+const QString yearBarLook = QStringLiteral(
+    "QScrollBar:horizontal { background: palette(base); border: 1px solid palette(mid); margin: 0px 14px; }"
+    "QScrollBar:horizontal:focus { border-color: palette(highlight); }"
+    "QScrollBar::handle:horizontal { background: palette(shadow); min-width: 8px; }"
+    "QScrollBar::handle:horizontal:hover, QScrollBar::handle:horizontal:pressed { background: palette(highlight); }"
+    "QScrollBar::add-line:horizontal { width: 14px; subcontrol-origin: margin; subcontrol-position: right; }"
+    "QScrollBar::sub-line:horizontal { width: 14px; subcontrol-origin: margin; subcontrol-position: left; }");
+
 QScrollBar *makeYearBar(QWidget *client, const QString &name, int left, int start)
 {
     auto *bar = new QScrollBar(Qt::Horizontal, client);
@@ -52,6 +65,7 @@ QScrollBar *makeYearBar(QWidget *client, const QString &name, int left, int star
     // way by default).
     bar->setFocusPolicy(Qt::StrongFocus);
     bar->setInvertedControls(false);
+    bar->setStyleSheet(yearBarLook);
     twips::place(bar, left, 0, 975, 255);
     return bar;
 }

@@ -220,15 +220,16 @@ private Q_SLOTS:
 
         // The year interval: a new course sets both bars' range before their
         // positions, the same course keeps what the user set, both ends
-        // included; the bars alone change no row.
+        // included; the bars alone change no row. A handle stands at the end
+        // of its year.
         row("year interval", courses + t(" >> RE "
             "A/03/06000/M/01-jan-2003/a/+1/1/1/1/1;A/03/06000/M/01-jan-1950/b/+1/1/1/1/1;A/03/06000/M/01-jan-2150/c/+1/1/1/1/1;A/03/06000/M/01-jan-2004/d/+1/1/1/1/1;B/03/00500/M/01-jan-2010/e/+1/1/1/1/1 "
             ">> open Menu >> choose Menu 0 >> text Menu HScroll1 1950..2150 1950 >> text Menu HScroll2 1950..2150 2150 "
-            ">> text Menu L_visafyear 1950 >> text Menu L_visatyear 2150 >> bar HScroll1 2003 >> bar HScroll2 2004 >> "
-            "rows* 4 01-jan-2150,1,1 : 1 01-jan-1950,1,1 : 1 >> choose Menu 0 >> text Menu L_visafyear 2003 >> rows "
-            "01-jan-2004,1,1 : 1;01-jan-2003,1,1 : 1 >> choose Menu 1 >> text Menu L_visafyear 2010 >> choose Menu 0 "
-            ">> text Menu L_visafyear 1950 >> text Menu L_visatyear 2150 >> bar HScroll1 2004 >> bar HScroll2 2003 >> "
-            "choose Menu 0 >> rows >> text Menu L_visaantal 4"));
+            ">> text Menu L_visafyear 1950 >> text Menu L_visatyear 2150 >> handle HScroll1 left >> handle HScroll2 "
+            "right >> bar HScroll1 2003 >> bar HScroll2 2004 >> rows* 4 01-jan-2150,1,1 : 1 01-jan-1950,1,1 : 1 >> "
+            "choose Menu 0 >> text Menu L_visafyear 2003 >> rows 01-jan-2004,1,1 : 1;01-jan-2003,1,1 : 1 >> choose Menu "
+            "1 >> text Menu L_visafyear 2010 >> choose Menu 0 >> text Menu L_visafyear 1950 >> text Menu L_visatyear "
+            "2150 >> bar HScroll1 2004 >> bar HScroll2 2003 >> choose Menu 0 >> rows >> text Menu L_visaantal 4"));
         // Hand-edited dates: a year that is no number is 0 and keeps its
         // caption, as do years with a leading zero; an empty date first in
         // year order leaves the interval.

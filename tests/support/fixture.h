@@ -21,6 +21,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QtTest>
 
 #include <optional>
@@ -66,6 +67,9 @@ inline QString t(const char *utf8) { return QString::fromUtf8(utf8); }
 //   count F n      file F holds n lines, the first one given after n
 //   text W C s     the caption or the text of control C is s; a scroll bar's
 //                  text is "first..last position"
+//   handle C p     the handle of the analysis window's scroll bar C, as its
+//                  style places it, lies "left" or "right" of the bar's
+//                  middle, or "across" it
 //   shown W C...   the visible controls of window W
 //   rows d,f,s;... the analysis window's shown result rows: date, final
 //                  time, split times, from the top
@@ -91,6 +95,9 @@ struct SingleClickStyle : QProxyStyle
         return h == SH_ItemView_ActivateItemOnSingleClick || QProxyStyle::styleHint(h, o, w, r);
     }
 };
+
+// Reaches a scroll bar's own style option, as the bar paints itself with it.
+struct OpenScrollBar : QScrollBar { using QScrollBar::initStyleOption; };
 
 struct Fixture
 {
@@ -198,6 +205,14 @@ struct Fixture
         }
         if (verb == u"text")
             return std::pair{text(w[1], w[2]), 3};
+        if (verb == u"handle") {
+            auto *bar = find<QScrollBar>(t("Menu"), w[1]);
+            QStyleOptionSlider option;
+            (bar->*&OpenScrollBar::initStyleOption)(&option);
+            const QRect r = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+            const int middle = bar->width() / 2;
+            return std::pair{r.right() < middle ? t("left") : r.left() > middle ? t("right") : t("across"), 2};
+        }
         if (verb == u"shown")
             return std::pair{names(widget(w[1])->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly),
                                    [](QWidget *c) { return c->isVisible(); }), 2};
