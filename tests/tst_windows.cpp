@@ -210,6 +210,9 @@ private Q_SLOTS:
             "Regrunda T_reg8 x >> shown Regrunda Command1 Command2 Label1 Label2 Label6 Label8 T_banareg1 T_reg4 T_reg5 "
             "Text1 Text2 Text3 >> tabs Regrunda T_reg4 Command1 T_reg5 Text1 Text2 Text3 Command2 T_reg4 >> press "
             "Regrunda Command1 >> file RUNDA_RE Hörnsjön 2 stora varv/03/06000/T/02-feb-2001////00.10.15/00.21.40/00.33.05"));
+        row("choice not saved", four + t(" >> open Start") + choose.arg(t("2"), t("1")) + t(" >> block Kvistra/kvistra.ini")
+            + choose.arg(t("1"), t("1")) + t(" >> messages Valet kunde inte sparas. Inget har ändrats. >> loaded Start "
+            "ChooseFields >> open Regrunda >> choose Regrunda 0 >> ") + entering);
         row("run back", regrunda.arg(fiveRuns) + t("press Regrunda Command2 >> loaded Start Menu >> file RUNDA_RE ")
                             + fiveRuns);
 
