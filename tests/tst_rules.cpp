@@ -231,12 +231,10 @@ private Q_SLOTS:
         // Runs with empty fields read, order, show and save as any other.
         const QStringList empties = l("A/02/00100/T/01-jan-2001////00.05.00/00.10.00|B/01/00100/M/04-jan-2002///7/1|"
                                       "A/02/00100/M/03-jan-2003/Bra//70.0/00.04.00/00.09.00|A/02/00100/T/02-jan-2002//+5//00.06.00/00.11.00");
-        const QStringList saved = QStringList{empties[2], empties[1], empties[3], empties[0]};
         const QStringList a{t("03-jan-2003,00.09.00,00.04.00"), t("02-jan-2002,00.11.00,00.06.00"), t("01-jan-2001,00.10.00,00.05.00")};
-        row("empty fields, youngest", Rule::Read, QStringList{t("0")} + empties, QStringList{t("2001-2003")} + a + saved);
-        row("empty fields, oldest", Rule::Read, QStringList{t("1")} + empties, QStringList{t("2001-2003"), a[2], a[1], a[0]} + saved);
-        row("empty fields, best", Rule::Read, QStringList{t("2")} + empties, QStringList{t("2001-2003"), a[0], a[2], a[1]} + saved);
-        row("empty fields, worst", Rule::Read, QStringList{t("3")} + empties, QStringList{t("2001-2003"), a[1], a[2], a[0]} + saved);
+        for (const char *order : {"0 012", "1 210", "2 021", "3 120"}) // the ordering, then its rows of a
+            row(order, Rule::Read, QStringList{t(order).left(1)} + empties, QStringList{t("2001-2003"), a[order[2] - '0'],
+                a[order[3] - '0'], a[order[4] - '0'], empties[2], empties[1], empties[3], empties[0]});
         cases(Rule::Prompt, {"1=>Ange sluttiden Ex/ 00.10.15 (dvs hh.mm.ss)",
                              "2=>Ange mellantiden samt sluttiden Ex/ 00.10.15 (dvs hh.mm.ss)",
                              "3=>Ange 2 mellantider samt sluttiden Ex/ 00.10.15 (dvs hh.mm.ss)",
