@@ -35,6 +35,9 @@ ChooseFields::ChooseFields(WindowRegistry &windows)
     Check3 = makeCheckBox(this, QStringLiteral("Check3"), QStringLiteral("Vikt"), 960, chosen.weight);
     Command1 = form::makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 1200, 1560, 1215, 375);
     Command2 = form::makeButton(this, QStringLiteral("Command2"), QStringLiteral("Avbryt"), 2640, 1560, 1215, 375);
+    // As in any small window of choices: Enter is "OK", Escape "Avbryt".
+    Command1->setShortcut(Qt::Key_Return);
+    Command2->setShortcut(Qt::Key_Escape);
 
     connect(Command1, &QPushButton::clicked, this, &ChooseFields::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &ChooseFields::Command2_Click);
