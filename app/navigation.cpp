@@ -3,6 +3,7 @@
 #include "analysis/menu.h"
 #include "app/info.h"
 #include "app/start.h"
+#include "registration/choosefields.h"
 #include "registration/regbana.h"
 #include "registration/regrunda.h"
 #include "ui/registry.h"
@@ -37,4 +38,5 @@ void registerWindows(WindowRegistry &windows)
     windows.setFactory(Window::Menu, makeLoaded<Menu>);
     windows.setFactory(Window::Regbana, makeLoaded<Regbana>);
     windows.setFactory(Window::Regrunda, makeLoaded<Regrunda>);
+    windows.setFactory(Window::ChooseFields, make<ChooseFields>);
 }

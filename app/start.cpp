@@ -69,6 +69,7 @@ Start::Start(WindowRegistry &windows)
     M_spara = form::addCommand(M_Arkiv1, QStringLiteral("M_spara"),
                                QStringLiteral("Spara och Avsluta (datat sorteras efter datum)"));
     M_Start = form::addCommand(M_Arkiv1, QStringLiteral("M_Start"), QStringLiteral("Avsluta (datat är redan sparat)"));
+    M_val = form::addCommand(M_Arkiv1, QStringLiteral("M_val"), QStringLiteral("Välj vad som registreras…"));
     M_visa = form::addCommand(menuBar(), QStringLiteral("M_visa"), QStringLiteral("Visa"));
     M_inform = form::addCommand(menuBar(), QStringLiteral("M_inform"), QStringLiteral("Information"));
 
@@ -76,6 +77,7 @@ Start::Start(WindowRegistry &windows)
     connect(M_Start, &QAction::triggered, this, &Start::M_Start_Click);
     connect(M_visa, &QAction::triggered, this, &Start::M_visa_Click);
     connect(M_inform, &QAction::triggered, this, &Start::M_inform_Click);
+    connect(M_val, &QAction::triggered, this, &Start::M_val_Click);
 }
 
 void Start::M_spara_Click()
@@ -103,4 +105,9 @@ void Start::M_visa_Click()
 void Start::M_inform_Click()
 {
     m_windows.show(Window::Info);
+}
+
+void Start::M_val_Click()
+{
+    m_windows.show(Window::ChooseFields);
 }

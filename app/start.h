@@ -19,6 +19,7 @@ public:
     void M_Start_Click();
     void M_visa_Click();
     void M_inform_Click();
+    void M_val_Click();
 
 private:
     WindowRegistry &m_windows;
@@ -31,6 +32,7 @@ private:
     QAction *M_Start = nullptr;
     QAction *M_visa = nullptr;
     QAction *M_inform = nullptr;
+    QAction *M_val = nullptr;
 };
 
 // "Kvistra" as the symbol font Wingdings shows it, in Unicode's symbols, so

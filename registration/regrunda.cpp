@@ -111,6 +111,7 @@ bool Regrunda::Form_Load()
         return false;
     }
     m_courses = std::move(courses.lines);
+    m_fields = fieldchoice::load();
     for (const QString &line : std::as_const(m_courses))
         List1->addItem(form::shown(course::name(line)));
     return true;
@@ -127,10 +128,12 @@ void Regrunda::List1_Click()
     T_banareg1->setText(List1->currentItem()->text());
     List1->hide();
     Label7->hide();
-    for (QWidget *control : std::initializer_list<QWidget *>{T_banareg1, Label1, Label2, Label3, Label4, Label5,
-                                                             Label6, Label8, T_reg4, T_reg5, T_reg6, T_reg7, T_reg8,
-                                                             Command1})
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{T_banareg1, Label1, Label2, Label6, Label8, T_reg4, T_reg5, Command1})
         control->show();
+    form::showField(Label3, T_reg6, m_fields.note);
+    form::showField(Label4, T_reg7, m_fields.temperature);
+    form::showField(Label5, T_reg8, m_fields.weight);
     Label6->setText(runcheck::timePrompt(n));
     for (int k = 1; k <= n; ++k) {
         Text[k - 1]->setAccessibleName(Label6->text());
@@ -154,7 +157,7 @@ void Regrunda::Command1_Click()
     for (int k = 1; k <= n; ++k)
         entry.times << Text[k - 1]->text();
 
-    const QStringList refusal = runcheck::check(entry, n);
+    const QStringList refusal = runcheck::check(entry, n, m_fields);
     for (const QString &message : refusal)
         dialogs.message(this, message);
     if (!refusal.isEmpty())
@@ -162,7 +165,7 @@ void Regrunda::Command1_Click()
 
     // The run goes after what the run file holds now, not when this window
     // opened.
-    const seqfile::StoreStatus status = run::append(runcheck::makeRecord(courseLine, entry));
+    const seqfile::StoreStatus status = run::append(runcheck::makeRecord(courseLine, entry, m_fields));
     if (status != seqfile::StoreStatus::Stored) {
         dialogs.message(this, seqfile::failureMessage(status, run::fileName()));
         return;

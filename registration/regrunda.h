@@ -1,5 +1,7 @@
 #pragma once
 
+#include "registration/fieldchoice.h"
+
 #include <QStringList>
 #include <QWidget>
 
@@ -21,7 +23,8 @@ class Regrunda : public QWidget
 public:
     explicit Regrunda(WindowRegistry &windows);
 
-    // Reads the course file and the run file and lists the courses; a missing
+    // Reads the course file and the run file and lists the courses, and
+    // takes the runner's choice of fields to register; a missing
     // file counts as empty. Returns false, after telling the user, when a
     // file exists but cannot be read: a run stored then would drop the
     // records that were not read.
@@ -41,6 +44,8 @@ private:
     // run follows what it holds when the run is stored.
     QStringList m_courses;
     qsizetype m_chosen = -1;
+    // The fields the runner registers, as chosen when the window opened.
+    fieldchoice::Chosen m_fields;
 
     QLabel *Label7 = nullptr;
     QListWidget *List1 = nullptr;

@@ -105,11 +105,13 @@ QString checkTime(const QString &time, int k)
 
 } // namespace
 
-QStringList check(const Entry &entry, int n)
+QStringList check(const Entry &entry, int n, const fieldchoice::Chosen &chosen)
 {
-    for (const QStringList &refusal : {checkPace(entry.pace), checkDate(entry.date),
-                                       checkInformation(entry.information),
-                                       checkTemperature(entry.temperature), checkWeight(entry.weight)}) {
+    for (const QStringList &refusal :
+         {checkPace(entry.pace), checkDate(entry.date),
+          chosen.note ? checkInformation(entry.information) : QStringList(),
+          chosen.temperature ? checkTemperature(entry.temperature) : QStringList(),
+          chosen.weight ? checkWeight(entry.weight) : QStringList()}) {
         if (!refusal.isEmpty())
             return refusal;
     }
@@ -136,9 +138,15 @@ QString timePrompt(int n)
     return QString();
 }
 
-QString makeRecord(const QString &courseLine, const Entry &entry)
+QString makeRecord(const QString &courseLine, const Entry &entry, const fieldchoice::Chosen &chosen)
 {
-    QStringList fields{courseLine, entry.pace, entry.date, entry.information, entry.temperature, entry.weight};
+    const auto ifChosen = [](bool isChosen, const QString &text) { return isChosen ? text : QString(); };
+    QStringList fields{courseLine,
+                       entry.pace,
+                       entry.date,
+                       ifChosen(chosen.note, entry.information),
+                       ifChosen(chosen.temperature, entry.temperature),
+                       ifChosen(chosen.weight, entry.weight)};
     fields += entry.times;
     return fields.join(u'/');
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "registration/fieldchoice.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -28,14 +30,16 @@ struct Entry
 // "/" (it would shift every later field of the record), a double quote (it
 // would cut the record when the file is read) and a character the run file
 // cannot store.
-QStringList check(const Entry &entry, int n);
+//
+// A field the runner has chosen not to register is not tested.
+QStringList check(const Entry &entry, int n, const fieldchoice::Chosen &chosen = {});
 
 // The caption over the time boxes of a course with n timed points; empty
 // unless n is 1 to 10.
 QString timePrompt(int n);
 
 // The run record: the course line, then the boxes and the n times exactly as
-// typed, joined by "/".
-QString makeRecord(const QString &courseLine, const Entry &entry);
+// typed, joined by "/". A field not chosen is stored empty, in its place.
+QString makeRecord(const QString &courseLine, const Entry &entry, const fieldchoice::Chosen &chosen = {});
 
 } // namespace runcheck

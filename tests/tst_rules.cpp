@@ -5,6 +5,7 @@
 
 #include "analysis/ordering.h"
 #include "analysis/resulttable.h"
+#include "analysis/selection.h"
 #include "app/saveandexit.h"
 #include "data/coursefile.h"
 #include "data/cp1252.h"
@@ -32,12 +33,16 @@ QString n(double value) { return QString::number(value); }
 #define SAME_NAME "Du har banan registrerad sedan tidigare. Jag tar inte med din nya bana. Prova om."
 
 enum class Rule { Numeric, Items, Write, Course, Date, Name, Count, Distance, Duplicate, Prompt,
-                  Caption, RunCheck, Record };
+                  Caption, RunCheck, Record, Read };
 
 // Each rule as a function from texts to texts, so that one table holds them all.
 QStringList apply(Rule rule, QStringList in)
 {
     bool ok = false;
+    // A "skip=" text leaves fields out: I the note, T the temperature, V the weight.
+    const QString skip = in.filter(t("skip=")).value(0);
+    in.removeIf([](const QString &each) { return each.startsWith(u"skip="); });
+    const fieldchoice::Chosen fields{!skip.contains(u'I'), !skip.contains(u'T'), !skip.contains(u'V')};
     QString text = in.value(0);
     switch (rule) {
     case Rule::Numeric: return {n(numericValue(text))};
@@ -74,10 +79,21 @@ QStringList apply(Rule rule, QStringList in)
             else
                 entry.times << value; // past the course's three timed points
         }
-        return runcheck::check(entry, timed);
+        return runcheck::check(entry, timed, fields);
     }
     case Rule::Record:
-        return {runcheck::makeRecord(text, {in[1], in[2], in[3], in[4], in[5], in.mid(6)})};
+        return {runcheck::makeRecord(text, {in[1], in[2], in[3], in[4], in[5], in.mid(6)}, fields)};
+    case Rule::Read: { // course A's rows in ordering in[0], its years; then every record as save and exit orders them
+        QList<run::Fields> runs = selection::selectRuns(in.mid(1), t("A"), 2);
+        ordering::orderRuns(runs, ordering::Order(text.toInt()), 2);
+        const auto years = selection::yearInterval(runs).value_or(selection::YearInterval{});
+        QStringList out{years.firstCaption + u'-' + years.lastCaption};
+        for (const resulttable::Row &row : resulttable::rowsToShow(runs, 2, years.first, years.last))
+            out << row.date + u',' + row.final + u',' + row.splits;
+        QStringList records = in.mid(1);
+        saveandexit::orderByDate(records);
+        return out + records;
+    }
     }
     return {};
 }
@@ -204,6 +220,21 @@ private Q_SLOTS:
         // The record holds the texts as typed, blanks included.
         row("blanks kept", Rule::Record, l("  /01/00010|M|02-feb-2001|  x  |-5|79.0|00.10.15"),
             {t("  /01/00010/M/02-feb-2001/  x  /-5/79.0/00.10.15")});
+        // Fields left out: not tested, stored empty in their places; the
+        // fields chosen are tested as ever, in their order.
+        for (const char *accepted : {"skip=I|2=", "skip=T|3=20", "skip=V|4=", "skip=ITV|2=/|3=\"|4=79"})
+            row(accepted, Rule::RunCheck, l(accepted), {});
+        row("chosen still tested", Rule::RunCheck, l("skip=IV|1=x|2=|3=20"), {refused("2:a")});
+        row("next chosen tested", Rule::RunCheck, l("skip=T|3=x|4=79"), {refused("5:e")});
+        cases(Rule::Record, {"A/01/00010|M|02-feb-2001|x|-5|79.0|00.10.15|skip=ITV=>A/01/00010/M/02-feb-2001////00.10.15",
+                             "A/01/00010|M|02-feb-2001|x|-5|79.0|00.10.15|skip=T=>A/01/00010/M/02-feb-2001/x//79.0/00.10.15"});
+        // Runs with empty fields read, order, show and save as any other.
+        const QStringList empties = l("A/02/00100/T/01-jan-2001////00.05.00/00.10.00|B/01/00100/M/04-jan-2002///7/1|"
+                                      "A/02/00100/M/03-jan-2003/Bra//70.0/00.04.00/00.09.00|A/02/00100/T/02-jan-2002//+5//00.06.00/00.11.00");
+        const QStringList a{t("03-jan-2003,00.09.00,00.04.00"), t("02-jan-2002,00.11.00,00.06.00"), t("01-jan-2001,00.10.00,00.05.00")};
+        for (const char *order : {"0 012", "1 210", "2 021", "3 120"}) // the ordering, then its rows of a
+            row(order, Rule::Read, QStringList{t(order).left(1)} + empties, QStringList{t("2001-2003"), a[order[2] - '0'],
+                a[order[3] - '0'], a[order[4] - '0'], empties[2], empties[1], empties[3], empties[0]});
         cases(Rule::Prompt, {"1=>Ange sluttiden Ex/ 00.10.15 (dvs hh.mm.ss)",
                              "2=>Ange mellantiden samt sluttiden Ex/ 00.10.15 (dvs hh.mm.ss)",
                              "3=>Ange 2 mellantider samt sluttiden Ex/ 00.10.15 (dvs hh.mm.ss)",

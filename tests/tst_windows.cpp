@@ -195,6 +195,24 @@ private Q_SLOTS:
             row(lock == u"lock" ? "run file in use" : "run file taken meanwhile", regrunda.arg(fiveRuns) + lock + t(" RUNDA_RE >> press Regrunda Command1 >> messages ")
                                       + message.arg(t("RUNDA_RE")) + t(" >> loaded Start Regrunda >> file RUNDA_RE ")
                                       + (lock == u"lock" ? fiveRuns : QString())); // a folder reads as nothing
+        // The fields chosen in the start window's menu: "Avbryt" keeps the
+        // choice, "OK" keeps it for the next run window, whose hidden boxes
+        // are passed by and stored empty, whatever they hold.
+        const QString choose = t(" >> press Start M_val >> press ChooseFields Check%1 >> press ChooseFields Command%2");
+        row("fields chosen", four + t(" >> open Start") + choose.arg(t("2"), t("2")) + t(" >> loaded Start >> press Start "
+            "M_val >> window ChooseFields Välj vad som registreras 272,144 >> whole ChooseFields >> place ChooseFields "
+            "Check3 24,64,185,19 >> place ChooseFields Command2 176,104,81,25 >> checked ChooseFields Check1 Check2 Check3 "
+            ">> press ChooseFields Check2 >> press ChooseFields Command1 >> loaded Start >> open Regrunda >> ")
+            + typeExample + t(" >> type Regrunda T_reg7 20 >> press Start M_val >> checked ChooseFields Check1 Check3 >> "
+            "press Regrunda Command1 >> file RUNDA_RE ") + QString(example).replace(t("/+20/"), t("//")));
+        row("no field chosen", four + t(" >> open Start") + choose.arg(t("1"), t("1")) + choose.arg(t("2"), t("1"))
+            + choose.arg(t("3"), t("1")) + t(" >> open Regrunda >> ") + typeExample + t(" >> type Regrunda T_reg6  >> type "
+            "Regrunda T_reg8 x >> shown Regrunda Command1 Command2 Label1 Label2 Label6 Label8 T_banareg1 T_reg4 T_reg5 "
+            "Text1 Text2 Text3 >> tabs Regrunda T_reg4 Command1 T_reg5 Text1 Text2 Text3 Command2 T_reg4 >> press "
+            "Regrunda Command1 >> file RUNDA_RE Hörnsjön 2 stora varv/03/06000/T/02-feb-2001////00.10.15/00.21.40/00.33.05"));
+        row("choice not saved", four + t(" >> open Start") + choose.arg(t("2"), t("1")) + t(" >> block Kvistra/kvistra.ini")
+            + choose.arg(t("1"), t("1")) + t(" >> messages Valet kunde inte sparas. Inget har ändrats. >> loaded Start "
+            "ChooseFields >> open Regrunda >> choose Regrunda 0 >> ") + entering);
         row("run back", regrunda.arg(fiveRuns) + t("press Regrunda Command2 >> loaded Start Menu >> file RUNDA_RE ")
                             + fiveRuns);
 

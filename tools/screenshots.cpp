@@ -19,12 +19,14 @@
 #include "ui/registry.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QStyleHints>
 #include <QTemporaryDir>
@@ -215,6 +217,12 @@ void pictureEveryWindow()
     windows.unload(Window::Regrunda);
 
     picture(open(windows, Window::Info), QStringLiteral("info.png"));
+    windows.unload(Window::Info);
+
+    // The choice of fields, the weight left out.
+    QWidget *chooseFields = open(windows, Window::ChooseFields);
+    child<QCheckBox>(chooseFields, "Check3")->setChecked(false);
+    picture(chooseFields, QStringLiteral("choosefields.png"));
 }
 
 QtMessageHandler standardHandler = nullptr;
@@ -260,6 +268,8 @@ int main(int argc, char *argv[])
         std::fputs("kvistra_screenshots: the output or data folder cannot be made\n", stderr);
         return EXIT_FAILURE;
     }
+    // The runner's choice of fields there too: every window as it first is.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, data.path());
     int result = EXIT_SUCCESS;
     try {
         pictureEveryWindow();

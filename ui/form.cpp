@@ -91,6 +91,12 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QString &cap
     return button;
 }
 
+void showField(QLabel *prompt, QLineEdit *box, bool chosen)
+{
+    prompt->setVisible(chosen);
+    box->setVisible(chosen);
+}
+
 void acceptLeftButtonOnly(QAbstractItemView *list)
 {
     list->viewport()->installEventFilter(new LeftButtonOnly(list));

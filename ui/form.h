@@ -44,6 +44,11 @@ QLineEdit *makeBox(QWidget *parent, const QString &name, int left, int top, int 
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, int left, int top,
                         int width, int height);
 
+// Shows a field's prompt and box, or leaves both hidden where they stand
+// when the runner does not register that field: the other controls keep
+// their places, and Tab passes the box by.
+void showField(QLabel *prompt, QLineEdit *box, bool chosen);
+
 // Only the left mouse button acts on the list: other buttons neither select
 // nor activate an entry, whatever the style does with a single click.
 void acceptLeftButtonOnly(QAbstractItemView *list);

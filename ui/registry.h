@@ -9,8 +9,8 @@
 class Dialogs;
 class QWidget;
 
-// The program's five windows.
-enum class Window { Start, Menu, Regbana, Regrunda, Info };
+// The program's windows: the five it began with, then those added since.
+enum class Window { Start, Menu, Regbana, Regrunda, Info, ChooseFields };
 
 // Holds at most one instance of each window. Windows navigate through it and
 // never include one another: showing loads a window when it is not loaded,

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QStyleOptionSlider>
 #include <QtTest>
 
@@ -109,16 +111,18 @@ struct Fixture
     qsizetype checkedMessages = 0;
     std::vector<std::unique_ptr<QLockFile>> locks;
 
-    // The windows in the program's own fonts.
+    // The windows in the program's own fonts, and the runner's configuration
+    // in the working folder, never the real one.
     Fixture()
     {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
         form::useProgramFonts();
         registerWindows(windows);
         QObject::connect(&windows, &WindowRegistry::programEnded,
                          [this] { ended = dialogs.messageOpen ? t("behind a message") : t("yes"); });
     }
 
-    static QStringList windowNames() { return t("Start Menu Regbana Regrunda Info").split(u' '); }
+    static QStringList windowNames() { return t("Start Menu Regbana Regrunda Info ChooseFields").split(u' '); }
     static Window window(const QString &name) { return Window(windowNames().indexOf(name)); }
     QWidget *widget(const QString &name) const { return windows.window(window(name)); }
 
@@ -327,7 +331,8 @@ struct Fixture
                 return action->trigger();
             auto *button = find<QAbstractButton>(w[1], w[2]);
             QVERIFY2(button, qPrintable(step));
-            QTest::mouseClick(button, Qt::LeftButton);
+            // A check box takes a click on its box, at its left.
+            QTest::mouseClick(button, Qt::LeftButton, {}, qobject_cast<QCheckBox *>(button) ? QPoint(6, 8) : QPoint());
         } else if (verb == u"type") {
             auto *box = find<QLineEdit>(w[1], w[2]);
             QVERIFY2(box, qPrintable(step));
