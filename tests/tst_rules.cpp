@@ -5,6 +5,7 @@
 
 #include "analysis/ordering.h"
 #include "analysis/resulttable.h"
+#include "app/commandline.h"
 #include "app/saveandexit.h"
 #include "data/coursefile.h"
 #include "data/cp1252.h"
@@ -309,6 +310,37 @@ private Q_SLOTS:
         QVERIFY(!seqfile::writeFile(t("TAKEN"), l("a")));
         QCOMPARE(folder.read(t("DATA")), bytes);
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), l("DATA|TAKEN"));
+    }
+
+    // The command line, "arguments=>status|first line out|first line on
+    // standard error"; "windows" starts the program as without arguments.
+    // Qt's own options are unknown too.
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("out");
+        const char *help = "0|Användning: kvistra [FLAGGA]|";
+        for (const char *c : {"=>windows", "--version=>0|Kvistra 2.1|", "-v=>0|Kvistra 2.1|", "--help=>", "-h=>",
+                              "-vh=>", "--version --help=>", "--versio=>2||kvistra: okänt argument: --versio",
+                              "--version=2=>2||kvistra: okänt argument: --version=2", "RUNDA_BA=>2||kvistra: okänt argument: RUNDA_BA",
+                              "-v RUNDA_BA=>2||kvistra: okänt argument: RUNDA_BA", "--=>2||kvistra: okänt argument: --",
+                              "-platform offscreen=>2||kvistra: okänt argument: -platform"}) {
+            const QString out = t(c).section(t("=>"), 1); // empty: the help
+            QTest::newRow(c) << (t("kvistra ") + t(c).section(t("=>"), 0, 0)).split(u' ', Qt::SkipEmptyParts)
+                             << (out.isEmpty() ? t(help) : out).split(u'|');
+        }
+    }
+
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, out);
+        const commandline::Outcome outcome = commandline::read(arguments);
+        if (outcome.startWindows)
+            QCOMPARE(out, l("windows"));
+        else
+            QCOMPARE((QStringList{n(outcome.exitStatus), outcome.standardOutput.section(u'\n', 0, 0),
+                                  outcome.standardError.section(u'\n', 0, 0)}), out);
     }
 };
 
