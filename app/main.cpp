@@ -43,6 +43,9 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+#ifdef KVISTRA_ID
+    QGuiApplication::setDesktopFileName(QStringLiteral(KVISTRA_ID));
+#endif
     // The registry ends the program, also when the last window is closed.
     QApplication::setQuitOnLastWindowClosed(false);
     form::useProgramFonts();
