@@ -8,10 +8,8 @@ namespace commandline {
 
 Outcome read(const QStringList &arguments)
 {
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("visa den här hjälpen och avsluta"));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("visa programmets version och avsluta"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     QCommandLineParser parser;
     parser.addOptions({help, version});
 
@@ -22,14 +20,15 @@ Outcome read(const QStringList &arguments)
     if (!parser.parse(arguments) || !parser.positionalArguments().isEmpty()
         || !(parser.isSet(help) || parser.isSet(version))) {
         // Qt's own error texts are English; name the first argument that is
-        // none of the options as it stands.
+        // none of the options as it stands (there is one, or the parse
+        // would have found help or version and nothing else).
         const QStringList known{QStringLiteral("-h"), QStringLiteral("--help"), QStringLiteral("-v"),
                                 QStringLiteral("--version")};
         const auto first = std::find_if(arguments.cbegin() + 1, arguments.cend(),
                                         [&known](const QString &argument) { return !known.contains(argument); });
         outcome.exitStatus = 2;
         outcome.standardError = QStringLiteral("kvistra: okänt argument: %1\nSe kvistra --help.\n")
-                                    .arg(first != arguments.cend() ? *first : arguments.at(1));
+                                    .arg(first != arguments.cend() ? *first : QString());
         return outcome;
     }
     if (parser.isSet(help)) {
@@ -39,12 +38,11 @@ Outcome read(const QStringList &arguments)
             "Utan flagga öppnas programmets fönster, med den aktuella mappen som\n"
             "datamapp (filerna RUNDA_BA och RUNDA_RE).\n"
             "\n"
-            "Flaggor:\n");
-        for (const QCommandLineOption &option : {help, version})
-            outcome.standardOutput += QStringLiteral("  -%1, --%2  %3\n")
-                                          .arg(option.names().at(0), option.names().at(1).leftJustified(7),
-                                               option.description());
-        outcome.standardOutput += QStringLiteral("\nSe även kvistra(1).\n");
+            "Flaggor:\n"
+            "  -h, --help     visa den här hjälpen och avsluta\n"
+            "  -v, --version  visa programmets version och avsluta\n"
+            "\n"
+            "Se även kvistra(1).\n");
     } else {
         outcome.standardOutput = QStringLiteral("Kvistra " KVISTRA_VERSION "\n");
     }
