@@ -51,8 +51,7 @@ fi
 # Builds the package from the sources in $1, in $1/build-package, as Debian
 # builds packages: the hardened flags of dpkg-buildflags, which also write
 # the source folder as ".", the build folder written as "build-package",
-# and every time in the program and the archives SOURCE_DATE_EPOCH's, the
-# last commit's. The same sources give the same package byte for byte,
+# and every time in the archives SOURCE_DATE_EPOCH's, the last commit's. The same sources give the same package byte for byte,
 # wherever and whenever they are built. Further arguments go to cmake.
 configure_package() {
     local source=$1 build=$1/build-package
