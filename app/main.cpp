@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "app/navigation.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
@@ -25,12 +26,26 @@ bool hasDisplay()
 
 int main(int argc, char *argv[])
 {
+    // --version and --help need no display, and no window opens for them.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const commandline::Outcome outcome = commandline::read(arguments);
+    if (!outcome.startWindows) {
+        std::fputs(outcome.standardOutput.toLocal8Bit().constData(), stdout);
+        std::fputs(outcome.standardError.toLocal8Bit().constData(), stderr);
+        return outcome.exitStatus;
+    }
+
     if (!hasDisplay()) {
         std::fputs("Kvistra behöver en grafisk skärm: varken DISPLAY eller WAYLAND_DISPLAY är satt.\n", stderr);
         return EXIT_FAILURE;
     }
 
     QApplication app(argc, argv);
+#ifdef KVISTRA_ID
+    QGuiApplication::setDesktopFileName(QStringLiteral(KVISTRA_ID));
+#endif
     // The registry ends the program, also when the last window is closed.
     QApplication::setQuitOnLastWindowClosed(false);
     form::useProgramFonts();

@@ -6,6 +6,7 @@
 #include "analysis/ordering.h"
 #include "analysis/resulttable.h"
 #include "analysis/selection.h"
+#include "app/commandline.h"
 #include "app/saveandexit.h"
 #include "data/coursefile.h"
 #include "data/cp1252.h"
@@ -33,7 +34,7 @@ QString n(double value) { return QString::number(value); }
 #define SAME_NAME "Du har banan registrerad sedan tidigare. Jag tar inte med din nya bana. Prova om."
 
 enum class Rule { Numeric, Items, Write, Course, Date, Name, Count, Distance, Duplicate, Prompt,
-                  Caption, RunCheck, Record, Read };
+                  Caption, RunCheck, Record, Read, Arguments };
 
 // Each rule as a function from texts to texts, so that one table holds them all.
 QStringList apply(Rule rule, QStringList in)
@@ -93,6 +94,11 @@ QStringList apply(Rule rule, QStringList in)
         QStringList records = in.mid(1);
         saveandexit::orderByDate(records);
         return out + records;
+    }
+    case Rule::Arguments: { // the program's arguments parted by blanks => status|first line out|first line err
+        const auto got = commandline::read((t("kvistra ") + text).split(u' ', Qt::SkipEmptyParts));
+        return got.startWindows ? l("windows") : QStringList{n(got.exitStatus), got.standardOutput.section(u'\n', 0, 0),
+                                                              got.standardError.section(u'\n', 0, 0)};
     }
     }
     return {};
@@ -241,6 +247,14 @@ private Q_SLOTS:
                              "10=>Ange 9 mellantider samt sluttiden Ex/ 00.10.15 (dvs hh.mm.ss)", "11=>"});
 
         cases(Rule::Caption, {"06000=> 6000 meter", "99999=> 99999 meter", "=> 0 meter", "-0=> 0 meter", "-0010=>-10 meter"});
+
+        // The command line; Qt's own options are unknown too.
+#define HELP "=>0|Användning: kvistra [FLAGGA]|"
+#define UNKNOWN "=>2||kvistra: okänt argument: "
+        cases(Rule::Arguments, {"=>windows", "--version=>0|Kvistra 2.1|", "-v=>0|Kvistra 2.1|", "--help" HELP, "-h" HELP,
+                                "-vh" HELP, "--version --help" HELP, "--versio" UNKNOWN "--versio", "--" UNKNOWN "--",
+                                "--version=2" UNKNOWN "--version=2", "-v RUNDA_BA" UNKNOWN "RUNDA_BA",
+                                "-platform offscreen" UNKNOWN "-platform"});
     }
 
     void rules()
