@@ -45,15 +45,11 @@ QString CourseForm::checkCourseBoxes(QString *line)
     QString count = T_mellan11->text();
     QString distance = T_distans11->text();
 
-    QString refusal = coursecheck::checkName(name);
-    if (refusal.isEmpty()) {
-        refusal = coursecheck::checkCount(count, QStringLiteral("Du kan inte skriva blankt här !"));
+    const QString refusal = coursecheck::checkCourse(name, count, distance);
+    if (T_mellan11->text() != count)
         T_mellan11->setText(count);
-    }
-    if (refusal.isEmpty()) {
-        refusal = coursecheck::checkDistance(distance);
+    if (T_distans11->text() != distance)
         T_distans11->setText(distance);
-    }
     *line = course::makeLine(name, count, distance);
     return refusal;
 }

@@ -94,7 +94,7 @@ void Regrunda::Command1_Click()
     const int n = course::timedPoints(courseLine);
     const runcheck::Entry entry = typedEntry(n);
 
-    const QStringList refusal = runcheck::check(entry, n);
+    const QStringList refusal = runcheck::checkRun(courseLine, entry);
     for (const QString &message : refusal)
         dialogs.message(this, message);
     if (!refusal.isEmpty())

@@ -115,7 +115,7 @@ private Q_SLOTS:
 
         // The item reader and writer of the data files.
         cases(Rule::Items, {"\"ab\"cd\r\n=>ab", " \ta b \t\r\n=>a b", "a,b\r\n\"c,d\"=>a|b|c,d", "  \"a\" x,b=>a|b",
-                            "\"a\"\nb\rc=>a|b|c", "\"a\"\r\n\r\n\"\"\r\n=>a||", "\"ab\r\n\"cd\"\r\n=>ab|cd", "a\"b\r\n=>a\"b"});
+                            "\"a\"\nb\rc=>a|b|c", "\"a\"\r\n\r\n\"\"\r\n=>a|", "\"a\"\r\r\n\"b\"\n\r \r\n\t=>a|b", "a,\r\n=>a|", "\"ab\r\n\"cd\"\r\n=>ab|cd", "a\"b\r\n=>a\"b"});
         row("empty file", Rule::Items, {QString()}, {});
         // An item is written quoted, CR LF, in the code page, or refused; an
         // unquoted item holding a double quote (only one read from a file
@@ -123,7 +123,7 @@ private Q_SLOTS:
         cases(Rule::Write, {"a,b| c |=>\"a,b\"\r\n\" c \"\r\n\"\"\r\n|written|1", "ö€Š=>\"ö\u0080\u008a\"\r\n|written|1",
                             "‚ƒ„…†‡ˆ‰‹ŒŽ‘’“”•–—˜™š›œžŸ=>\"\u0082\u0083\u0084\u0085\u0086\u0087\u0088\u0089\u008b\u008c\u008e\u0091"
                             "\u0092\u0093\u0094\u0095\u0096\u0097\u0098\u0099\u009a\u009b\u009c\u009e\u009f\"\r\n|written|1",
-                            "a|\u0080=>|refused|0", "a\nb=>\"a\nb\"\r\n|written|0", "a\"b=>a\"b\r\n|written|1"});
+                            "a|\u0080=>|refused|0", "a\nb=>|refused|0", "a|b\",c=>|refused|1", " a\"b=>|refused|1", "a\"b=>a\"b\r\n|written|1"});
 
         // Course lines are cut from their end; nothing is read outside a short
         // line. Dates and times by position, months by the table.
