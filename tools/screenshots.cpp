@@ -82,6 +82,18 @@ protected:
         return answer;
     }
 
+    bool askQuestion(QWidget *parent, const QString &text, const QString &title) override
+    {
+        const auto box = QtDialogs::makeQuestionBox(parent, text, title);
+        pictureNext(box.get());
+        return false;
+    }
+
+    QString askSaveFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return QString();
+    }
+
 private:
     void pictureNext(QWidget *box, const std::function<void()> &whenShown = {})
     {
