@@ -15,6 +15,7 @@
 #include <QButtonGroup>
 #include <QContextMenuEvent>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -226,26 +227,31 @@ bool Menu::eventFilter(QObject *watched, QEvent *event)
     // Only left presses get here: a new one has chosen nothing yet.
     if (watched == List1->viewport() && event->type() == QEvent::MouseButtonPress)
         m_pressChoseCourse = false;
-    if ((watched == List1 || watched == List1->viewport()) && event->type() == QEvent::ContextMenu) {
-        List1_ContextMenu(static_cast<QContextMenuEvent *>(event), watched);
+    // The context menu: by the mouse for the course under the pointer, which
+    // it does not choose; by the keyboard (the Menu key, Shift+F10) for the
+    // course the list is on.
+    if (watched == List1->viewport() && event->type() == QEvent::ContextMenu) {
+        const QPoint at = static_cast<QContextMenuEvent *>(event)->pos();
+        List1_ContextMenu(List1->itemAt(at), at);
+        return true;
+    }
+    if (watched == List1 && (event->type() == QEvent::ContextMenu || event->type() == QEvent::KeyPress)) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (event->type() == QEvent::KeyPress && key->key() != Qt::Key_Menu
+            && key->keyCombination() != QKeyCombination(Qt::ShiftModifier, Qt::Key_F10))
+            return QMainWindow::eventFilter(watched, event);
+        QListWidgetItem *current = List1->currentItem();
+        List1_ContextMenu(current, current ? List1->visualItemRect(current).center() : QPoint());
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void Menu::List1_ContextMenu(QContextMenuEvent *event, QObject *receiver)
+void Menu::List1_ContextMenu(QListWidgetItem *course, const QPoint &at)
 {
-    // By the mouse: the course under the pointer, which it does not choose;
-    // by the keyboard: the course the list is on.
-    QListWidgetItem *item = List1->currentItem();
-    QPoint at = item ? List1->visualItemRect(item).center() : QPoint();
-    if (event->reason() == QContextMenuEvent::Mouse) {
-        at = List1->viewport()->mapFrom(static_cast<QWidget *>(receiver), event->pos());
-        item = List1->itemAt(at);
-    }
-    if (!item)
+    if (!course)
         return;
-    m_menuCourse = List1->row(item);
+    m_menuCourse = List1->row(course);
     List1_Meny->popup(List1->viewport()->mapToGlobal(at));
 }
 

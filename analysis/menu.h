@@ -11,7 +11,7 @@
 #include <optional>
 
 class QAction;
-class QContextMenuEvent;
+class QListWidgetItem;
 class QMenu;
 class QButtonGroup;
 class QLabel;
@@ -75,7 +75,7 @@ private:
     void showFor(Window id, const QString &courseLine);
     int selectedCourse() const;
     void listCourses(QStringList lines);
-    void List1_ContextMenu(QContextMenuEvent *event, QObject *receiver);
+    void List1_ContextMenu(QListWidgetItem *course, const QPoint &at);
 
     void hideResultTable();
     void setYearInterval(const selection::YearInterval &interval);

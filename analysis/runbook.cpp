@@ -43,6 +43,8 @@ RunBook::RunBook(WindowRegistry &windows, const QString &courseLine)
     T_rundor->setEditTriggers(QAbstractItemView::NoEditTriggers);
     T_rundor->setWordWrap(false);
     T_rundor->verticalHeader()->hide();
+    // One line a row, as in the analysis window, whatever the style.
+    T_rundor->verticalHeader()->setDefaultSectionSize(T_rundor->fontMetrics().height() + 4);
     T_rundor->horizontalHeader()->setSectionsClickable(true);
     T_rundor->horizontalHeader()->setSortIndicatorShown(false);
     T_rundor->setAccessibleName(windowTitle());

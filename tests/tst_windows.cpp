@@ -211,7 +211,7 @@ private Q_SLOTS:
         const QString first = t("Välj först en bana i listan.");
         row("course commands", menu + t("press Menu M_Rundor >> press Menu M_AndraBana >> press Menu M_TaBortBana >> "
             "messages %1|%1|%1 >> loaded Menu >> context Menu 1 >> press Menu List1_Rundor >> messages >> caption "
-            "RunBook Alla rundor: B >> choose Menu 0 >> context Menu key >> press Menu List1_AndraBana >> messages %2 "
+            "RunBook Alla rundor: B >> choose Menu 0 >> key Menu List1 Shift+F10 >> press Menu List1_AndraBana >> messages %2 "
             ">> text CorrectCourse T_ban11 A >> text CorrectCourse T_distans11 06000").arg(first, noRuns));
         // The run book: ordered by a header, again the other way; a run
         // corrected, deleted, or gone meanwhile; every change shown at once.

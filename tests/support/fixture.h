@@ -11,7 +11,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
-#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
@@ -60,8 +59,7 @@ inline QString t(const char *utf8) { return QString::fromUtf8(utf8); }
 //   uncheck        switches every option of the analysis window off
 //   close W        closes window W by its frame
 //   focus W C      gives control C the keyboard focus
-//   context W r    opens the course list's context menu by a right click on
-//                  row r; "key" for r: by the keyboard
+//   context W r    a right click on row r of the course list
 //   header W C i   clicks the header of column i of table C
 //   pick W C r     makes row r of table C the current one
 // and checks:
@@ -409,7 +407,7 @@ struct Fixture
             else
                 QTest::mouseClick(list->viewport(), w.value(3) == u"right" ? Qt::RightButton : Qt::LeftButton, {}, at);
         } else if (verb == u"key") {
-            QTest::keyClick(find(w[1], w[2]), QKeySequence(w[3])[0].key());
+            QTest::keyClick(find(w[1], w[2]), QKeySequence(w[3])[0].key(), QKeySequence(w[3])[0].keyboardModifiers());
         } else if (verb == u"bar") {
             find<QScrollBar>(t("Menu"), w[1])->setValue(w[2].toInt());
         } else if (verb == u"uncheck") {
@@ -419,16 +417,10 @@ struct Fixture
         } else if (verb == u"focus") {
             find(w[1], w[2])->setFocus();
             QApplication::processEvents();
-        } else if (verb == u"context") {
+        } else if (verb == u"context") { // by the window system, as a person's right click comes
             auto *list = find<QListWidget>(w[1], t("List1"));
-            if (w[2] == u"key") {
-                QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(), QPoint());
-                QApplication::sendEvent(list, &menu);
-            } else { // by the window system, as a person's right click comes
-                QWindow *window = widget(w[1])->windowHandle();
-                const QPoint at = list->viewport()->mapTo(widget(w[1]), list->visualItemRect(list->item(w[2].toInt())).center());
-                QTest::mouseClick(window, Qt::RightButton, {}, at);
-            }
+            const QPoint at = list->viewport()->mapTo(widget(w[1]), list->visualItemRect(list->item(w[2].toInt())).center());
+            QTest::mouseClick(widget(w[1])->windowHandle(), Qt::RightButton, {}, at);
         } else if (verb == u"header") {
             QHeaderView *header = find<QTableView>(w[1], w[2])->horizontalHeader();
             const int i = w[3].toInt();
