@@ -95,9 +95,15 @@ QStringList apply(Rule rule, QStringList in)
     return {};
 }
 
+enum class Change { Replace, Remove, Course, SecondWriteFails, Delete, Recover };
+
+// The items of a data file written "a|b", none for an empty text.
+QStringList items(const QString &text) { return text.isEmpty() ? QStringList() : text.split(u'|'); }
+
 } // namespace
 
 Q_DECLARE_METATYPE(Rule)
+Q_DECLARE_METATYPE(Change)
 
 class TestRules : public QObject
 {
@@ -316,6 +322,84 @@ private Q_SLOTS:
             got << (target == 5 ? bareOrder[k] : target == 4 ? records[k].section(u'/', -1).toInt()
                     : before.at(runs[k][5].toInt()) == runs[k] ? runs[k][5].toInt() : -1); // whole runs travel
         QCOMPARE(got, expected);
+    }
+
+    // Corrections and deletions against the files as they are at that
+    // moment, written "course file#run file": the run or course may have
+    // moved, gone, or gained an equal one meanwhile.
+    void changes_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("after");
+        const QString x = t("A/01/00010/T/02-feb-2001/x/+20/79.0/00.10.15"), y = x + t("0"), b = t("B/01/00010/M/01-jan-2001/y/-5/80.0/00.20.00");
+        const QString runGone = t("Rundan finns inte längre i filen RUNDA_RE. Inget har ändrats i filen.");
+        const QString files = t("A/01/00010|B/01/00010#") + x + u'|' + b + u'|' + x, renamed = t("C/01/00020") + x.mid(10);
+        const auto row = [](const char *tag, const QString &before, Change change, const QStringList &args,
+                            const QString &message, const QString &after) {
+            QTest::newRow(tag) << before << change << args << message << after;
+        };
+        row("second of equal runs, one put before it", t("#") + y + u'|' + x + u'|' + b + u'|' + x, Change::Replace, {x, t("1"), y},
+            QString(), t("#") + y + u'|' + x + u'|' + b + u'|' + y);
+        row("run gone", t("#") + x + u'|' + b, Change::Replace, {x, t("1"), y}, runGone, t("#") + x + u'|' + b);
+        row("first of equal runs removed", t("#") + x + u'|' + b + u'|' + x, Change::Remove, {x, t("0")}, QString(), t("#") + b + u'|' + x);
+        row("removed run gone", t("#") + b, Change::Remove, {x, t("0")}, runGone, t("#") + b);
+        row("course and its runs", files, Change::Course, l("A/01/00010|C/01/00020"), QString(),
+            t("C/01/00020|B/01/00010#") + renamed + u'|' + b + u'|' + renamed);
+        row("count of a course with runs", files, Change::Course, l("A/01/00010|A/02/00010"),
+            t("Banan har 2 registrerade rundor. Antalet tider kan inte ändras."), files);
+        row("count of a course without runs", t("A/01/00010|D/01/00010#") + x, Change::Course, l("D/01/00010|D/02/00010"), QString(),
+            t("A/01/00010|D/02/00010#") + x);
+        row("name of another course", files, Change::Course, l("A/01/00010|B/01/00020"), t(SAME_NAME), files);
+        row("course unchanged", files, Change::Course, l("A/01/00010|A/01/00010"), QString(), files);
+        row("course gone", files, Change::Course, l("D/01/00010|C/01/00010"),
+            t("Banan finns inte längre i filen RUNDA_BA. Inget har ändrats i filen."), files);
+        row("second write fails", files, Change::SecondWriteFails, l("A/01/00010|C/01/00020"),
+            t("Filen RUNDA_RE kunde inte sparas. Inget har ändrats i filen."), files);
+        row("course with runs deleted", files, Change::Delete, l("B/01/00010"),
+            t("Banan har 1 registrerade rundor och kan inte tas bort."), files);
+        row("course without runs deleted", t("A/01/00010|D/01/00010|B/01/00010#") + b, Change::Delete, l("D/01/00010"), QString(),
+            t("A/01/00010|B/01/00010#") + b);
+        // A program stopped between the two writes of a correction.
+        row("stopped after the course file", t("C/01/00020|B/01/00010#") + x + u'|' + b, Change::Recover, l("A/01/00010|C/01/00020"),
+            QString(), t("C/01/00020|B/01/00010#") + renamed + u'|' + b);
+        row("stopped before the course file", files, Change::Recover, l("A/01/00010|C/01/00020"), QString(), files);
+    }
+
+    void changes()
+    {
+        QFETCH(QString, before);
+        QFETCH(Change, change);
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        QFETCH(QString, after);
+        TestFolder folder;
+        QVERIFY(seqfile::writeFile(t("RUNDA_BA"), items(before.section(u'#', 0, 0))));
+        QVERIFY(seqfile::writeFile(t("RUNDA_RE"), items(before.section(u'#', 1))));
+        QString told;
+        if (change == Change::Replace || change == Change::Remove) {
+            const run::Occurrence occurrence{args[0], args[1].toInt()};
+            const seqfile::StoreStatus status = change == Change::Remove ? run::remove(occurrence) : run::replace(occurrence, args.value(2));
+            told = status == seqfile::StoreStatus::Refused ? run::goneMessage() : seqfile::failureMessage(status, run::fileName());
+        } else if (change == Change::Course) {
+            told = coursechange::storeChange(args[0], args[1]);
+        } else if (change == Change::SecondWriteFails) {
+            if (!WriteLimit::works)
+                QSKIP("No limit to the size of a file here");
+            const WriteLimit limit{100}; // the course file and the intent file fit, the run file does not
+            told = coursechange::storeChange(args[0], args[1]);
+        } else if (change == Change::Delete) {
+            told = coursechange::removeCourse(args[0]);
+        } else {
+            QVERIFY(seqfile::writeFile(coursechange::intentFileName(), args));
+            told = coursechange::recover();
+        }
+        QCOMPARE(told, message);
+        QCOMPARE(seqfile::readFile(t("RUNDA_BA")).items, items(after.section(u'#', 0, 0)));
+        QCOMPARE(seqfile::readFile(t("RUNDA_RE")).items, items(after.section(u'#', 1)));
+        QVERIFY(!folder.exists(coursechange::intentFileName()));
     }
 
     // The data files through the disk: every byte comes back as it was, NUL
