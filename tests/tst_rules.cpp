@@ -89,8 +89,11 @@ QStringList apply(Rule rule, QStringList in)
             rows << (text == u"-" ? QString::fromUtf8(csvexport::bytes(model)).split(t("\r\n")).value(r + 1) : model.text(r, 7));
         return rule == Rule::Book ? rows : QStringList{QString::fromLatin1(csvexport::bytes(model))};
     }
-    case Rule::Record:
-        return {runcheck::makeRecord(text, {in[1], in[2], in[3], in[4], in[5], in.mid(6)})};
+    case Rule::Record: { // the record, and the boxes taken back out of it for a correction
+        const runcheck::Entry back = runcheck::entryOf(runcheck::makeRecord(text, {in[1], in[2], in[3], in[4], in[5], in.mid(6)}),
+                                                       course::timedPoints(text));
+        return {runcheck::makeRecord(text, back), (QStringList{back.pace, back.date, back.information, back.temperature, back.weight} + back.times).join(u'|')};
+    }
     }
     return {};
 }
@@ -225,7 +228,7 @@ private Q_SLOTS:
         row("weight before count", Rule::RunCheck, l("n=00|4=7"), {refused("5:e")});
         // The record holds the texts as typed, blanks included.
         row("blanks kept", Rule::Record, l("  /01/00010|M|02-feb-2001|  x  |-5|79.0|00.10.15"),
-            {t("  /01/00010/M/02-feb-2001/  x  /-5/79.0/00.10.15")});
+            {t("  /01/00010/M/02-feb-2001/  x  /-5/79.0/00.10.15"), t("M|02-feb-2001|  x  |-5|79.0|00.10.15")});
         cases(Rule::Prompt, {"1=>Ange sluttiden Ex/ 00.10.15 (dvs hh.mm.ss)",
                              "2=>Ange mellantiden samt sluttiden Ex/ 00.10.15 (dvs hh.mm.ss)",
                              "3=>Ange 2 mellantider samt sluttiden Ex/ 00.10.15 (dvs hh.mm.ss)",
