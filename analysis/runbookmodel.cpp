@@ -7,7 +7,6 @@
 #include "data/numeric.h"
 
 #include <QCollator>
-#include <QHash>
 #include <QLocale>
 
 #include <algorithm>
@@ -65,14 +64,8 @@ void RunBookModel::setRuns(const QString &courseLine, const QStringList &records
     beginResetModel();
     m_courseLine = courseLine;
     m_timedPoints = course::timedPoints(courseLine);
-    m_runs.clear();
-    // The runs the analysis window selects for the course, each with its
-    // place among the records equal to it.
-    QHash<QString, int> seen;
-    const QList<run::Fields> selected = selection::selectRuns(records, course::name(courseLine), m_timedPoints);
-    m_runs.reserve(selected.size());
-    for (const run::Fields &fields : selected)
-        m_runs.append(Run{fields, seen[fields.record()]++});
+    // The runs the analysis window selects for the course.
+    m_runs = selection::selectRuns(records, course::name(courseLine), m_timedPoints);
     m_shown.resize(std::size_t(m_runs.size()));
     std::iota(m_shown.begin(), m_shown.end(), 0);
     endResetModel();
@@ -106,7 +99,7 @@ QVariant RunBookModel::headerData(int section, Qt::Orientation orientation, int 
 
 QString RunBookModel::text(int row, int column) const
 {
-    const run::Fields &fields = runAt(row).fields;
+    const run::Fields &fields = runAt(row);
     const int n = m_timedPoints;
     switch (column) {
     case Date: return fields.at(4).toString();
@@ -124,8 +117,13 @@ QString RunBookModel::text(int row, int column) const
 
 run::Occurrence RunBookModel::occurrence(int row) const
 {
-    const Run &shown = runAt(row);
-    return run::Occurrence{shown.fields.record(), shown.occurrence};
+    // Equal records are runs of the same course: which of them this one is
+    // is counted among the course's runs, in file order.
+    const int at = m_shown[std::size_t(row)];
+    const QString &record = m_runs.at(at).record();
+    const int index = int(std::count_if(m_runs.cbegin(), m_runs.cbegin() + at,
+                                        [&record](const run::Fields &other) { return other.record() == record; }));
+    return run::Occurrence{record, index};
 }
 
 void RunBookModel::sort(int column, Qt::SortOrder order)
@@ -143,14 +141,13 @@ void RunBookModel::sort(int column, Qt::SortOrder order)
     if (asText) {
         QCollator collator{QLocale(QLocale::Swedish, QLocale::Sweden)};
         textKeys.reserve(std::size_t(count));
-        for (const Run &each : std::as_const(m_runs)) {
+        for (const run::Fields &each : std::as_const(m_runs)) {
             const int f = column == Pace ? 3 : column == Temperature ? 6 : column == Weight ? 7 : 5;
-            textKeys.push_back(collator.sortKey(each.fields.at(f).toString()));
+            textKeys.push_back(collator.sortKey(each.at(f).toString()));
         }
     } else {
         keys.reserve(std::size_t(count) * std::size_t(width));
-        for (const Run &each : std::as_const(m_runs)) {
-            const run::Fields &fields = each.fields;
+        for (const run::Fields &fields : std::as_const(m_runs)) {
             if (column == Date)
                 keys.push_back(ordering::dateKey(fields.at(4)));
             else if (column == Final)

@@ -50,15 +50,10 @@ public:
     run::Occurrence occurrence(int row) const;
 
 private:
-    struct Run
-    {
-        run::Fields fields;
-        int occurrence = 0; // among the records equal to this one
-    };
-    const Run &runAt(int row) const { return m_runs[m_shown[std::size_t(row)]]; }
+    const run::Fields &runAt(int row) const { return m_runs[m_shown[std::size_t(row)]]; }
 
     QString m_courseLine;
     int m_timedPoints = 0;
-    QList<Run> m_runs;         // file order
+    QList<run::Fields> m_runs; // file order
     std::vector<int> m_shown;  // row -> index in m_runs
 };
