@@ -30,7 +30,7 @@ RunBook::RunBook(WindowRegistry &windows, const QString &courseLine)
     , m_course(courseLine)
 {
     setObjectName(QStringLiteral("RunBook"));
-    setWindowTitle(form::plainCaption(QStringLiteral("Alla rundor: ") + course::name(courseLine)));
+    setWindowTitle(form::plainCaption(caption()));
     resize(twips::size(openWidth, openHeight));
     setMinimumSize(twips::size(6960, 3600));
 
@@ -47,7 +47,7 @@ RunBook::RunBook(WindowRegistry &windows, const QString &courseLine)
     T_rundor->verticalHeader()->setDefaultSectionSize(T_rundor->fontMetrics().height() + 4);
     T_rundor->horizontalHeader()->setSectionsClickable(true);
     T_rundor->horizontalHeader()->setSortIndicatorShown(false);
-    T_rundor->setAccessibleName(windowTitle());
+    T_rundor->setAccessibleName(caption());
 
     L_antal = form::makeLabel(this, QStringLiteral("L_antal"), QString(), 0, 0, 0, 0);
     Command1 = form::makeButton(this, QStringLiteral("Command1"), QStringLiteral("Ändra…"), 0, 0, 0, 0);
@@ -64,6 +64,11 @@ RunBook::RunBook(WindowRegistry &windows, const QString &courseLine)
     connect(Command4, &QPushButton::clicked, this, &RunBook::Command4_Click);
     connect(&m_windows, &WindowRegistry::filesChanged, this, &RunBook::showFilesAfresh);
     T_rundor->setFocus();
+}
+
+QString RunBook::caption() const
+{
+    return QStringLiteral("Alla rundor: ") + course::name(m_course);
 }
 
 void RunBook::resizeEvent(QResizeEvent *event)
@@ -143,7 +148,8 @@ void RunBook::showFilesAfresh(const QString &courseBefore, const QString &course
         }
         m_course = courseAfter;
         setProperty("subject", m_course);
-        setWindowTitle(form::plainCaption(QStringLiteral("Alla rundor: ") + course::name(m_course)));
+        setWindowTitle(form::plainCaption(caption()));
+        T_rundor->setAccessibleName(caption());
     }
     showFile();
 }

@@ -45,6 +45,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // "Alla rundor: " and the course name.
+    QString caption() const;
     // The run file as it is now, in the order last chosen.
     bool showFile();
     void showFilesAfresh(const QString &courseBefore, const QString &courseAfter);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -74,7 +75,8 @@ QString QtDialogs::askSaveFileName(QWidget *parent, const QString &caption, cons
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.selectFile(defaultPath);
+    // A name typed without the default's ending gets it.
+    dialog.setDefaultSuffix(QFileInfo(defaultPath).suffix());
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Spara i:"));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Filnamn:"));
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Filtyp:"));
