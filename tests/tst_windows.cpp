@@ -250,9 +250,10 @@ private Q_SLOTS:
         row("plain text", t("answer <i>Hörnsjön [*];3;6000;Nej >> open Menu >> messages %1 >> choose Menu 0 >> messages "
             "%2 >> press Menu M_TaBortBana >> messages Vill du ta bort banan <i>Hörnsjön [*]? >> press Menu M_Rundor >> "
             "caption RunBook Alla rundor: <i>Hörnsjön [*] >> plain").arg(warning, noRuns));
-        // Every control of every window where the listing has it.
+        // Every control of every window where the listing has it; the new
+        // windows whole.
         row("layout listed", book + t("pick RunBook T_rundor 0 >> press RunBook Command1 >> press Menu M_AndraBana >> "
-            "open Info >> open Regbana >> open Regrunda >> layout as listed"));
+            "open Info >> open Regbana >> open Regrunda >> layout as listed >> whole RunBook >> whole CorrectCourse"));
 
         // A failed click keeps the table unless the failure came after it was
         // hidden, and the captions stay.
