@@ -90,11 +90,9 @@ QVariant RunBookModel::data(const QModelIndex &index, int role) const
 
 QVariant RunBookModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole || section < 0)
-        return QVariant();
-    if (orientation == Qt::Horizontal)
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
         return columnNames().value(section);
-    return section + 1;
+    return QAbstractTableModel::headerData(section, orientation, role); // rows numbered from 1
 }
 
 QString RunBookModel::text(int row, int column) const
@@ -155,7 +153,7 @@ void RunBookModel::sort(int column, Qt::SortOrder order)
             else if (column == PerKm)
                 keys.push_back({double(n > 0 ? perKmSeconds(fields.at(7 + n), fields.at(2)) : -1), 0, 0});
             else
-                for (int f = 8; f < 7 + n; ++f)
+                for (int f = 8; f < 8 + width; ++f)
                     keys.push_back(ordering::timeKey(fields.at(f)));
         }
     }

@@ -137,7 +137,7 @@ private Q_SLOTS:
 
         // The item reader and writer of the data files.
         cases(Rule::Items, {"\"ab\"cd\r\n=>ab", " \ta b \t\r\n=>a b", "a,b\r\n\"c,d\"=>a|b|c,d", "  \"a\" x,b=>a|b",
-                            "\"a\"\nb\rc=>a|b|c", "\"a\"\r\n\r\n\"\"\r\n=>a|", "\"a\"\r\r\n\"b\"\n\r \r\n\t=>a|b", "a,\r\n=>a|", "\"ab\r\n\"cd\"\r\n=>ab|cd", "a\"b\r\n=>a\"b"});
+                            "\"a\"\nb\rc=>a|b|c", "\"a\"\r\n\r\n\"\"\r\n=>a|", "\"a\"\r\r\n\"b\"\n\r \r\n\t=>a|b", "a,\r\n=>a|", "\"ab\n\"cd\"\r\n=>ab|cd", "a\"b\r\n=>a\"b"});
         row("empty file", Rule::Items, {QString()}, {});
         // An item is written quoted, CR LF, in the code page, or refused; an
         // unquoted item holding a double quote (only one read from a file
@@ -255,6 +255,10 @@ private Q_SLOTS:
             row(order, Rule::Book, t(order).section(t("=>"), 0, 0).split(u'|') + l(book), t(order).section(t("=>"), 1).split(u'|'));
         row("distance not known", Rule::Book, l("-|B/01/99999|B/01/99999/T/02-feb-2001/x/+20/79.0/00.10.15"),
             {t("02-feb-2001;T;00.10.15;;;+20;79.0;x")});
+        row("final time not hh.mm.ss", Rule::Book, l("-|B/01/01000|B/01/01000/T/02-feb-2001/x/+20/79.0/00.1x.15"),
+            {t("02-feb-2001;T;00.1x.15;;;+20;79.0;x")});
+        row("no split times to order by", Rule::Book, l("4d|B/01/01000|B/01/01000/T/02-feb-2001/x/+20/79.0/00.10.15|"
+                                                        "B/01/01000/T/02-feb-2001/y/+20/79.0/00.20.00"), l("x|y"));
         row("csv", Rule::Csv, l("0d|B/01/01000|B/01/01000/T/02-feb-2001/a;b\nc/+20/79.0/00.03.05|"
                                 "B/01/01000/M/03-feb-2001/x/-5/79.0/00.04.00"),
             {t("\u00EF\u00BB\u00BFDatum;Tempo;Sluttid;min/km;Mellantider;Grader;Vikt;Information\r\n"
