@@ -212,7 +212,8 @@ private Q_SLOTS:
         row("course commands", menu + t("press Menu M_Rundor >> press Menu M_AndraBana >> press Menu M_TaBortBana >> "
             "messages %1|%1|%1 >> loaded Menu >> context Menu 1 >> press Menu List1_Rundor >> messages >> caption "
             "RunBook Alla rundor: B >> choose Menu 0 >> key Menu List1 Shift+F10 >> press Menu List1_AndraBana >> messages %2 "
-            ">> text CorrectCourse T_ban11 A >> text CorrectCourse T_distans11 06000").arg(first, noRuns));
+            ">> text CorrectCourse T_ban11 A >> text CorrectCourse T_distans11 06000 >> press CorrectCourse Command2 >> "
+            "block RUNDA_RE >> press Menu List1_Rundor >> messages %3 >> loaded Menu").arg(first, noRuns, unread.arg(t("RUNDA_RE"))));
         // The run book: ordered by a header, again the other way; a run
         // corrected, deleted, or gone meanwhile; every change shown at once.
         const QString runs = t("A/03/06000/T/01-jan-2001/a/+1/70.0/1/1/00.30.00;A/03/06000/M/01-jan-2003/b/+2/71.0/1/"
@@ -230,8 +231,8 @@ private Q_SLOTS:
             "bort rundan 01-jan-2002 med sluttiden 00.40.00?|Vill du ta bort rundan 01-jan-2002 med sluttiden "
             "00.40.00? >> text RunBook L_antal 2 rundor >> rows* 2 01-jan-2003,00.20.00,00.01.00 : 00.02.00 01-jan-2001,00.10.00,00.01.00 : 00.02.00 "
             ">> pick RunBook T_rundor 0 >> press RunBook Command1 >> RE %2 >> press CorrectRun Command1 >> messages %3 "
-            ">> loaded Start Menu RunBook CorrectRun >> file RUNDA_RE %2 >> key RunBook T_rundor Escape >> loaded "
-            "Start Menu CorrectRun").arg(QString(runs).replace(t("00.30.00"), t("00.10.00")), t("A"), gone));
+            ">> loaded Start Menu RunBook CorrectRun >> file RUNDA_RE %2 >> key RunBook T_rundor Escape >> press "
+            "CorrectRun Command2 >> loaded Start Menu").arg(QString(runs).replace(t("00.30.00"), t("00.10.00")), t("A"), gone));
         // A course corrected in both files; one with runs is not deleted.
         row("course corrected and deleted", book + t("press Menu M_AndraBana >> type CorrectCourse T_mellan11 4 >> press "
             "CorrectCourse Command1 >> messages Banan har 3 registrerade rundor. Antalet tider kan inte ändras. >> type "
