@@ -5,6 +5,7 @@
 #include "data/coursefile.h"
 #include "data/numeric.h"
 #include "data/runfile.h"
+#include "registration/coursechange.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/registry.h"
@@ -12,12 +13,15 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QContextMenuEvent>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -135,10 +139,23 @@ Menu::Menu(WindowRegistry &windows)
     QMenu *M_Resgistrera = form::addMenu(menuBar(), QStringLiteral("M_Resgistrera"), QStringLiteral("Registrera"));
     M_Bana = form::addCommand(M_Resgistrera, QStringLiteral("M_Bana"), QStringLiteral("Bana"));
     M_Runda = form::addCommand(M_Resgistrera, QStringLiteral("M_Runda"), QStringLiteral("Runda"));
-    // "Analys" has no command behind it.
-    M_Analys = form::addCommand(menuBar(), QStringLiteral("M_Analys"), QStringLiteral("Analys"));
+    M_Analys = form::addMenu(menuBar(), QStringLiteral("M_Analys"), QStringLiteral("Analys"));
+    M_Rundor = form::addCommand(M_Analys, QStringLiteral("M_Rundor"), QStringLiteral("Alla rundor för banan…"));
+    M_AndraBana = form::addCommand(M_Analys, QStringLiteral("M_AndraBana"), QStringLiteral("Ändra banan…"));
+    M_TaBortBana = form::addCommand(M_Analys, QStringLiteral("M_TaBortBana"), QStringLiteral("Ta bort banan"));
+
+    // The same commands for the course the list's context menu is opened on.
+    List1_Meny = new QMenu(this);
+    List1_Meny->setObjectName(QStringLiteral("List1_Meny"));
+    connect(form::addCommand(List1_Meny, QStringLiteral("List1_Rundor"), M_Rundor->text()), &QAction::triggered,
+            this, [this] { showRunBook(m_menuCourse); });
+    connect(form::addCommand(List1_Meny, QStringLiteral("List1_AndraBana"), M_AndraBana->text()),
+            &QAction::triggered, this, [this] { correctCourse(m_menuCourse); });
+    connect(form::addCommand(List1_Meny, QStringLiteral("List1_TaBortBana"), M_TaBortBana->text()),
+            &QAction::triggered, this, [this] { deleteCourse(m_menuCourse); });
 
     List1->viewport()->installEventFilter(this);
+    List1->installEventFilter(this);
     // Installed last, so it sees the list's mouse events first.
     form::acceptLeftButtonOnly(List1);
     connect(List1, &QListWidget::itemSelectionChanged, this, &Menu::List1_SelectionChanged);
@@ -148,6 +165,10 @@ Menu::Menu(WindowRegistry &windows)
     connect(M_Avsluta, &QAction::triggered, this, &Menu::M_Avsluta_Click);
     connect(M_Bana, &QAction::triggered, this, &Menu::M_Bana_Click);
     connect(M_Runda, &QAction::triggered, this, &Menu::M_Runda_Click);
+    connect(M_Rundor, &QAction::triggered, this, &Menu::M_Rundor_Click);
+    connect(M_AndraBana, &QAction::triggered, this, &Menu::M_AndraBana_Click);
+    connect(M_TaBortBana, &QAction::triggered, this, &Menu::M_TaBortBana_Click);
+    connect(&m_windows, &WindowRegistry::filesChanged, this, &Menu::showFilesAfresh);
 }
 
 void Menu::buildResultTable(QWidget *client)
@@ -202,11 +223,17 @@ bool Menu::Form_Load()
     }
 
     Option1->setChecked(true);
-    m_courses = std::move(table.lines);
+    listCourses(std::move(table.lines));
+    return true;
+}
+
+void Menu::listCourses(QStringList lines)
+{
+    m_courses = std::move(lines);
+    List1->clear();
     for (const QString &line : std::as_const(m_courses))
         List1->addItem(form::shown(course::name(line)));
     L_antbanor->setText(QString::number(m_courses.size()));
-    return true;
 }
 
 bool Menu::eventFilter(QObject *watched, QEvent *event)
@@ -214,7 +241,32 @@ bool Menu::eventFilter(QObject *watched, QEvent *event)
     // Only left presses get here: a new one has chosen nothing yet.
     if (watched == List1->viewport() && event->type() == QEvent::MouseButtonPress)
         m_pressChoseCourse = false;
+    // The context menu: by the mouse for the course under the pointer, which
+    // it does not choose; by the keyboard (the Menu key, Shift+F10) for the
+    // course the list is on.
+    if (watched == List1->viewport() && event->type() == QEvent::ContextMenu) {
+        const QPoint at = static_cast<QContextMenuEvent *>(event)->pos();
+        List1_ContextMenu(List1->itemAt(at), at);
+        return true;
+    }
+    if (watched == List1 && (event->type() == QEvent::ContextMenu || event->type() == QEvent::KeyPress)) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (event->type() == QEvent::KeyPress && key->key() != Qt::Key_Menu
+            && key->keyCombination() != QKeyCombination(Qt::ShiftModifier, Qt::Key_F10))
+            return QMainWindow::eventFilter(watched, event);
+        QListWidgetItem *current = List1->currentItem();
+        List1_ContextMenu(current, current ? List1->visualItemRect(current).center() : QPoint());
+        return true;
+    }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void Menu::List1_ContextMenu(QListWidgetItem *course, const QPoint &at)
+{
+    if (!course)
+        return;
+    m_menuCourse = List1->row(course);
+    List1_Meny->popup(List1->viewport()->mapToGlobal(at));
 }
 
 void Menu::List1_SelectionChanged()
@@ -375,4 +427,106 @@ void Menu::M_Runda_Click()
 {
     m_windows.unload(Window::Menu);
     m_windows.show(Window::Regrunda);
+}
+
+void Menu::M_Rundor_Click()
+{
+    showRunBook(selectedCourse());
+}
+
+void Menu::M_AndraBana_Click()
+{
+    correctCourse(selectedCourse());
+}
+
+void Menu::M_TaBortBana_Click()
+{
+    deleteCourse(selectedCourse());
+}
+
+int Menu::selectedCourse() const
+{
+    const QList<QListWidgetItem *> selected = List1->selectedItems();
+    return selected.isEmpty() ? -1 : List1->row(selected.constFirst());
+}
+
+bool Menu::courseGiven(int position)
+{
+    if (position >= 0 && position < m_courses.size())
+        return true;
+    m_windows.dialogs().message(this, QStringLiteral("Välj först en bana i listan."));
+    return false;
+}
+
+void Menu::showFor(Window id, const QString &courseLine)
+{
+    const QWidget *open = m_windows.window(id);
+    if (open && open->property("subject").toString() != courseLine)
+        m_windows.unload(id);
+    m_windows.setSubject(courseLine);
+    m_windows.show(id);
+}
+
+void Menu::showRunBook(int position)
+{
+    if (courseGiven(position))
+        showFor(Window::RunBook, m_courses.at(position));
+}
+
+void Menu::correctCourse(int position)
+{
+    if (courseGiven(position))
+        showFor(Window::CorrectCourse, m_courses.at(position));
+}
+
+void Menu::deleteCourse(int position)
+{
+    if (!courseGiven(position))
+        return;
+    Dialogs &dialogs = m_windows.dialogs();
+    const QString line = m_courses.at(position);
+    // A course with runs is refused before it is asked about; the removal
+    // counts them again under the file's lock.
+    const qsizetype runs = coursechange::runCount(line);
+    if (runs > 0) {
+        dialogs.message(this, coursechange::hasRunsMessage(runs));
+        return;
+    }
+    if (!dialogs.question(this, coursechange::removeQuestion(course::name(line))))
+        return;
+    const QString refusal = coursechange::removeCourse(line);
+    if (!refusal.isEmpty()) {
+        dialogs.message(this, refusal);
+        return;
+    }
+    m_windows.tellFilesChanged(line, QString());
+}
+
+void Menu::showFilesAfresh(const QString &courseBefore, const QString &courseAfter)
+{
+    // The course clicked last, under its new line when it was corrected.
+    int position = selectedCourse();
+    QString chosen = position >= 0 ? m_courses.at(position) : QString();
+    if (position >= 0 && !courseBefore.isEmpty() && chosen == courseBefore) {
+        chosen = courseAfter;
+        if (m_previousCourse == course::name(courseBefore))
+            m_previousCourse = course::name(courseAfter);
+    }
+
+    course::Table table = course::load();
+    if (table.status != seqfile::ReadStatus::Ok) {
+        m_windows.dialogs().message(this, seqfile::readFailedMessage(course::fileName()));
+        return;
+    }
+    {
+        // Listing chooses nothing: the click below does, once.
+        const QSignalBlocker quiet(List1);
+        listCourses(std::move(table.lines));
+        if (position < 0 || position >= m_courses.size() || m_courses.at(position) != chosen)
+            position = chosen.isEmpty() ? -1 : int(m_courses.indexOf(chosen));
+        if (position >= 0)
+            List1->setCurrentRow(position);
+    }
+    if (position >= 0)
+        List1_Click();
 }

@@ -2,6 +2,7 @@
 
 #include "analysis/ordering.h"
 #include "analysis/resulttable.h"
+#include "ui/registry.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -10,12 +11,13 @@
 #include <optional>
 
 class QAction;
+class QListWidgetItem;
+class QMenu;
 class QButtonGroup;
 class QLabel;
 class QListWidget;
 class QRadioButton;
 class QScrollBar;
-class WindowRegistry;
 namespace selection {
 struct YearInterval;
 }
@@ -42,6 +44,12 @@ public:
     void M_Avsluta_Click();
     void M_Bana_Click();
     void M_Runda_Click();
+    // "Analys": the run book, the correction or the deletion of the course
+    // selected in the list; the course list's context menu does the same
+    // for the course it was opened on.
+    void M_Rundor_Click();
+    void M_AndraBana_Click();
+    void M_TaBortBana_Click();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -52,6 +60,22 @@ private:
     // List1_Click once.
     void List1_SelectionChanged();
     void List1_ItemClicked();
+
+    // A run or a course was corrected or deleted: the list and the rows of
+    // the course clicked last are shown afresh, as after a new click.
+    void showFilesAfresh(const QString &courseBefore, const QString &courseAfter);
+    // The course commands act on a course's position in the list; with none,
+    // the user is asked to choose one first.
+    void showRunBook(int position);
+    void correctCourse(int position);
+    void deleteCourse(int position);
+    bool courseGiven(int position);
+    // Shows a window that acts on the course line; one open for another
+    // course goes first.
+    void showFor(Window id, const QString &courseLine);
+    int selectedCourse() const;
+    void listCourses(QStringList lines);
+    void List1_ContextMenu(QListWidgetItem *course, const QPoint &at);
 
     void hideResultTable();
     void setYearInterval(const selection::YearInterval &interval);
@@ -98,5 +122,11 @@ private:
     QAction *M_Avsluta = nullptr;
     QAction *M_Bana = nullptr;
     QAction *M_Runda = nullptr;
-    QAction *M_Analys = nullptr;
+    QMenu *M_Analys = nullptr;
+    QAction *M_Rundor = nullptr;
+    QAction *M_AndraBana = nullptr;
+    QAction *M_TaBortBana = nullptr;
+    // The course list's context menu and the course it was opened on.
+    QMenu *List1_Meny = nullptr;
+    int m_menuCourse = -1;
 };

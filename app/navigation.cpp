@@ -1,9 +1,12 @@
 #include "app/navigation.h"
 
 #include "analysis/menu.h"
+#include "analysis/runbook.h"
 #include "app/info.h"
 #include "app/start.h"
 #include "registration/choosefields.h"
+#include "registration/correctcourse.h"
+#include "registration/correctrun.h"
 #include "registration/regbana.h"
 #include "registration/regrunda.h"
 #include "ui/registry.h"
@@ -29,6 +32,37 @@ QWidget *makeLoaded(WindowRegistry &windows)
     return window;
 }
 
+// A window opened on the course the registry holds as its subject; it
+// remembers which, so that a window for another course can take its place.
+QWidget *onSubject(QWidget *window, WindowRegistry &windows)
+{
+    window->setProperty("subject", windows.subject());
+    return window;
+}
+
+QWidget *makeRunBook(WindowRegistry &windows)
+{
+    auto *window = new RunBook(windows, windows.subject());
+    if (!window->Form_Load()) {
+        delete window;
+        return nullptr;
+    }
+    return onSubject(window, windows);
+}
+
+// The run chosen in the run book.
+QWidget *makeCorrectRun(WindowRegistry &windows)
+{
+    const auto *book = qobject_cast<RunBook *>(windows.window(Window::RunBook));
+    const std::optional<run::Occurrence> run = book ? book->chosenRun() : std::nullopt;
+    return run ? onSubject(new CorrectRun(windows, windows.subject(), *run), windows) : nullptr;
+}
+
+QWidget *makeCorrectCourse(WindowRegistry &windows)
+{
+    return onSubject(new CorrectCourse(windows, windows.subject()), windows);
+}
+
 } // namespace
 
 void registerWindows(WindowRegistry &windows)
@@ -39,4 +73,7 @@ void registerWindows(WindowRegistry &windows)
     windows.setFactory(Window::Regbana, makeLoaded<Regbana>);
     windows.setFactory(Window::Regrunda, makeLoaded<Regrunda>);
     windows.setFactory(Window::ChooseFields, make<ChooseFields>);
+    windows.setFactory(Window::RunBook, makeRunBook);
+    windows.setFactory(Window::CorrectRun, makeCorrectRun);
+    windows.setFactory(Window::CorrectCourse, makeCorrectCourse);
 }

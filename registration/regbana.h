@@ -1,15 +1,14 @@
 #pragma once
 
-#include <QStringList>
+#include "registration/courseform.h"
+
 #include <QWidget>
 
-class QLineEdit;
-class QPushButton;
 class WindowRegistry;
 
 // The course registration window: name, count of timed points and distance
 // of a new course, which is added as the last line of the course file.
-class Regbana : public QWidget
+class Regbana : public QWidget, private CourseForm
 {
     Q_OBJECT
 
@@ -26,10 +25,4 @@ public:
 
 private:
     WindowRegistry &m_windows;
-
-    QLineEdit *T_ban11 = nullptr;
-    QLineEdit *T_mellan11 = nullptr;
-    QLineEdit *T_distans11 = nullptr;
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command2 = nullptr;
 };

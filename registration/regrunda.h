@@ -1,22 +1,18 @@
 #pragma once
 
-#include "registration/fieldchoice.h"
+#include "registration/runform.h"
 
 #include <QStringList>
 #include <QWidget>
 
-#include <array>
-
 class QLabel;
-class QLineEdit;
 class QListWidget;
-class QPushButton;
 class WindowRegistry;
 
 // The run registration window: the runner picks a course once, then fills
 // in the run's boxes and one time per timed point; the new run is added as
 // the last line of the run file.
-class Regrunda : public QWidget
+class Regrunda : public QWidget, private RunForm
 {
     Q_OBJECT
 
@@ -49,21 +45,4 @@ private:
 
     QLabel *Label7 = nullptr;
     QListWidget *List1 = nullptr;
-    QLabel *T_banareg1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Label8 = nullptr;
-    QLineEdit *T_reg4 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLineEdit *T_reg5 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLineEdit *T_reg6 = nullptr;
-    QLabel *Label4 = nullptr;
-    QLineEdit *T_reg7 = nullptr;
-    QLabel *Label5 = nullptr;
-    QLineEdit *T_reg8 = nullptr;
-    QLabel *Label6 = nullptr;
-    // The time boxes: Text[k - 1] is Textk.
-    std::array<QLineEdit *, 10> Text{};
-    QPushButton *Command2 = nullptr;
-    QPushButton *Command1 = nullptr;
 };

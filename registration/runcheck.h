@@ -34,6 +34,26 @@ struct Entry
 // A field the runner has chosen not to register is not tested.
 QStringList check(const Entry &entry, int n, const fieldchoice::Chosen &chosen = {});
 
+// The check of a run on the course with this course line, for a new run and
+// for a corrected one alike: check() with the course's number of timed
+// points, and then, when every box has passed, the course line itself: one
+// that holds a double quote (only a hand-edited course file has one) cannot
+// stand in a record that reads back whole, so the run is refused with
+// quotedCourseMessage(). A field not chosen is not tested.
+QStringList checkRun(const QString &courseLine, const Entry &entry, const fieldchoice::Chosen &chosen = {});
+
+// "Banans namn innehåller tecknet \" och rundan kan inte sparas. Ändra banans namn först."
+QString quotedCourseMessage();
+
+// The boxes of a stored run, to correct it: fields 3 to 7 of the record and
+// its n times (fields 8 to 7+n), missing fields empty.
+Entry entryOf(const QString &record, int n);
+
+// The fields a correction of a stored run shows, checks and stores: those
+// chosen, and any the run already holds even when no longer chosen, so that a
+// correction never drops what was registered.
+fieldchoice::Chosen correctionChoice(const Entry &stored, const fieldchoice::Chosen &chosen);
+
 // The caption over the time boxes of a course with n timed points; empty
 // unless n is 1 to 10.
 QString timePrompt(int n);

@@ -68,11 +68,10 @@ private Q_SLOTS:
         row("every caption whole", t("BA %1 >> RE %1/T/02-feb-2001/Kändes bra/+20/79.0%2 >> open Start >> whole Start "
             ">> open Info >> whole Info >> open Menu >> choose Menu 0 >> whole Menu >> open Regbana >> whole Regbana "
             ">> open Regrunda >> choose Regrunda 0 >> whole Regrunda").arg(ten, t("/00.10.15").repeated(10)));
-        row("Swedish buttons", t("buttons OK OK Avbryt"));
+        row("Swedish buttons", t("buttons OK OK Avbryt Ja Nej!"));
         // Between the windows; once ended, nothing opens again.
         const QString start = t("BA A/01/00010 >> open Start >> ");
-        row("menus and buttons", start + t("press Start M_visa >> loaded Start Menu >> press Menu M_Analys >> loaded "
-            "Start Menu >> press Start M_inform >> loaded Start Menu Info >> press Info Command1 >> loaded Start Menu "
+        row("menus and buttons", start + t("press Start M_visa >> loaded Start Menu >> press Start M_inform >> loaded Start Menu Info >> press Info Command1 >> loaded Start Menu "
             ">> press Menu M_Avsluta >> loaded Start >> press Start M_visa >> press Menu M_Bana >> loaded Start "
             "Regbana >> press Start M_visa >> press Menu M_Runda >> loaded Start Regbana Regrunda"));
         row("Avsluta", start + t("open Menu >> open Info >> press Start M_Start >> loaded >> ended yes >> open Info "
@@ -224,6 +223,57 @@ private Q_SLOTS:
                                              ">> messages >> key Menu List1 Down >> key Menu List1 Down >> messages %1|%1")
                                               .arg(noRuns));
         row("focus alone", menu + t("focus Menu List1 >> messages"));
+        // The course commands act on the course selected, or on the one the
+        // list's context menu is opened on, which a right click does not
+        // choose; with none, the user is told.
+        const QString first = t("Välj först en bana i listan.");
+        row("course commands", menu + t("press Menu M_Rundor >> press Menu M_AndraBana >> press Menu M_TaBortBana >> "
+            "messages %1|%1|%1 >> loaded Menu >> context Menu 1 >> press Menu List1_Rundor >> messages >> caption "
+            "RunBook Alla rundor: B >> choose Menu 0 >> key Menu List1 Shift+F10 >> press Menu List1_AndraBana >> messages %2 "
+            ">> text CorrectCourse T_ban11 A >> text CorrectCourse T_distans11 06000 >> press CorrectCourse Command2 >> "
+            "block RUNDA_RE >> press Menu List1_Rundor >> messages %3 >> loaded Menu").arg(first, noRuns, unread.arg(t("RUNDA_RE"))));
+        // The run book: ordered by a header, again the other way; a run
+        // corrected, deleted, or gone meanwhile; every change shown at once.
+        const QString runs = t("A/03/06000/T/01-jan-2001/a/+1/70.0/1/1/00.30.00;A/03/06000/M/01-jan-2003/b/+2/71.0/1/"
+                               "1/00.20.00;B/03/00500/T/01-jan-2009/x/+1/70.0/1/1/1;A/03/06000/T/01-jan-2002/c/+3/72.0/"
+                               "1/1/00.40.00").replace(t("/1/1/00"), t("/00.01.00/00.02.00/00"));
+        const QString book = courses + t(" >> RE ") + runs + t(" >> open Start >> open Menu >> choose Menu 0 >> press "
+                                                               "Menu M_Rundor >> ");
+        const QString gone = t("Rundan finns inte längre i filen RUNDA_RE. Inget har ändrats i filen.");
+        row("run book", book + t("text RunBook L_antal 3 rundor >> header RunBook T_rundor 2 >> table RunBook "
+            "T_rundor 7 b;a;c >> header RunBook T_rundor 2 >> table RunBook T_rundor 7 c;a;b >> pick RunBook T_rundor "
+            "1 >> key RunBook T_rundor Return >> text CorrectRun T_banareg1 A >> text CorrectRun Text3 00.30.00 >> "
+            "type CorrectRun Text3 00.10.00 >> press CorrectRun Command1 >> loaded Start Menu RunBook >> file RUNDA_RE "
+            "%1 >> table RunBook T_rundor 7 c;b;a >> rows* 3 01-jan-2003,00.20.00,00.01.00 : 00.02.00 01-jan-2001,00.10.00,00.01.00 : 00.02.00 >> "
+            "answer Nej;Ja >> pick RunBook T_rundor 0 >> key RunBook T_rundor Delete >> press RunBook Command2 >> messages Vill du ta "
+            "bort rundan 01-jan-2002 med sluttiden 00.40.00?|Vill du ta bort rundan 01-jan-2002 med sluttiden "
+            "00.40.00? >> text RunBook L_antal 2 rundor >> rows* 2 01-jan-2003,00.20.00,00.01.00 : 00.02.00 01-jan-2001,00.10.00,00.01.00 : 00.02.00 "
+            ">> pick RunBook T_rundor 0 >> press RunBook Command1 >> RE %2 >> press CorrectRun Command1 >> messages %3 "
+            ">> loaded Start Menu RunBook CorrectRun >> file RUNDA_RE %2 >> key RunBook T_rundor Escape >> press "
+            "CorrectRun Command2 >> loaded Start Menu").arg(QString(runs).replace(t("00.30.00"), t("00.10.00")), t("A"), gone));
+        // A course corrected in both files; one with runs is not deleted.
+        row("course corrected and deleted", book + t("press Menu M_AndraBana >> type CorrectCourse T_mellan11 4 >> press "
+            "CorrectCourse Command1 >> messages Banan har 3 registrerade rundor. Antalet tider kan inte ändras. >> type "
+            "CorrectCourse T_mellan11 3 >> type CorrectCourse T_distans11 7000 >> press CorrectCourse Command1 >> loaded "
+            "Start Menu RunBook >> text Menu T_dist  7000 meter >> caption RunBook Alla rundor: A >> count RUNDA_RE 4 "
+            "A/03/07000/T/01-jan-2001/a/+1/70.0/00.01.00/00.02.00/00.30.00 >> press Menu M_TaBortBana >> messages Banan har 3 "
+            "registrerade rundor och kan inte tas bort. >> choose Menu 2 >> answer Nej >> press Menu M_TaBortBana >> "
+            "answer Ja >> press Menu M_TaBortBana >> messages Vill du ta bort banan C?|Vill du ta bort banan C? >> file "
+            "RUNDA_BA A/03/07000;B/03/00500;E/01/00100;T/10/09999 >> text Menu L_antbanor 4"));
+        // Exported where the user says, the course name the default; a
+        // failed write is told.
+        row("export", book + t("answer ;ut.csv;x.csv >> block x.csv >> press RunBook Command3 >> press RunBook Command3 "
+            ">> press RunBook Command3 >> prompts A.csv|A.csv|A.csv >> messages Filen x.csv kunde inte sparas. >> count "
+            "ut.csv 4 ï»¿Datum;Tempo;Sluttid;min/km;Mellantider;Grader;Vikt;Information"));
+        // A name shown as typed: never as formatting, "[*]" included.
+        row("plain text", t("answer <i>Hörnsjön [*];3;6000;Nej >> open Menu >> messages %1 >> choose Menu 0 >> messages "
+            "%2 >> press Menu M_TaBortBana >> messages Vill du ta bort banan <i>Hörnsjön [*]? >> press Menu M_Rundor >> "
+            "caption RunBook Alla rundor: <i>Hörnsjön [*] >> plain").arg(warning, noRuns));
+        // Every control of every window where the listing has it; the new
+        // windows whole.
+        row("layout listed", book + t("pick RunBook T_rundor 0 >> press RunBook Command1 >> press Menu M_AndraBana >> "
+            "open Info >> open Regbana >> open Regrunda >> open ChooseFields >> layout as listed >> whole RunBook >> whole CorrectCourse"));
+
         // A failed click keeps the table unless the failure came after it was
         // hidden, and the captions stay.
         const QString clicked = courses + t(";X/x1/00100 >> RE* 2001 2002 ") + runOfA
@@ -319,7 +369,7 @@ private Q_SLOTS:
             << QByteArrayLiteral("\"A\0\x81\x9D\xFF/01/00010\"\r\n\x01\x7F,\x90\"\0\x88") << QString();
         QTest::newRow("lone CR line ends") << QByteArray("\"A/01/00010\"\r\"A/01/00010/M/01-jan-2001\"\r") << QString();
         QTest::newRow("no last line end") << QByteArray("\"A/01/00010\"\r\n\"A/01/00010/T/02-feb-2001") << QString();
-        QTest::newRow("blank lines only") << QByteArray("\r\n\r\n  \n\r") << noRuns;
+        QTest::newRow("blank lines and stray line ends") << QByteArray("\r\n\"A/01/00010\"\r\r\n  \n\r") << QString();
     }
 
     void hostileFiles()

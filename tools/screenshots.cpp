@@ -8,6 +8,8 @@
 // and runs it. The same program on the same machine gives the same files.
 
 #include "analysis/menu.h"
+#include "analysis/runbook.h"
+#include "analysis/runbookmodel.h"
 #include "app/navigation.h"
 #include "data/coursefile.h"
 #include "data/runfile.h"
@@ -29,11 +31,13 @@
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QStyleHints>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <iterator>
 #include <stdexcept>
 
 namespace {
@@ -84,6 +88,18 @@ protected:
         return answer;
     }
 
+    bool askQuestion(QWidget *parent, const QString &text, const QString &title) override
+    {
+        const auto box = QtDialogs::makeQuestionBox(parent, text, title);
+        pictureNext(box.get());
+        return false;
+    }
+
+    QString askSaveFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return QString();
+    }
+
 private:
     void pictureNext(QWidget *box, const std::function<void()> &whenShown = {})
     {
@@ -129,6 +145,11 @@ const QString months[] = {QStringLiteral("jan"), QStringLiteral("feb"), QStringL
                           QStringLiteral("jul"), QStringLiteral("aug"), QStringLiteral("sep"),
                           QStringLiteral("okt"), QStringLiteral("nov"), QStringLiteral("dec")};
 
+const QString notes[] = {QStringLiteral("Kändes bra"), QStringLiteral("Tunga ben efter gårdagens pass"),
+                         QStringLiteral("Blåsigt på dammen, sol"), QStringLiteral("Regn hela vägen"),
+                         QStringLiteral("Lätt och fint, nya skor"), QStringLiteral("Halt i backen; gick uppför"),
+                         QStringLiteral("Med klubben"), QStringLiteral("Förkyld, lugnt tempo")};
+
 // Four courses, and 30 runs over the first, spread over five years, with
 // times that vary without any pattern the eye would notice.
 void writeLog()
@@ -149,7 +170,7 @@ void writeLog()
                          .arg(1 + (i * 7) % 28, 2, 10, QLatin1Char('0'))
                          .arg(months[(i * 5) % 12])
                          .arg(2019 + i / 6);
-        entry.information = QStringLiteral("Kändes bra");
+        entry.information = notes[i % std::size(notes)];
         entry.temperature = QStringLiteral("+%1").arg(4 + (i * 11) % 19);
         entry.weight = QStringLiteral("7%1.%2").arg(6 + i % 4).arg(i % 10);
         int total = 0;
@@ -188,6 +209,19 @@ void pictureEveryWindow()
     }
     menu->List1_Click();
     picture(menu, QStringLiteral("menu.png"));
+
+    // Every run of the course, ordered by final time, and one of them being
+    // corrected.
+    menu->M_Rundor_Click();
+    QWidget *book = windows.window(Window::RunBook);
+    if (!book)
+        throw std::runtime_error("the run book did not open");
+    static_cast<RunBook *>(book)->T_rundor_HeaderClick(RunBookModel::Final);
+    child<QTableView>(book, "T_rundor")->selectRow(3);
+    picture(book, QStringLiteral("runbook.png"));
+    picture(open(windows, Window::CorrectRun), QStringLiteral("correctrun.png"));
+    windows.unload(Window::CorrectRun);
+    windows.unload(Window::RunBook);
     windows.unload(Window::Menu);
 
     // A course with too many timed points: refused, the boxes keep what was

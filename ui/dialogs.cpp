@@ -1,7 +1,10 @@
 #include "ui/dialogs.h"
 
 #include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -13,7 +16,20 @@ std::unique_ptr<QMessageBox> QtDialogs::makeMessageBox(QWidget *parent, const QS
 {
     auto box = std::make_unique<QMessageBox>(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
                                              title, text, QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText);
     box->button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    return box;
+}
+
+std::unique_ptr<QMessageBox> QtDialogs::makeQuestionBox(QWidget *parent, const QString &text, const QString &title)
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No,
+                                             parent);
+    box->setTextFormat(Qt::PlainText);
+    box->button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
+    box->button(QMessageBox::No)->setText(QStringLiteral("Nej"));
+    box->setDefaultButton(QMessageBox::No);
+    box->setEscapeButton(QMessageBox::No);
     return box;
 }
 
@@ -22,6 +38,9 @@ std::unique_ptr<QInputDialog> QtDialogs::makeInputBox(QWidget *parent, const QSt
     auto dialog = std::make_unique<QInputDialog>(parent);
     dialog->setWindowTitle(title);
     dialog->setLabelText(prompt);
+    // The prompt may hold a name as typed: "<i>Hörnsjön" is no formatting.
+    for (QLabel *label : dialog->findChildren<QLabel *>())
+        label->setTextFormat(Qt::PlainText);
     dialog->setInputMode(QInputDialog::TextInput);
     dialog->setTextValue(QString());
     dialog->setOkButtonText(QStringLiteral("OK"));
@@ -40,6 +59,32 @@ QString QtDialogs::askInput(QWidget *parent, const QString &prompt, const QStrin
     if (dialog->exec() != QDialog::Accepted)
         return QString();
     return dialog->textValue();
+}
+
+bool QtDialogs::askQuestion(QWidget *parent, const QString &text, const QString &title)
+{
+    return makeQuestionBox(parent, text, title)->exec() == QMessageBox::Yes;
+}
+
+QString QtDialogs::askSaveFileName(QWidget *parent, const QString &caption, const QString &defaultPath,
+                                   const QString &filter)
+{
+    // Qt's own dialog, whose texts are set here: the desktop's dialog, or
+    // Qt's without its translation installed, might not speak Swedish.
+    QFileDialog dialog(parent, caption, defaultPath, filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // A name typed without the default's ending gets it.
+    dialog.setDefaultSuffix(QFileInfo(defaultPath).suffix());
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Spara i:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Filnamn:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Filtyp:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Spara"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Avbryt"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 void useSwedishQtTexts()

@@ -9,7 +9,8 @@ class QMessageBox;
 class QWidget;
 
 // The message and input boxes of every window go through this one interface,
-// so that tests can answer them instead of a person.
+// so that tests can answer them instead of a person. Their texts are shown
+// as plain text, as typed or as a file holds them: never as formatting.
 class Dialogs
 {
 public:
@@ -34,9 +35,21 @@ public:
         return askInput(parent, prompt, title);
     }
 
+    // A question with the buttons "Ja" and "Nej", "Nej" the default; true for "Ja".
+    bool question(QWidget *parent, const QString &text, const QString &title = defaultTitle())
+    { return askQuestion(parent, text, title); }
+
+    // A save dialog in Swedish: the chosen path, or empty when cancelled.
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &defaultPath,
+                         const QString &filter)
+    { return askSaveFileName(parent, caption, defaultPath, filter); }
+
 protected:
     virtual void showMessage(QWidget *parent, const QString &text, const QString &title, Icon icon) = 0;
     virtual QString askInput(QWidget *parent, const QString &prompt, const QString &title) = 0;
+    virtual bool askQuestion(QWidget *parent, const QString &text, const QString &title) = 0;
+    virtual QString askSaveFileName(QWidget *parent, const QString &caption, const QString &defaultPath,
+                                    const QString &filter) = 0;
 };
 
 // The boxes a person sees, with Swedish buttons.
@@ -48,10 +61,14 @@ public:
     static std::unique_ptr<QMessageBox> makeMessageBox(QWidget *parent, const QString &text, const QString &title,
                                                        Icon icon);
     static std::unique_ptr<QInputDialog> makeInputBox(QWidget *parent, const QString &prompt, const QString &title);
+    static std::unique_ptr<QMessageBox> makeQuestionBox(QWidget *parent, const QString &text, const QString &title);
 
 protected:
     void showMessage(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
     QString askInput(QWidget *parent, const QString &prompt, const QString &title) override;
+    bool askQuestion(QWidget *parent, const QString &text, const QString &title) override;
+    QString askSaveFileName(QWidget *parent, const QString &caption, const QString &defaultPath,
+                            const QString &filter) override;
 };
 
 // Makes Qt's own texts Swedish (the text boxes' and scroll bars' context

@@ -152,6 +152,11 @@ void useProgramFonts()
     QApplication::setFont(sansSerif(8));
 }
 
+QString plainCaption(const QString &text)
+{
+    return QString(text).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
+
 QString shown(const QString &text)
 {
     return text.left(1000);

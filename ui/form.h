@@ -39,6 +39,11 @@ void labelBy(QLabel *prompt, QWidget *control);
 // of characters of a damaged line would keep a window busy for minutes.
 QString shown(const QString &text);
 
+// A window caption that holds a text as typed or as a file holds it, shown
+// as it stands: "[*]" in it included, which Qt otherwise takes for the mark
+// of a changed document.
+QString plainCaption(const QString &text);
+
 // A text box and a command button with their object names and places.
 QLineEdit *makeBox(QWidget *parent, const QString &name, int left, int top, int width, int height);
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, int left, int top,

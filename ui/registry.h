@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 
 #include <functional>
 #include <map>
@@ -9,8 +10,10 @@
 class Dialogs;
 class QWidget;
 
-// The program's windows: the five it began with, then those added since.
-enum class Window { Start, Menu, Regbana, Regrunda, Info, ChooseFields };
+// The program's windows: the five it began with, then the choice of what is
+// registered, the run book of a course and the windows that correct a run or
+// a course.
+enum class Window { Start, Menu, Regbana, Regrunda, Info, ChooseFields, RunBook, CorrectRun, CorrectCourse };
 
 // Holds at most one instance of each window. Windows navigate through it and
 // never include one another: showing loads a window when it is not loaded,
@@ -30,6 +33,18 @@ public:
     Dialogs &dialogs() const { return m_dialogs; }
 
     void setFactory(Window id, Factory factory);
+
+    // The course line the next window opened from the analysis window acts on.
+    void setSubject(const QString &courseLine) { m_subject = courseLine; }
+    const QString &subject() const { return m_subject; }
+
+    // Tells the windows that show the files that a run or a course has been
+    // corrected or deleted. For a course, its line before and after (after
+    // empty: deleted); both empty when only runs changed.
+    void tellFilesChanged(const QString &courseBefore = QString(), const QString &courseAfter = QString())
+    {
+        Q_EMIT filesChanged(courseBefore, courseAfter);
+    }
 
     // Loads the window if needed and brings it to the front, modeless.
     // Returns the window, or nullptr when it did not open.
@@ -52,6 +67,7 @@ public:
 
 Q_SIGNALS:
     void programEnded();
+    void filesChanged(const QString &courseBefore, const QString &courseAfter);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -66,4 +82,5 @@ private:
     std::map<Window, QPointer<QWidget>> m_loaded;
     std::map<Window, bool> m_loading;
     bool m_ended = false;
+    QString m_subject;
 };

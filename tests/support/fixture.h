@@ -12,18 +12,21 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLockFile>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStyleOptionSlider>
+#include <QTableView>
 #include <QtTest>
 
 #include <optional>
@@ -59,6 +62,9 @@ inline QString t(const char *utf8) { return QString::fromUtf8(utf8); }
 //   uncheck        switches every option of the analysis window off
 //   close W        closes window W by its frame
 //   focus W C      gives control C the keyboard focus
+//   context W r    a right click on row r of the course list
+//   header W C i   clicks the header of column i of table C
+//   pick W C r     makes row r of table C the current one
 // and checks:
 //   messages a|b   the messages shown since the last check, in order
 //   boxes a|b      the titles of every box shown, in order, a "!" before
@@ -90,6 +96,13 @@ inline QString t(const char *utf8) { return QString::fromUtf8(utf8); }
 //                  and " on #rrggbb" after it when it fills its background
 //   tabs W C...    the Tab key goes from the control with the focus through
 //                  these controls
+//   table W C i    the cells of column i of table C, "a;b;..."
+//   caption W s    the caption window W shows
+//   plain          the labels of every window and of the boxes shown so far
+//                  that would show a text as formatting: nothing after it
+//   layout         every control of every window loaded, against the listing
+//                  in tests/windows.txt: "as listed", or the first line that
+//                  differs (KVISTRA_WRITE_LAYOUT=1 writes the listing anew)
 struct SingleClickStyle : QProxyStyle
 {
     int styleHint(StyleHint h, const QStyleOption *o, const QWidget *w, QStyleHintReturn *r) const override
@@ -122,7 +135,10 @@ struct Fixture
                          [this] { ended = dialogs.messageOpen ? t("behind a message") : t("yes"); });
     }
 
-    static QStringList windowNames() { return t("Start Menu Regbana Regrunda Info ChooseFields").split(u' '); }
+    static QStringList windowNames()
+    {
+        return t("Start Menu Regbana Regrunda Info ChooseFields RunBook CorrectRun CorrectCourse").split(u' ');
+    }
     static Window window(const QString &name) { return Window(windowNames().indexOf(name)); }
     QWidget *widget(const QString &name) const { return windows.window(window(name)); }
 
@@ -275,12 +291,75 @@ struct Fixture
             return std::pair{names((main ? main->centralWidget() : widget(w[1]))
                                        ->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly), cut), 2};
         }
+        if (verb == u"table") {
+            const QAbstractItemModel *model = find<QTableView>(w[1], w[2])->model();
+            QStringList cells;
+            for (int r = 0; r < model->rowCount(); ++r)
+                cells << model->index(r, w[3].toInt()).data().toString();
+            return std::pair{cells.join(u';'), 4};
+        }
+        if (verb == u"caption")
+            return std::pair{widget(w[1])->windowHandle()->title(), 2};
+        if (verb == u"plain") {
+            QList<QWidget *> all;
+            for (const QString &name : windowNames())
+                all << (widget(name) ? widget(name)->findChildren<QWidget *>() : QList<QWidget *>());
+            std::vector<std::unique_ptr<QDialog>> boxes;
+            for (const ScriptedDialogs::Box &box : dialogs.shown) {
+                boxes.push_back(QtDialogs::makeInputBox(nullptr, box.text, box.title));
+                boxes.push_back(QtDialogs::makeMessageBox(nullptr, box.text, box.title, box.icon));
+                boxes.push_back(QtDialogs::makeQuestionBox(nullptr, box.text, box.title));
+            }
+            for (const auto &box : boxes)
+                all << box->findChildren<QWidget *>();
+            return std::pair{names(all, [](QWidget *c) {
+                auto *label = qobject_cast<QLabel *>(c);
+                return label && !label->text().isEmpty() && label->textFormat() != Qt::PlainText;
+            }), 1};
+        }
+        if (verb == u"layout") {
+            QStringList have;
+            for (const QString &name : windowNames()) {
+                auto *main = qobject_cast<QMainWindow *>(widget(name));
+                QWidget *client = main ? main->centralWidget() : widget(name);
+                if (!client)
+                    continue;
+                const auto twips = [](const QRect &r) {
+                    return t("%1,%2,%3,%4").arg(r.x() * 15).arg(r.y() * 15).arg(r.width() * 15).arg(r.height() * 15);
+                };
+                have << name + t(" window ") + twips(client->rect()) + t(" \"%1\"").arg(widget(name)->windowTitle());
+                for (QWidget *c : client->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+                    const auto *label = qobject_cast<QLabel *>(c);
+                    const auto *button = qobject_cast<QAbstractButton *>(c);
+                    have << t("%1 %2 %3 %4 \"%5\"").arg(name, c->objectName(), t(c->metaObject()->className()).mid(1),
+                                                       twips(c->geometry()),
+                                                       label ? label->text() : button ? button->text() : QString());
+                }
+                for (const QAction *action : widget(name)->findChildren<QAction *>()) {
+                    const QString entry = action->menu() ? action->menu()->objectName() : action->objectName();
+                    if (!entry.isEmpty())
+                        have << t("%1 %2 menu \"%3\"").arg(name, entry, action->text());
+                }
+            }
+            QFile listing(t(KVISTRA_LAYOUT));
+            if (qEnvironmentVariableIsSet("KVISTRA_WRITE_LAYOUT") && listing.open(QIODevice::WriteOnly))
+                listing.write((have.join(u'\n') + u'\n').toUtf8());
+            listing.close();
+            const QStringList want = listing.open(QIODevice::ReadOnly) ? t(listing.readAll()).split(u'\n') : QStringList();
+            for (qsizetype i = 0; i < std::max(have.size(), want.size() - 1); ++i) {
+                if (have.value(i) != want.value(i))
+                    return std::pair{have.value(i) + t(" where the listing has ") + want.value(i), 1};
+            }
+            return std::pair{t("as listed"), 1};
+        }
         if (verb == u"buttons") {
             const auto message = QtDialogs::makeMessageBox(nullptr, {}, {}, Dialogs::Icon::None);
             const auto input = QtDialogs::makeInputBox(nullptr, {}, {});
+            const auto question = QtDialogs::makeQuestionBox(nullptr, {}, {});
             QStringList texts;
-            for (QPushButton *button : message->findChildren<QPushButton *>() + input->findChildren<QPushButton *>())
-                texts << button->text();
+            for (QPushButton *button : message->findChildren<QPushButton *>() + input->findChildren<QPushButton *>()
+                                           + question->findChildren<QPushButton *>())
+                texts << button->text() + (button == question->defaultButton() ? t("!") : QString());
             return std::pair{texts.join(u' '), 1};
         }
         return std::nullopt;
@@ -348,7 +427,7 @@ struct Fixture
             else
                 QTest::mouseClick(list->viewport(), w.value(3) == u"right" ? Qt::RightButton : Qt::LeftButton, {}, at);
         } else if (verb == u"key") {
-            QTest::keyClick(find(w[1], w[2]), QKeySequence(w[3])[0].key());
+            QTest::keyClick(find(w[1], w[2]), QKeySequence(w[3])[0].key(), QKeySequence(w[3])[0].keyboardModifiers());
         } else if (verb == u"bar") {
             find<QScrollBar>(t("Menu"), w[1])->setValue(w[2].toInt());
         } else if (verb == u"uncheck") {
@@ -358,6 +437,18 @@ struct Fixture
         } else if (verb == u"focus") {
             find(w[1], w[2])->setFocus();
             QApplication::processEvents();
+        } else if (verb == u"context") { // by the window system, as a person's right click comes
+            auto *list = find<QListWidget>(w[1], t("List1"));
+            const QPoint at = list->viewport()->mapTo(widget(w[1]), list->visualItemRect(list->item(w[2].toInt())).center());
+            QTest::mouseClick(widget(w[1])->windowHandle(), Qt::RightButton, {}, at);
+        } else if (verb == u"header") {
+            QHeaderView *header = find<QTableView>(w[1], w[2])->horizontalHeader();
+            const int i = w[3].toInt();
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                              QPoint(header->sectionViewportPosition(i) + header->sectionSize(i) / 2, 5));
+        } else if (verb == u"pick") {
+            auto *table = find<QTableView>(w[1], w[2]);
+            table->setCurrentIndex(table->model()->index(w[3].toInt(), 0));
         } else if (verb == u"close") {
             widget(w[1])->close();
         } else {

@@ -3,12 +3,15 @@
 #include "ui/dialogs.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QStringList>
 
 #include <functional>
 
-// Answers the boxes instead of a person: input boxes take their answers from
-// a queue, and every box shown is kept, in order, for the test to read.
+// Answers the boxes instead of a person: input boxes, questions ("Ja" or
+// "Nej") and save dialogs take their answers from a queue, and every box shown
+// is kept, in order, for the test to read: a question as a message, a save
+// dialog as an input box whose prompt is its default path in the folder.
 class ScriptedDialogs final : public Dialogs
 {
 public:
@@ -44,13 +47,29 @@ protected:
         QCoreApplication::processEvents(); // as a modal box's own loop does
         messageOpen = false;
     }
+    bool askQuestion(QWidget *, const QString &text, const QString &title) override
+    {
+        shown.append(Box{false, text, title, Icon::None});
+        return answer(title) == u"Ja";
+    }
+    QString askSaveFileName(QWidget *, const QString &caption, const QString &path, const QString &) override
+    {
+        shown.append(Box{true, QDir::current().relativeFilePath(path), caption, Icon::None});
+        return answer(caption);
+    }
     QString askInput(QWidget *, const QString &prompt, const QString &title) override
     {
         shown.append(Box{true, prompt, title, Icon::None});
+        return answer(title);
+    }
+
+private:
+    QString answer(const QString &title)
+    {
         beforeAnswer(title);
         // A question that repeats until it gets a good answer would otherwise never end.
         if (answers.isEmpty())
-            qFatal("No scripted answer left for the input box \"%s\"", qPrintable(title));
+            qFatal("No scripted answer left for the box \"%s\"", qPrintable(title));
         return answers.takeFirst();
     }
 };

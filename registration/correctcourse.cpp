@@ -1,0 +1,46 @@
+#include "registration/correctcourse.h"
+
+#include "data/coursefile.h"
+#include "registration/coursechange.h"
+#include "ui/dialogs.h"
+#include "ui/form.h"
+#include "ui/registry.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+CorrectCourse::CorrectCourse(WindowRegistry &windows, const QString &courseLine)
+    : m_windows(windows)
+    , m_course(courseLine)
+{
+    setObjectName(QStringLiteral("CorrectCourse"));
+    setWindowTitle(QStringLiteral("Ändra bana"));
+    form::setClientArea(this, 6510, 3810);
+    buildCourseForm(this, QStringLiteral("Ändra bana"), QStringLiteral("TILLBAKA utan ändring"),
+                    QStringLiteral("ÄNDRAT och tillbaka"));
+    T_ban11->setText(course::name(courseLine));
+    T_mellan11->setText(course::count(courseLine));
+    T_distans11->setText(course::distance(courseLine));
+
+    connect(Command1, &QPushButton::clicked, this, &CorrectCourse::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &CorrectCourse::Command2_Click);
+}
+
+void CorrectCourse::Command1_Click()
+{
+    QString line;
+    QString refusal = checkCourseBoxes(&line);
+    if (refusal.isEmpty())
+        refusal = coursechange::storeChange(m_course, line);
+    if (!refusal.isEmpty()) {
+        m_windows.dialogs().message(this, refusal);
+        return;
+    }
+    m_windows.unload(Window::CorrectCourse);
+    m_windows.tellFilesChanged(m_course, line);
+}
+
+void CorrectCourse::Command2_Click()
+{
+    m_windows.unload(Window::CorrectCourse);
+}

@@ -1,0 +1,69 @@
+#include "registration/correctrun.h"
+
+#include "data/coursefile.h"
+#include "ui/dialogs.h"
+#include "ui/form.h"
+#include "ui/registry.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+CorrectRun::CorrectRun(WindowRegistry &windows, const QString &courseLine, const run::Occurrence &run)
+    : m_windows(windows)
+    , m_course(courseLine)
+    , m_run(run)
+{
+    setObjectName(QStringLiteral("CorrectRun"));
+    setWindowTitle(QStringLiteral("Ändra en runda"));
+    // Which run: the run book brings this window to the front for the same
+    // run, and opens another for another run.
+    setProperty("run", run.record + u'\n' + QString::number(run.index));
+    form::setClientArea(this, 12840, 7290);
+    buildRunForm(this, QStringLiteral("TILLBAKA utan ändring"), QStringLiteral("ÄNDRAT och tillbaka"));
+    const int n = course::timedPoints(courseLine);
+    const runcheck::Entry entry = runcheck::entryOf(run.record, n);
+    m_fields = runcheck::correctionChoice(entry, fieldchoice::load());
+    showRunBoxes(form::shown(course::name(courseLine)), n, m_fields);
+
+    for (const auto &[box, text] : {std::pair{T_reg4, entry.pace}, {T_reg5, entry.date}, {T_reg6, entry.information},
+                                    {T_reg7, entry.temperature}, {T_reg8, entry.weight}})
+        box->setText(text);
+    for (qsizetype k = 1; k <= entry.times.size(); ++k)
+        Text[k - 1]->setText(entry.times.at(k - 1));
+
+    const QList<QWidget *> tabOrder = runTabOrder();
+    for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)
+        setTabOrder(tabOrder.at(i), tabOrder.at(i + 1));
+    T_reg4->setFocus();
+
+    connect(Command1, &QPushButton::clicked, this, &CorrectRun::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &CorrectRun::Command2_Click);
+}
+
+void CorrectRun::Command1_Click()
+{
+    Dialogs &dialogs = m_windows.dialogs();
+    const runcheck::Entry entry = typedEntry(course::timedPoints(m_course));
+    const QStringList refusal = runcheck::checkRun(m_course, entry, m_fields);
+    for (const QString &message : refusal)
+        dialogs.message(this, message);
+    if (!refusal.isEmpty())
+        return;
+
+    // The run is found again in the run file as it is now.
+    const seqfile::StoreStatus status = run::replace(m_run, runcheck::makeRecord(m_course, entry, m_fields));
+    if (status != seqfile::StoreStatus::Stored) {
+        dialogs.message(this, status == seqfile::StoreStatus::Refused
+                                  ? run::goneMessage()
+                                  : seqfile::failureMessage(status, run::fileName()));
+        return;
+    }
+    m_windows.unload(Window::CorrectRun);
+    m_windows.tellFilesChanged();
+}
+
+void CorrectRun::Command2_Click()
+{
+    m_windows.unload(Window::CorrectRun);
+}
