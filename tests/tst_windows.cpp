@@ -251,6 +251,12 @@ private Q_SLOTS:
             ">> pick RunBook T_rundor 0 >> press RunBook Command1 >> RE %2 >> press CorrectRun Command1 >> messages %3 "
             ">> loaded Start Menu RunBook CorrectRun >> file RUNDA_RE %2 >> key RunBook T_rundor Escape >> press "
             "CorrectRun Command2 >> loaded Start Menu").arg(QString(runs).replace(t("00.30.00"), t("00.10.00")), t("A"), gone));
+        // A correction follows the field choice, but keeps a field the run holds.
+        row("correction by the choice", courses + t(" >> RE A/03/06000/T/01-jan-2001/a/+1//00.01.00/00.02.00/00.30.00 >> open Start")
+            + choose.arg(t("2"), t("1")) + choose.arg(t("3"), t("1")) + t(" >> open Menu >> choose Menu 0 >> press Menu "
+            "M_Rundor >> pick RunBook T_rundor 0 >> press RunBook Command1 >> shown CorrectRun Command1 Command2 Label1 "
+            "Label2 Label3 Label4 Label6 Label8 T_banareg1 T_reg4 T_reg5 T_reg6 T_reg7 Text1 Text2 Text3 >> type "
+            "CorrectRun T_reg7 +5 >> press CorrectRun Command1 >> messages >> file RUNDA_RE A/03/06000/T/01-jan-2001/a/+5//00.01.00/00.02.00/00.30.00"));
         // A course corrected in both files; one with runs is not deleted.
         row("course corrected and deleted", book + t("press Menu M_AndraBana >> type CorrectCourse T_mellan11 4 >> press "
             "CorrectCourse Command1 >> messages Banan har 3 registrerade rundor. Antalet tider kan inte ändras. >> type "
