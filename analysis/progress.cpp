@@ -1,0 +1,218 @@
+#include "analysis/progress.h"
+
+#include "data/dateandtime.h"
+#include "data/numeric.h"
+
+#include <QDate>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace progress {
+
+namespace {
+
+bool isWhole(double value)
+{
+    return std::isfinite(value) && value == std::floor(value);
+}
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+constexpr qint64 julianDayOf1970 = 2440588;
+constexpr double msecsPerDay = 86400000.0;
+
+} // namespace
+
+std::optional<qint64> calendarDay(QStringView date)
+{
+    const dateandtime::DateParts parts = dateandtime::dateParts(date);
+    if (!isWhole(parts.day) || !isWhole(parts.year) || parts.month == 0 || parts.year < 1 || parts.year > 9999)
+        return std::nullopt;
+    const QDate day(int(parts.year), parts.month, parts.day > 31 ? 0 : int(parts.day));
+    if (!day.isValid())
+        return std::nullopt;
+    return day.toJulianDay();
+}
+
+std::optional<int> seconds(QStringView time)
+{
+    if (time.size() != 8)
+        return std::nullopt;
+    for (const int at : {0, 1, 3, 4, 6, 7}) {
+        if (!isDigit(time[at]))
+            return std::nullopt;
+    }
+    const dateandtime::TimeParts parts = dateandtime::timeParts(time);
+    if (parts.minutes >= 60 || parts.seconds >= 60)
+        return std::nullopt;
+    const int total = int(parts.hours) * 3600 + int(parts.minutes) * 60 + int(parts.seconds);
+    if (total == 0)
+        return std::nullopt;
+    return total;
+}
+
+std::optional<int> knownDistance(QStringView distance)
+{
+    const double metres = numericValue(distance);
+    if (!isWhole(metres) || metres < 10 || metres >= 99999)
+        return std::nullopt;
+    return int(metres);
+}
+
+int secondsPerKilometre(int seconds, int metres)
+{
+    return int(std::lround(seconds * 1000.0 / metres));
+}
+
+QString timeText(int seconds)
+{
+    return QStringLiteral("%1.%2.%3")
+        .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString shortTime(int seconds)
+{
+    const QString minutesAndSeconds = QStringLiteral("%1.%2").arg(seconds / 60 % 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    if (seconds < 3600)
+        return minutesAndSeconds;
+    return QStringLiteral("%1.%2.%3")
+        .arg(seconds / 3600)
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+Progress compute(const QList<run::Fields> &runs, int n)
+{
+    Progress progress;
+    if (n < 1 || n > 10) {
+        progress.leftOut = runs.size();
+        return progress;
+    }
+    progress.runs.reserve(runs.size());
+    for (qsizetype index = 0; index < runs.size(); ++index) {
+        const run::Fields &fields = runs.at(index);
+        const QStringView pace = fields.at(3);
+        const std::optional<qint64> day = calendarDay(fields.at(4));
+        const std::optional<int> final = seconds(fields.at(7 + n));
+        if (!day || !final || (pace != u"T" && pace != u"M")) {
+            ++progress.leftOut;
+            continue;
+        }
+        progress.runs.append(Run{*day, *final, pace == u"T", index});
+    }
+    std::stable_sort(progress.runs.begin(), progress.runs.end(),
+                     [](const Run &a, const Run &b) { return a.day < b.day; });
+
+    // The runs stand by day, so each year is one stretch of them.
+    std::vector<int> times;
+    for (qsizetype from = 0; from < progress.runs.size();) {
+        const int year = QDate::fromJulianDay(progress.runs.at(from).day).year();
+        Year figures{year, 0, 0, progress.runs.at(from), 0};
+        times.clear();
+        qsizetype to = from;
+        for (; to < progress.runs.size(); ++to) {
+            const Run &each = progress.runs.at(to);
+            if (QDate::fromJulianDay(each.day).year() != year)
+                break;
+            ++figures.runs;
+            figures.races += each.race ? 1 : 0;
+            if (each.seconds < figures.best.seconds)
+                figures.best = each;
+            times.push_back(each.seconds);
+        }
+        const auto middle = times.begin() + qsizetype(times.size()) / 2;
+        std::nth_element(times.begin(), middle, times.end());
+        figures.median = *middle;
+        if (times.size() % 2 == 0) {
+            const int below = *std::max_element(times.begin(), middle);
+            figures.median = (below + *middle + 1) / 2;
+        }
+        progress.years.prepend(figures);
+        from = to;
+    }
+    return progress;
+}
+
+QStringList yearHeaders(std::optional<int> metres)
+{
+    QStringList headers{QStringLiteral("År"), QStringLiteral("Rundor"), QStringLiteral("Tävling"),
+                        QStringLiteral("Bästa"), QStringLiteral("Median")};
+    if (metres)
+        headers << QStringLiteral("min/km");
+    return headers;
+}
+
+QStringList yearTexts(const Year &year, std::optional<int> metres)
+{
+    QStringList texts{QString::number(year.year), QString::number(year.runs), QString::number(year.races),
+                      timeText(year.best.seconds), timeText(year.median)};
+    if (metres)
+        texts << shortTime(secondsPerKilometre(year.best.seconds, *metres));
+    return texts;
+}
+
+double chartX(qint64 day)
+{
+    return double(day - julianDayOf1970) * msecsPerDay + msecsPerDay / 2;
+}
+
+double chartY(const Run &run, std::optional<int> metres)
+{
+    return metres ? run.seconds * 1000.0 / *metres : double(run.seconds);
+}
+
+QList<double> yTicks(double min, double max, int wanted)
+{
+    static constexpr double steps[] = {1,    2,    5,    10,   15,   30,    60,    120,   300,  600,
+                                       900,  1800, 3600, 7200, 18000, 36000, 54000, 108000};
+    QList<double> ticks;
+    if (!(max > min) || wanted < 1)
+        return ticks;
+    double step = steps[std::size(steps) - 1];
+    for (const double each : steps) {
+        if ((max - min) / each <= wanted) {
+            step = each;
+            break;
+        }
+    }
+    for (double tick = std::ceil(min / step) * step; tick <= max; tick += step)
+        ticks.append(tick);
+    return ticks;
+}
+
+QList<QPointF> thinned(const QList<QPointF> &points, const QRectF &visible, double cellWidth, double cellHeight)
+{
+    if (!(cellWidth > 0) || !(cellHeight > 0) || !visible.isValid())
+        return points;
+    const QRectF kept = visible.adjusted(-cellWidth, -cellHeight, cellWidth, cellHeight);
+    const auto columns = qsizetype(std::ceil(kept.width() / cellWidth)) + 1;
+    const auto rows = qsizetype(std::ceil(kept.height() / cellHeight)) + 1;
+    // A scale so fine that the cells outnumber the points thins nothing.
+    if (double(columns) * double(rows) > 4.0 * double(points.size()) + 1e6)
+        return points;
+    std::vector<bool> taken(std::size_t(columns * rows));
+    QList<QPointF> shown;
+    const auto first = std::lower_bound(points.begin(), points.end(), kept.left(),
+                                        [](const QPointF &p, double x) { return p.x() < x; });
+    for (auto p = first; p != points.end() && p->x() <= kept.right(); ++p) {
+        if (p->y() < kept.top() || p->y() > kept.bottom())
+            continue;
+        const auto column = qsizetype((p->x() - kept.left()) / cellWidth);
+        const auto row = qsizetype((p->y() - kept.top()) / cellHeight);
+        const std::size_t cell = std::size_t(row * columns + column);
+        if (!taken[cell]) {
+            taken[cell] = true;
+            shown.append(*p);
+        }
+    }
+    return shown;
+}
+
+} // namespace progress
