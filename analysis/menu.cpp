@@ -12,7 +12,10 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QContextMenuEvent>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -121,9 +124,10 @@ Menu::Menu(WindowRegistry &windows)
     QMenu *M_Resgistrera = form::addMenu(menuBar(), QStringLiteral("M_Resgistrera"), QStringLiteral("Registrera"));
     M_Bana = form::addCommand(M_Resgistrera, QStringLiteral("M_Bana"), QStringLiteral("Bana"));
     M_Runda = form::addCommand(M_Resgistrera, QStringLiteral("M_Runda"), QStringLiteral("Runda"));
-    // "Analys" has no command behind it.
-    M_Analys = form::addCommand(menuBar(), QStringLiteral("M_Analys"), QStringLiteral("Analys"));
+    M_Analys = form::addMenu(menuBar(), QStringLiteral("M_Analys"), QStringLiteral("Analys"));
+    M_Diagram = form::addCommand(M_Analys, QStringLiteral("M_Diagram"), QStringLiteral("Diagram för banan…"));
 
+    List1->installEventFilter(this);
     List1->viewport()->installEventFilter(this);
     // Installed last, so it sees the list's mouse events first.
     form::acceptLeftButtonOnly(List1);
@@ -134,6 +138,7 @@ Menu::Menu(WindowRegistry &windows)
     connect(M_Avsluta, &QAction::triggered, this, &Menu::M_Avsluta_Click);
     connect(M_Bana, &QAction::triggered, this, &Menu::M_Bana_Click);
     connect(M_Runda, &QAction::triggered, this, &Menu::M_Runda_Click);
+    connect(M_Diagram, &QAction::triggered, this, &Menu::M_Diagram_Click);
 }
 
 void Menu::buildResultTable(QWidget *client)
@@ -197,6 +202,23 @@ bool Menu::Form_Load()
 
 bool Menu::eventFilter(QObject *watched, QEvent *event)
 {
+    // The context menu by the mouse, on the entry under it; by the Menu key
+    // or Shift+F10, on the current entry. The keyboard's own context menu
+    // events, placed where the mouse happens to be, are not used.
+    if (event->type() == QEvent::ContextMenu && (watched == List1 || watched == List1->viewport())) {
+        const auto *request = static_cast<QContextMenuEvent *>(event);
+        if (request->reason() == QContextMenuEvent::Mouse && watched == List1->viewport())
+            List1_ContextMenu(request->pos(), request->globalPos());
+        return true;
+    }
+    if (watched == List1 && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+            const QPoint at = List1->currentItem() ? List1->visualItemRect(List1->currentItem()).center() : QPoint();
+            List1_ContextMenu(at, List1->viewport()->mapToGlobal(at));
+            return true;
+        }
+    }
     // Only left presses get here: a new one has chosen nothing yet.
     if (watched == List1->viewport() && event->type() == QEvent::MouseButtonPress)
         m_pressChoseCourse = false;
@@ -332,6 +354,45 @@ std::optional<ordering::Order> Menu::chosenOrder() const
     if (Option4->isChecked())
         return ordering::Order::WorstTime;
     return std::nullopt;
+}
+
+void Menu::List1_ContextMenu(const QPoint &viewportPosition, const QPoint &globalPosition)
+{
+    const QListWidgetItem *item = List1->itemAt(viewportPosition);
+    const int row = item ? List1->row(item) : -1;
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("List1_Meny"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (QAction *command : M_Analys->actions()) {
+        QAction *entry = form::addCommand(menu, command->objectName(), command->text());
+        connect(entry, &QAction::triggered, this, [this, command, row] {
+            m_contextRow = row;
+            command->trigger();
+            m_contextRow = -1;
+        });
+    }
+    menu->popup(globalPosition);
+}
+
+int Menu::courseToActOn() const
+{
+    if (m_contextRow >= 0)
+        return m_contextRow;
+    const QList<QListWidgetItem *> selected = List1->selectedItems();
+    return selected.isEmpty() ? -1 : List1->row(selected.constFirst());
+}
+
+void Menu::M_Diagram_Click()
+{
+    const int row = courseToActOn();
+    if (row < 0 || row >= m_courses.size()) {
+        m_windows.dialogs().message(this, QStringLiteral("Välj först en bana i listan."));
+        return;
+    }
+    // Opened afresh, for this course and with the run file as it is now.
+    m_windows.unload(Window::Chart);
+    m_windows.setSubject(m_courses.at(row));
+    m_windows.show(Window::Chart);
 }
 
 void Menu::HScroll1_Change(int value)

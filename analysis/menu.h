@@ -13,6 +13,7 @@ class QAction;
 class QButtonGroup;
 class QLabel;
 class QListWidget;
+class QMenu;
 class QRadioButton;
 class QScrollBar;
 class WindowRegistry;
@@ -42,6 +43,9 @@ public:
     void M_Avsluta_Click();
     void M_Bana_Click();
     void M_Runda_Click();
+    // The chart of the course the list's context menu was opened on, or
+    // else of the selected course.
+    void M_Diagram_Click();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -52,6 +56,11 @@ private:
     // List1_Click once.
     void List1_SelectionChanged();
     void List1_ItemClicked();
+    // The list's context menu: the entries of "Analys" for the course at a
+    // place in the list, without choosing it.
+    void List1_ContextMenu(const QPoint &viewportPosition, const QPoint &globalPosition);
+    // The course a command of "Analys" acts on: its row, -1 for none.
+    int courseToActOn() const;
 
     void hideResultTable();
     void setYearInterval(const selection::YearInterval &interval);
@@ -76,6 +85,8 @@ private:
     QString m_previousCourse;
     // Whether the mouse press now under way has already chosen a course.
     bool m_pressChoseCourse = false;
+    // The row a context menu was opened on, while its entry runs.
+    int m_contextRow = -1;
 
     QLabel *T_dist = nullptr;
     QListWidget *List1 = nullptr;
@@ -98,5 +109,6 @@ private:
     QAction *M_Avsluta = nullptr;
     QAction *M_Bana = nullptr;
     QAction *M_Runda = nullptr;
-    QAction *M_Analys = nullptr;
+    QMenu *M_Analys = nullptr;
+    QAction *M_Diagram = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "app/navigation.h"
 
+#include "analysis/chart.h"
 #include "analysis/menu.h"
 #include "app/info.h"
 #include "app/start.h"
@@ -37,4 +38,12 @@ void registerWindows(WindowRegistry &windows)
     windows.setFactory(Window::Menu, makeLoaded<Menu>);
     windows.setFactory(Window::Regbana, makeLoaded<Regbana>);
     windows.setFactory(Window::Regrunda, makeLoaded<Regrunda>);
+    windows.setFactory(Window::Chart, [](WindowRegistry &registry) -> QWidget * {
+        auto *chart = new Chart(registry, registry.subject());
+        if (!chart->Form_Load()) {
+            delete chart;
+            return nullptr;
+        }
+        return chart;
+    });
 }

@@ -71,8 +71,8 @@ private Q_SLOTS:
         row("Swedish buttons", t("buttons OK OK Avbryt"));
         // Between the windows; once ended, nothing opens again.
         const QString start = t("BA A/01/00010 >> open Start >> ");
-        row("menus and buttons", start + t("press Start M_visa >> loaded Start Menu >> press Menu M_Analys >> loaded "
-            "Start Menu >> press Start M_inform >> loaded Start Menu Info >> press Info Command1 >> loaded Start Menu "
+        row("menus and buttons", start + t("press Start M_visa >> loaded Start Menu >> press Menu M_Diagram >> messages "
+            "Välj först en bana i listan. >> loaded Start Menu >> press Start M_inform >> loaded Start Menu Info >> press Info Command1 >> loaded Start Menu "
             ">> press Menu M_Avsluta >> loaded Start >> press Start M_visa >> press Menu M_Bana >> loaded Start "
             "Regbana >> press Start M_visa >> press Menu M_Runda >> loaded Start Regbana Regrunda"));
         row("Avsluta", start + t("open Menu >> open Info >> press Start M_Start >> loaded >> ended yes >> open Info "
@@ -267,6 +267,24 @@ private Q_SLOTS:
         row("no ordering", courses + t(" >> RE* 2001 2002 ") + runOfA + t(" >> open Menu >> uncheck >> choose Menu 0 >> "
                                                                          "messages Fel i val av sortering >> ended yes "
                                                                          ">> count RUNDA_RE 2 ") + runOfA.arg(2001).arg(t("01")));
+        // A course's chart: of the selected course from the menu, of the course
+        // under the pointer or the current one from the list's context menu,
+        // which chooses none; the runs it cannot draw counted; its picture
+        // saved where the save dialog says, and a failed write told.
+        row("chart", courses + t(" >> RE A/03/06000/T/01-jan-2001/a/+1/1/1/1/00.41.10;A/03/06000/M/01-feb-2001/b/+1/1/1/1/"
+            "00.40.00;A/03/06000/M/01-jan-2002/c/+1/1/1/1/00.39.00;A/03/06000/M/01-Jan-2002/d/+1/1/1/1/00.39.00;A/03/06000/"
+            "M/01-jan-2002/e/+1/1/1/1/0.39.00;B/03/00500/M/01-jan-2002/f/+1/1/1/1/00.01.00 >> open Menu >> choose Menu 0 >> "
+            "press Menu M_Diagram >> loaded Menu Chart >> window Chart Diagram: A 1033,562 >> series Chart Tävlingstempo 1|"
+            "Träningstempo 2|Årsbästa 2 >> table Chart Tabell1 År,Rundor,Tävling,Bästa,Median,min/km|2002,1,0,00.39.00,"
+            "00.39.00,6.30|2001,2,1,00.40.00,00.40.35,6.40 >> text Chart L_utelamnade 2 rundor kunde inte visas (okänt "
+            "datum eller tid). >> answer ;bild >> press Chart Command2 >> press Chart Command2 >> prompts A.png|A.png >> "
+            "picture bild.png png >> block A.png >> answer A.png >> press Chart Command2 >> messages ") + unsaved.arg(t("A.png")));
+        row("chart from the list", courses + t(" >> RE E/01/00100/M/31-feb-2001/a/+1/1/1 >> open Menu >> context Menu 1 "
+            "M_Diagram >> window Chart Diagram: B 1033,562 >> shown Chart L_tomt >> focus Menu List1 >> context Menu key "
+            "M_Diagram >> window Chart Diagram: A 1033,562 >> context Menu 3 M_Diagram >> shown Chart L_tomt L_utelamnade >> "
+            "text Chart L_utelamnade 1 rundor kunde inte visas (okänt datum eller tid). >> text Chart L_tomt Banan har inga "
+            "rundor att visa. >> context Menu none M_Diagram >> messages Välj först en bana i listan. >> block RUNDA_RE >> "
+            "context Menu 0 M_Diagram >> messages ") + unread.arg(t("RUNDA_RE")) + t(" >> loaded Menu"));
         // Save and exit ends the program in every case; only a file that was
         // read and could be written changes, youngest first.
         const QString save = t(" >> open Start >> open Info >> press%1 Start M_spara >> ended yes >> loaded >> ");

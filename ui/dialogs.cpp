@@ -1,6 +1,7 @@
 #include "ui/dialogs.h"
 
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -40,6 +41,24 @@ QString QtDialogs::askInput(QWidget *parent, const QString &prompt, const QStrin
     if (dialog->exec() != QDialog::Accepted)
         return QString();
     return dialog->textValue();
+}
+
+QString QtDialogs::askSaveFileName(QWidget *parent, const QString &caption, const QString &defaultPath,
+                                   const QString &filter)
+{
+    // Qt's own dialog, whose texts the Swedish translation gives.
+    QFileDialog dialog(parent, caption, defaultPath, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Spara"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Avbryt"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Filnamn:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Filtyp:"));
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Mapp:"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 void useSwedishQtTexts()

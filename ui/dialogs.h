@@ -34,9 +34,16 @@ public:
         return askInput(parent, prompt, title);
     }
 
+    // A save dialog in Swedish: the chosen path, or empty when cancelled.
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &defaultPath,
+                         const QString &filter)
+    { return askSaveFileName(parent, caption, defaultPath, filter); }
+
 protected:
     virtual void showMessage(QWidget *parent, const QString &text, const QString &title, Icon icon) = 0;
     virtual QString askInput(QWidget *parent, const QString &prompt, const QString &title) = 0;
+    virtual QString askSaveFileName(QWidget *parent, const QString &caption, const QString &defaultPath,
+                                    const QString &filter) = 0;
 };
 
 // The boxes a person sees, with Swedish buttons.
@@ -52,6 +59,8 @@ public:
 protected:
     void showMessage(QWidget *parent, const QString &text, const QString &title, Icon icon) override;
     QString askInput(QWidget *parent, const QString &prompt, const QString &title) override;
+    QString askSaveFileName(QWidget *parent, const QString &caption, const QString &defaultPath,
+                            const QString &filter) override;
 };
 
 // Makes Qt's own texts Swedish (the text boxes' and scroll bars' context

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 
 #include <functional>
 #include <map>
@@ -9,8 +10,9 @@
 class Dialogs;
 class QWidget;
 
-// The program's five windows.
-enum class Window { Start, Menu, Regbana, Regrunda, Info };
+// The program's five windows, then the windows opened from the analysis
+// window.
+enum class Window { Start, Menu, Regbana, Regrunda, Info, Chart };
 
 // Holds at most one instance of each window. Windows navigate through it and
 // never include one another: showing loads a window when it is not loaded,
@@ -30,6 +32,10 @@ public:
     Dialogs &dialogs() const { return m_dialogs; }
 
     void setFactory(Window id, Factory factory);
+
+    // The course line the next window opened from the analysis window acts on.
+    void setSubject(const QString &courseLine) { m_subject = courseLine; }
+    const QString &subject() const { return m_subject; }
 
     // Loads the window if needed and brings it to the front, modeless.
     // Returns the window, or nullptr when it did not open.
@@ -66,4 +72,5 @@ private:
     std::map<Window, QPointer<QWidget>> m_loaded;
     std::map<Window, bool> m_loading;
     bool m_ended = false;
+    QString m_subject;
 };

@@ -11,6 +11,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QChartView>
+#include <QContextMenuEvent>
+#include <QImageReader>
+#include <QXYSeries>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,6 +60,9 @@ inline QString t(const char *utf8) { return QString::fromUtf8(utf8); }
 //   uncheck        switches every option of the analysis window off
 //   close W        closes window W by its frame
 //   focus W C      gives control C the keyboard focus
+//   context W r E  opens the context menu of the course list on row r by the
+//                  mouse ("none": below the rows; "key": by the Menu key on
+//                  the current row) and chooses its entry E
 // and checks:
 //   messages a|b   the messages shown since the last check, in order
 //   boxes a|b      the titles of every box shown, in order, a "!" before
@@ -84,6 +91,9 @@ inline QString t(const char *utf8) { return QString::fromUtf8(utf8); }
 //                  and " on #rrggbb" after it when it fills its background
 //   tabs W C...    the Tab key goes from the control with the focus through
 //                  these controls
+//   series W s n|… the series of the chart in window W and their points
+//   table W C r|…  the headers and rows of table C, the cells parted by ","
+//   picture F f    file F is a picture of format f ("-": none)
 struct SingleClickStyle : QProxyStyle
 {
     int styleHint(StyleHint h, const QStyleOption *o, const QWidget *w, QStyleHintReturn *r) const override
@@ -111,7 +121,7 @@ struct Fixture
                          [this] { ended = dialogs.messageOpen ? t("behind a message") : t("yes"); });
     }
 
-    static QStringList windowNames() { return t("Start Menu Regbana Regrunda Info").split(u' '); }
+    static QStringList windowNames() { return t("Start Menu Regbana Regrunda Info Chart").split(u' '); }
     static Window window(const QString &name) { return Window(windowNames().indexOf(name)); }
     QWidget *widget(const QString &name) const { return windows.window(window(name)); }
 
@@ -256,6 +266,27 @@ struct Fixture
             return std::pair{names((main ? main->centralWidget() : widget(w[1]))
                                        ->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly), cut), 2};
         }
+        if (verb == u"series") {
+            QStringList series;
+            for (auto *each : widget(w[1])->findChild<QChartView *>()->chart()->series())
+                series << each->name() + u' ' + QString::number(static_cast<QXYSeries *>(each)->count());
+            return std::pair{series.join(u'|'), 2};
+        }
+        if (verb == u"table") {
+            const QAbstractItemModel *model = find<QAbstractItemView>(w[1], w[2])->model();
+            QStringList rows;
+            for (int row = -1; row < model->rowCount(); ++row) {
+                QStringList cells;
+                for (int column = 0; column < model->columnCount(); ++column)
+                    cells << (row < 0 ? model->headerData(column, Qt::Horizontal) : model->index(row, column).data()).toString();
+                rows << cells.join(u',');
+            }
+            return std::pair{rows.join(u'|'), 3};
+        }
+        if (verb == u"picture") {
+            const QByteArray format = QImageReader(w[1]).format();
+            return std::pair{format.isEmpty() ? t("-") : QString::fromLatin1(format), 2};
+        }
         if (verb == u"buttons") {
             const auto message = QtDialogs::makeMessageBox(nullptr, {}, {}, Dialogs::Icon::None);
             const auto input = QtDialogs::makeInputBox(nullptr, {}, {});
@@ -327,6 +358,22 @@ struct Fixture
                 QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
             else
                 QTest::mouseClick(list->viewport(), w.value(3) == u"right" ? Qt::RightButton : Qt::LeftButton, {}, at);
+        } else if (verb == u"context") {
+            auto *list = find<QListWidget>(w[1], t("List1"));
+            QVERIFY2(list, qPrintable(step));
+            if (w[2] == u"key") {
+                QTest::keyClick(list, Qt::Key_Menu);
+            } else {
+                const QPoint at = w[2] == u"none" ? QPoint(5, list->viewport()->height() - 5)
+                                                  : list->visualItemRect(list->item(w[2].toInt())).center();
+                QContextMenuEvent event(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
+                QApplication::sendEvent(list->viewport(), &event);
+            }
+            QWidget *popup = QApplication::activePopupWidget();
+            QAction *entry = popup ? popup->findChild<QAction *>(w[3]) : nullptr;
+            QVERIFY2(entry, qPrintable(step));
+            popup->close();
+            entry->trigger();
         } else if (verb == u"key") {
             QTest::keyClick(find(w[1], w[2]), QKeySequence(w[3])[0].key());
         } else if (verb == u"bar") {

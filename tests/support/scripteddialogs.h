@@ -3,6 +3,7 @@
 #include "ui/dialogs.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QStringList>
 
 #include <functional>
@@ -52,5 +53,15 @@ protected:
         if (answers.isEmpty())
             qFatal("No scripted answer left for the input box \"%s\"", qPrintable(title));
         return answers.takeFirst();
+    }
+    // Kept as a box whose text is the offered path within the working
+    // folder; answered from the same queue, a path within it too.
+    QString askSaveFileName(QWidget *, const QString &caption, const QString &defaultPath, const QString &) override
+    {
+        shown.append(Box{true, QDir::current().relativeFilePath(defaultPath), caption, Icon::None});
+        if (answers.isEmpty())
+            qFatal("No scripted answer left for the save dialog \"%s\"", qPrintable(caption));
+        const QString answer = answers.takeFirst();
+        return answer.isEmpty() ? answer : QDir::current().filePath(answer);
     }
 };

@@ -1,0 +1,408 @@
+#include "analysis/chart.h"
+
+#include "analysis/selection.h"
+#include "analysis/yeartable.h"
+#include "data/coursefile.h"
+#include "ui/dialogs.h"
+#include "ui/form.h"
+#include "ui/registry.h"
+#include "ui/twips.h"
+
+#include <QButtonGroup>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QDate>
+#include <QDateTimeAxis>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLegend>
+#include <QLineSeries>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QSplitter>
+#include <QTableView>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+// Points closer than this many pixels to one already drawn are not drawn
+// again: tens of thousands of runs draw as fast as a few thousand.
+constexpr double cellPixels = 3;
+// How near the pointer must be to a point to show its run.
+constexpr double pointingPixels = 6;
+constexpr double msecsPerDay = 86400000.0;
+
+// Tells the window where the pointer is, besides zooming by a dragged
+// rectangle.
+class PointedView : public QChartView
+{
+public:
+    PointedView(QChart *chart, QWidget *parent, std::function<void(QPoint)> pointed)
+        : QChartView(chart, parent)
+        , m_pointed(std::move(pointed))
+    {
+        setMouseTracking(true);
+    }
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override
+    {
+        QChartView::mouseMoveEvent(event);
+        m_pointed(event->position().toPoint());
+    }
+
+private:
+    std::function<void(QPoint)> m_pointed;
+};
+
+QLineSeries *makeSeries(QChart *chart, const QString &name, const QColor &colour, bool line)
+{
+    auto *series = new QLineSeries(chart);
+    series->setName(name);
+    series->setColor(colour);
+    series->setPointsVisible(true);
+    series->setMarkerSize(line ? 7 : 5);
+    if (!line)
+        series->setPen(Qt::NoPen);
+    else
+        series->setPen(QPen(colour, 2));
+    chart->addSeries(series);
+    return series;
+}
+
+// A file name made of the course name: characters that a folder path or
+// the file systems reserve become "_".
+QString pictureName(const QString &name)
+{
+    QString file = name.trimmed();
+    for (QChar &c : file) {
+        if (QStringView(u"/\\:*?\"<>|").contains(c) || c.unicode() < 32)
+            c = u'_';
+    }
+    return (file.isEmpty() ? QStringLiteral("Diagram") : file) + QStringLiteral(".png");
+}
+
+} // namespace
+
+Chart::Chart(WindowRegistry &windows, const QString &courseLine)
+    : m_windows(windows)
+    , m_courseLine(courseLine)
+    , m_name(course::name(courseLine))
+    , m_n(course::timedPoints(courseLine))
+    , m_metres(progress::knownDistance(course::distance(courseLine)))
+{
+    setObjectName(QStringLiteral("Chart"));
+    setWindowTitle(QStringLiteral("Diagram: ") + form::shown(m_name));
+
+    Option1 = new QRadioButton(QStringLiteral("Sluttid"), this);
+    Option1->setObjectName(QStringLiteral("Option1"));
+    Option1->setChecked(true);
+    Option2 = new QRadioButton(QStringLiteral("min/km"), this);
+    Option2->setObjectName(QStringLiteral("Option2"));
+    Option2->setVisible(m_metres.has_value());
+    auto *choice = new QButtonGroup(this);
+    choice->addButton(Option1);
+    choice->addButton(Option2);
+    Command1 = new QPushButton(QStringLiteral("Visa allt"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command2 = new QPushButton(QStringLiteral("Spara bild…"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+
+    m_chart = new QChart;
+    m_chart->legend()->setAlignment(Qt::AlignBottom);
+    m_race = makeSeries(m_chart, QStringLiteral("Tävlingstempo"), QColor(200, 40, 40), false);
+    m_training = makeSeries(m_chart, QStringLiteral("Träningstempo"), QColor(40, 90, 200), false);
+    m_bests = makeSeries(m_chart, QStringLiteral("Årsbästa"), QColor(20, 130, 60), true);
+    m_xAxis = new QDateTimeAxis(m_chart);
+    m_xAxis->setTitleText(QStringLiteral("Datum"));
+    m_xAxis->setTickCount(7);
+    m_yAxis = new QCategoryAxis(m_chart);
+    m_yAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    m_chart->addAxis(m_xAxis, Qt::AlignBottom);
+    m_chart->addAxis(m_yAxis, Qt::AlignLeft);
+    for (QLineSeries *series : {m_race, m_training, m_bests}) {
+        series->attachAxis(m_xAxis);
+        series->attachAxis(m_yAxis);
+    }
+
+    Diagram1 = new PointedView(m_chart, this, [this](QPoint at) { Diagram1_Pointed(at); });
+    Diagram1->setObjectName(QStringLiteral("Diagram1"));
+    Diagram1->setRubberBand(QChartView::RectangleRubberBand);
+    Diagram1->setAccessibleName(QStringLiteral("Diagram över banans rundor"));
+    Diagram1->setMinimumSize(twips::size(6000, 4000));
+
+    m_years = new YearTable(this);
+    Tabell1 = new QTableView(this);
+    Tabell1->setObjectName(QStringLiteral("Tabell1"));
+    Tabell1->setModel(m_years);
+    Tabell1->setAccessibleName(QStringLiteral("År för år"));
+    Tabell1->verticalHeader()->hide();
+    Tabell1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Tabell1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    m_splitter = new QSplitter(this);
+    m_splitter->addWidget(Diagram1);
+    m_splitter->addWidget(Tabell1);
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setChildrenCollapsible(false);
+
+    L_tomt = new QLabel(QStringLiteral("Banan har inga rundor att visa."), this);
+    L_tomt->setObjectName(QStringLiteral("L_tomt"));
+    L_tomt->setAlignment(Qt::AlignCenter);
+    L_tomt->hide();
+    L_utelamnade = new QLabel(this);
+    L_utelamnade->setObjectName(QStringLiteral("L_utelamnade"));
+    L_utelamnade->hide();
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(Option1);
+    top->addWidget(Option2);
+    top->addStretch();
+    top->addWidget(Command1);
+    top->addWidget(Command2);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(m_splitter, 1);
+    layout->addWidget(L_tomt, 1);
+    layout->addWidget(L_utelamnade);
+    resize(twips::size(15495, 8430));
+
+    // Beside the analysis window, when the screen has room for it there.
+    if (const QWidget *menu = windows.window(Window::Menu)) {
+        const QRect screen = menu->screen()->availableGeometry();
+        QPoint at = menu->frameGeometry().topRight() + QPoint(1, 0);
+        if (at.x() + width() > screen.right())
+            at = menu->frameGeometry().topLeft() + QPoint(40, 40);
+        move(at);
+    }
+
+    connect(Option1, &QRadioButton::clicked, this, &Chart::Option1_Click);
+    connect(Option2, &QRadioButton::clicked, this, &Chart::Option2_Click);
+    connect(Command1, &QPushButton::clicked, this, &Chart::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Chart::Command2_Click);
+    connect(m_xAxis, &QDateTimeAxis::rangeChanged, this, &Chart::rangesChanged);
+    connect(m_yAxis, &QValueAxis::rangeChanged, this, &Chart::rangesChanged);
+    connect(m_chart, &QChart::plotAreaChanged, this, &Chart::thinLater);
+}
+
+bool Chart::Form_Load()
+{
+    const run::Table table = run::load();
+    if (table.status == seqfile::ReadStatus::Failed) {
+        m_windows.dialogs().message(this, seqfile::readFailedMessage(run::fileName()));
+        return false;
+    }
+    // No run file: no run to show.
+    m_runs = selection::selectRuns(table.records, m_name, m_n);
+    m_progress = progress::compute(m_runs, m_n);
+    m_years->setYears(m_progress.years, m_metres);
+    Tabell1->resizeColumnsToContents();
+
+    if (m_progress.leftOut > 0) {
+        L_utelamnade->setText(
+            QStringLiteral("%1 rundor kunde inte visas (okänt datum eller tid).").arg(m_progress.leftOut));
+        L_utelamnade->show();
+    }
+    const bool empty = m_progress.runs.isEmpty();
+    L_tomt->setVisible(empty);
+    m_splitter->setVisible(!empty);
+    for (QWidget *control : {static_cast<QWidget *>(Option1), static_cast<QWidget *>(Command1),
+                             static_cast<QWidget *>(Command2)})
+        control->setVisible(!empty);
+    Option2->setVisible(!empty && m_metres.has_value());
+    showRuns();
+    return true;
+}
+
+void Chart::showRuns()
+{
+    const std::optional<int> metres = Option2->isChecked() ? m_metres : std::nullopt;
+    m_racePoints.clear();
+    m_trainingPoints.clear();
+    m_all.clear();
+    m_allRuns.clear();
+    m_all.reserve(m_progress.runs.size());
+    m_allRuns.reserve(m_progress.runs.size());
+    for (qsizetype k = 0; k < m_progress.runs.size(); ++k) {
+        const progress::Run &run = m_progress.runs.at(k);
+        const QPointF point(progress::chartX(run.day), progress::chartY(run, metres));
+        (run.race ? m_racePoints : m_trainingPoints).append(point);
+        m_all.append(point);
+        m_allRuns.append(k);
+    }
+    QList<QPointF> bests;
+    for (auto year = m_progress.years.crbegin(); year != m_progress.years.crend(); ++year)
+        bests.append(QPointF(progress::chartX(year->best.day), progress::chartY(year->best, metres)));
+    m_bests->replace(bests);
+
+    if (!m_all.isEmpty()) {
+        const auto [low, high] = std::minmax_element(m_all.cbegin(), m_all.cend(),
+                                                     [](const QPointF &a, const QPointF &b) { return a.y() < b.y(); });
+        const double margin = std::max((high->y() - low->y()) / 20, 5.0);
+        const double left = m_all.constFirst().x() - 15 * msecsPerDay;
+        const double right = m_all.constLast().x() + 15 * msecsPerDay;
+        m_everything = QRectF(QPointF(left, std::max(0.0, low->y() - margin)), QPointF(right, high->y() + margin));
+    }
+    m_yAxis->setTitleText(metres ? QStringLiteral("min/km") : QStringLiteral("Sluttid"));
+    describe();
+    showAllRuns();
+}
+
+void Chart::showAllRuns()
+{
+    m_chart->zoomReset();
+    if (m_everything.isValid()) {
+        m_xAxis->setRange(QDateTime::fromMSecsSinceEpoch(qint64(m_everything.left())),
+                          QDateTime::fromMSecsSinceEpoch(qint64(m_everything.right())));
+        m_yAxis->setRange(m_everything.top(), m_everything.bottom());
+    }
+    rangesChanged();
+    thin();
+}
+
+void Chart::rangesChanged()
+{
+    const qint64 days = m_xAxis->min().daysTo(m_xAxis->max());
+    m_xAxis->setFormat(days > 3 * 366 ? QStringLiteral("yyyy")
+                       : days > 60    ? QStringLiteral("yyyy-MM")
+                                      : QStringLiteral("yyyy-MM-dd"));
+    labelYAxis();
+    thinLater();
+}
+
+void Chart::labelYAxis()
+{
+    if (m_labelling)
+        return;
+    m_labelling = true;
+    for (const QString &label : m_yAxis->categoriesLabels())
+        m_yAxis->remove(label);
+    m_yAxis->setStartValue(m_yAxis->min());
+    for (const double tick : progress::yTicks(m_yAxis->min(), m_yAxis->max(), 8))
+        m_yAxis->append(progress::shortTime(int(tick)), tick);
+    m_labelling = false;
+}
+
+void Chart::thinLater()
+{
+    if (m_thinPending)
+        return;
+    m_thinPending = true;
+    QMetaObject::invokeMethod(this, &Chart::thin, Qt::QueuedConnection);
+}
+
+void Chart::thin()
+{
+    m_thinPending = false;
+    const QRectF area = m_chart->plotArea();
+    const double xMin = double(m_xAxis->min().toMSecsSinceEpoch());
+    const double xMax = double(m_xAxis->max().toMSecsSinceEpoch());
+    const QRectF visible(QPointF(xMin, m_yAxis->min()), QPointF(xMax, m_yAxis->max()));
+    const double cellWidth = area.width() > 0 ? visible.width() / area.width() * cellPixels : 0;
+    const double cellHeight = area.height() > 0 ? visible.height() / area.height() * cellPixels : 0;
+    m_race->replace(progress::thinned(m_racePoints, visible, cellWidth, cellHeight));
+    m_training->replace(progress::thinned(m_trainingPoints, visible, cellWidth, cellHeight));
+}
+
+void Chart::describe()
+{
+    QString text = (Option2->isChecked() ? QStringLiteral("Tempo i minuter per kilometer")
+                                         : QStringLiteral("Sluttiden"))
+                   + QStringLiteral(" för varje runda på banan %1 efter datum, tävlingstempo och träningstempo "
+                                    "som punkter för sig och årsbästa som en linje.")
+                         .arg(m_name);
+    if (!m_progress.years.isEmpty())
+        text += QStringLiteral(" %1 rundor från %2 till %3.")
+                    .arg(m_progress.runs.size())
+                    .arg(m_progress.years.constLast().year)
+                    .arg(m_progress.years.constFirst().year);
+    Diagram1->setAccessibleDescription(text);
+}
+
+std::optional<qsizetype> Chart::runAt(QPoint viewPosition) const
+{
+    const QPointF at = m_chart->mapFromScene(Diagram1->mapToScene(viewPosition));
+    const QRectF area = m_chart->plotArea();
+    if (m_all.isEmpty() || !area.contains(at))
+        return std::nullopt;
+    const QPointF value = m_chart->mapToValue(at, m_race);
+    const double xMin = double(m_xAxis->min().toMSecsSinceEpoch());
+    const double xScale = area.width() / (double(m_xAxis->max().toMSecsSinceEpoch()) - xMin);
+    const double yScale = area.height() / (m_yAxis->max() - m_yAxis->min());
+    const double reach = pointingPixels / xScale;
+    auto from = std::lower_bound(m_all.cbegin(), m_all.cend(), value.x() - reach,
+                                 [](const QPointF &p, double x) { return p.x() < x; });
+    std::optional<qsizetype> nearest;
+    double nearestDistance = pointingPixels * pointingPixels;
+    for (auto p = from; p != m_all.cend() && p->x() <= value.x() + reach; ++p) {
+        const double dx = (p->x() - value.x()) * xScale;
+        const double dy = (p->y() - value.y()) * yScale;
+        if (dx * dx + dy * dy <= nearestDistance) {
+            nearestDistance = dx * dx + dy * dy;
+            nearest = m_allRuns.at(p - m_all.cbegin());
+        }
+    }
+    return nearest;
+}
+
+QString Chart::runText(qsizetype run) const
+{
+    const progress::Run &shown = m_progress.runs.at(run);
+    const run::Fields &fields = m_runs.at(shown.index);
+    QString text = fields.at(4).toString() + u'\n' + QStringLiteral("Sluttid ") + progress::shortTime(shown.seconds);
+    if (m_metres)
+        text += QStringLiteral(", %1 min/km").arg(progress::shortTime(progress::secondsPerKilometre(shown.seconds, *m_metres)));
+    text += u'\n' + (shown.race ? QStringLiteral("Tävlingstempo") : QStringLiteral("Träningstempo"));
+    if (!fields.at(5).isEmpty())
+        text += u'\n' + form::shown(fields.at(5).toString());
+    return text;
+}
+
+void Chart::Diagram1_Pointed(QPoint viewPosition)
+{
+    if (const std::optional<qsizetype> run = runAt(viewPosition))
+        QToolTip::showText(Diagram1->mapToGlobal(viewPosition), runText(*run), Diagram1);
+    else
+        QToolTip::hideText();
+}
+
+void Chart::Option1_Click()
+{
+    showRuns();
+}
+
+void Chart::Option2_Click()
+{
+    showRuns();
+}
+
+void Chart::Command1_Click()
+{
+    showAllRuns();
+}
+
+void Chart::Command2_Click()
+{
+    QString path = m_windows.dialogs().saveFileName(this, QStringLiteral("Spara bild"),
+                                                     QDir::current().filePath(pictureName(m_name)),
+                                                     QStringLiteral("PNG-bilder (*.png)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".png");
+    const QImage picture = Diagram1->grab().toImage();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit())
+        m_windows.dialogs().message(this, seqfile::writeFailedMessage(QFileInfo(path).fileName()));
+}
