@@ -13,7 +13,6 @@
 #include <QChart>
 #include <QChartView>
 #include <QDate>
-#include <QDateTimeAxis>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -26,6 +25,7 @@
 #include <QRadioButton>
 #include <QSaveFile>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTableView>
 #include <QToolTip>
@@ -71,12 +71,15 @@ QLineSeries *makeSeries(QChart *chart, const QString &name, const QColor &colour
     auto *series = new QLineSeries(chart);
     series->setName(name);
     series->setColor(colour);
-    series->setPointsVisible(true);
-    series->setMarkerSize(line ? 7 : 5);
+    // The best runs are points of the other two series already.
+    series->setPointsVisible(!line);
+    series->setMarkerSize(5);
+    // The points take the pen's colour; a series of points alone draws no
+    // line between them.
+    QPen pen(colour, 2);
     if (!line)
-        series->setPen(Qt::NoPen);
-    else
-        series->setPen(QPen(colour, 2));
+        pen.setStyle(Qt::NoPen);
+    series->setPen(pen);
     chart->addSeries(series);
     return series;
 }
@@ -124,11 +127,13 @@ Chart::Chart(WindowRegistry &windows, const QString &courseLine)
     m_race = makeSeries(m_chart, QStringLiteral("Tävlingstempo"), QColor(200, 40, 40), false);
     m_training = makeSeries(m_chart, QStringLiteral("Träningstempo"), QColor(40, 90, 200), false);
     m_bests = makeSeries(m_chart, QStringLiteral("Årsbästa"), QColor(20, 130, 60), true);
-    m_xAxis = new QDateTimeAxis(m_chart);
+    // Both axes labelled by the window, in its own notation, wherever a zoom
+    // takes them.
+    m_xAxis = new QCategoryAxis(m_chart);
     m_xAxis->setTitleText(QStringLiteral("Datum"));
-    m_xAxis->setTickCount(7);
     m_yAxis = new QCategoryAxis(m_chart);
-    m_yAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    for (QCategoryAxis *axis : {m_xAxis, m_yAxis})
+        axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     m_chart->addAxis(m_xAxis, Qt::AlignBottom);
     m_chart->addAxis(m_yAxis, Qt::AlignLeft);
     for (QLineSeries *series : {m_race, m_training, m_bests}) {
@@ -148,13 +153,16 @@ Chart::Chart(WindowRegistry &windows, const QString &courseLine)
     Tabell1->setModel(m_years);
     Tabell1->setAccessibleName(QStringLiteral("År för år"));
     Tabell1->verticalHeader()->hide();
+    Tabell1->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Tabell1->setSelectionBehavior(QAbstractItemView::SelectRows);
     Tabell1->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     m_splitter = new QSplitter(this);
+    m_splitter->setObjectName(QStringLiteral("Splitter1"));
     m_splitter->addWidget(Diagram1);
     m_splitter->addWidget(Tabell1);
     m_splitter->setStretchFactor(0, 1);
+    m_splitter->setStretchFactor(1, 0);
     m_splitter->setChildrenCollapsible(false);
 
     L_tomt = new QLabel(QStringLiteral("Banan har inga rundor att visa."), this);
@@ -191,7 +199,7 @@ Chart::Chart(WindowRegistry &windows, const QString &courseLine)
     connect(Option2, &QRadioButton::clicked, this, &Chart::Option2_Click);
     connect(Command1, &QPushButton::clicked, this, &Chart::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Chart::Command2_Click);
-    connect(m_xAxis, &QDateTimeAxis::rangeChanged, this, &Chart::rangesChanged);
+    connect(m_xAxis, &QValueAxis::rangeChanged, this, &Chart::rangesChanged);
     connect(m_yAxis, &QValueAxis::rangeChanged, this, &Chart::rangesChanged);
     connect(m_chart, &QChart::plotAreaChanged, this, &Chart::thinLater);
 }
@@ -208,6 +216,11 @@ bool Chart::Form_Load()
     m_progress = progress::compute(m_runs, m_n);
     m_years->setYears(m_progress.years, m_metres);
     Tabell1->resizeColumnsToContents();
+    // The table as wide as its columns, the chart the rest.
+    int tableWidth = 2 * Tabell1->frameWidth() + Tabell1->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < m_years->columnCount(); ++column)
+        tableWidth += Tabell1->columnWidth(column);
+    m_splitter->setSizes({width() - tableWidth, tableWidth});
 
     if (m_progress.leftOut > 0) {
         L_utelamnade->setText(
@@ -263,8 +276,7 @@ void Chart::showAllRuns()
 {
     m_chart->zoomReset();
     if (m_everything.isValid()) {
-        m_xAxis->setRange(QDateTime::fromMSecsSinceEpoch(qint64(m_everything.left())),
-                          QDateTime::fromMSecsSinceEpoch(qint64(m_everything.right())));
+        m_xAxis->setRange(m_everything.left(), m_everything.right());
         m_yAxis->setRange(m_everything.top(), m_everything.bottom());
     }
     rangesChanged();
@@ -273,22 +285,22 @@ void Chart::showAllRuns()
 
 void Chart::rangesChanged()
 {
-    const qint64 days = m_xAxis->min().daysTo(m_xAxis->max());
-    m_xAxis->setFormat(days > 3 * 366 ? QStringLiteral("yyyy")
-                       : days > 60    ? QStringLiteral("yyyy-MM")
-                                      : QStringLiteral("yyyy-MM-dd"));
-    labelYAxis();
+    labelAxes();
     thinLater();
 }
 
-void Chart::labelYAxis()
+void Chart::labelAxes()
 {
     if (m_labelling)
         return;
     m_labelling = true;
-    for (const QString &label : m_yAxis->categoriesLabels())
-        m_yAxis->remove(label);
-    m_yAxis->setStartValue(m_yAxis->min());
+    for (QCategoryAxis *axis : {m_xAxis, m_yAxis}) {
+        for (const QString &label : axis->categoriesLabels())
+            axis->remove(label);
+        axis->setStartValue(axis->min());
+    }
+    for (const progress::Tick &tick : progress::xTicks(m_xAxis->min(), m_xAxis->max(), 8))
+        m_xAxis->append(tick.label, tick.value);
     for (const double tick : progress::yTicks(m_yAxis->min(), m_yAxis->max(), 8))
         m_yAxis->append(progress::shortTime(int(tick)), tick);
     m_labelling = false;
@@ -306,9 +318,7 @@ void Chart::thin()
 {
     m_thinPending = false;
     const QRectF area = m_chart->plotArea();
-    const double xMin = double(m_xAxis->min().toMSecsSinceEpoch());
-    const double xMax = double(m_xAxis->max().toMSecsSinceEpoch());
-    const QRectF visible(QPointF(xMin, m_yAxis->min()), QPointF(xMax, m_yAxis->max()));
+    const QRectF visible(QPointF(m_xAxis->min(), m_yAxis->min()), QPointF(m_xAxis->max(), m_yAxis->max()));
     const double cellWidth = area.width() > 0 ? visible.width() / area.width() * cellPixels : 0;
     const double cellHeight = area.height() > 0 ? visible.height() / area.height() * cellPixels : 0;
     m_race->replace(progress::thinned(m_racePoints, visible, cellWidth, cellHeight));
@@ -337,8 +347,7 @@ std::optional<qsizetype> Chart::runAt(QPoint viewPosition) const
     if (m_all.isEmpty() || !area.contains(at))
         return std::nullopt;
     const QPointF value = m_chart->mapToValue(at, m_race);
-    const double xMin = double(m_xAxis->min().toMSecsSinceEpoch());
-    const double xScale = area.width() / (double(m_xAxis->max().toMSecsSinceEpoch()) - xMin);
+    const double xScale = area.width() / (m_xAxis->max() - m_xAxis->min());
     const double yScale = area.height() / (m_yAxis->max() - m_yAxis->min());
     const double reach = pointingPixels / xScale;
     auto from = std::lower_bound(m_all.cbegin(), m_all.cend(), value.x() - reach,

@@ -13,7 +13,6 @@
 class QCategoryAxis;
 class QChart;
 class QChartView;
-class QDateTimeAxis;
 class QLabel;
 class QLineSeries;
 class QPushButton;
@@ -57,7 +56,7 @@ private:
     void rangesChanged();
     void thinLater();
     void thin();
-    void labelYAxis();
+    void labelAxes();
     void describe();
     void Diagram1_Pointed(QPoint viewPosition);
 
@@ -94,6 +93,6 @@ private:
     QLineSeries *m_race = nullptr;
     QLineSeries *m_training = nullptr;
     QLineSeries *m_bests = nullptr;
-    QDateTimeAxis *m_xAxis = nullptr;
+    QCategoryAxis *m_xAxis = nullptr;
     QCategoryAxis *m_yAxis = nullptr;
 };

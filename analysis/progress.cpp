@@ -168,6 +168,50 @@ double chartY(const Run &run, std::optional<int> metres)
     return metres ? run.seconds * 1000.0 / *metres : double(run.seconds);
 }
 
+QList<Tick> xTicks(double min, double max, int wanted)
+{
+    QList<Tick> ticks;
+    if (!(max > min) || wanted < 1 || !std::isfinite(min) || !std::isfinite(max))
+        return ticks;
+    const auto dateOf = [](double x) { return QDate::fromJulianDay(qint64(std::floor(x / msecsPerDay)) + julianDayOf1970); };
+    const auto xOf = [](const QDate &date) { return double(date.toJulianDay() - julianDayOf1970) * msecsPerDay; };
+    const QDate first = dateOf(min);
+    struct Step
+    {
+        int days, months, years;
+        double length; // in days, near enough to count the labels
+    };
+    static constexpr Step steps[] = {{1, 0, 0, 1},   {2, 0, 0, 2},    {7, 0, 0, 7},    {14, 0, 0, 14},
+                                     {0, 1, 0, 30},  {0, 2, 0, 61},   {0, 3, 0, 91},   {0, 6, 0, 182},
+                                     {0, 0, 1, 365}, {0, 0, 2, 730},  {0, 0, 5, 1826}, {0, 0, 10, 3652},
+                                     {0, 0, 20, 7305}, {0, 0, 50, 18262}, {0, 0, 100, 36525}, {0, 0, 1000, 365250}};
+    Step step = steps[std::size(steps) - 1];
+    for (const Step &each : steps) {
+        if ((max - min) / msecsPerDay / each.length <= wanted) {
+            step = each;
+            break;
+        }
+    }
+    QDate date;
+    QString format;
+    if (step.years) {
+        date = QDate(first.year() - first.year() % step.years, 1, 1);
+        format = QStringLiteral("yyyy");
+    } else if (step.months) {
+        date = QDate(first.year(), first.month() - (first.month() - 1) % step.months, 1);
+        format = QStringLiteral("yyyy-MM");
+    } else {
+        date = first.addDays(-((first.toJulianDay() - julianDayOf1970) % step.days));
+        format = QStringLiteral("yyyy-MM-dd");
+    }
+    for (; date.isValid() && xOf(date) <= max;
+         date = date.addDays(step.days).addMonths(step.months).addYears(step.years)) {
+        if (xOf(date) >= min)
+            ticks.append(Tick{xOf(date), date.toString(format)});
+    }
+    return ticks;
+}
+
 QList<double> yTicks(double min, double max, int wanted)
 {
     static constexpr double steps[] = {1,    2,    5,    10,   15,   30,    60,    120,   300,  600,

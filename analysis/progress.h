@@ -84,6 +84,17 @@ double chartX(qint64 day);
 // distance, its seconds per kilometre.
 double chartY(const Run &run, std::optional<int> metres);
 
+// Where the date axis puts its labels between min and max (x values): at
+// the start of every 1, 2, 5, 10, ... years ("2019"), of every 1, 2, 3 or 6
+// months ("2019-03") or of every 1, 2, 7 or 14 days ("2019-03-14"), the
+// finest of these that gives at most `wanted` labels.
+struct Tick
+{
+    double value = 0;
+    QString label;
+};
+QList<Tick> xTicks(double min, double max, int wanted);
+
 // Where the y axis puts its labels between min and max: about `wanted`
 // steps of 1, 2, 5, 10, 15 or 30 seconds, minutes or hours.
 QList<double> yTicks(double min, double max, int wanted);
