@@ -41,7 +41,6 @@ namespace {
 constexpr double cellPixels = 3;
 // How near the pointer must be to a point to show its run.
 constexpr double pointingPixels = 6;
-constexpr double msecsPerDay = 86400000.0;
 
 // Tells the window where the pointer is, besides zooming by a dragged
 // rectangle.
@@ -241,32 +240,8 @@ bool Chart::Form_Load()
 void Chart::showRuns()
 {
     const std::optional<int> metres = Option2->isChecked() ? m_metres : std::nullopt;
-    m_racePoints.clear();
-    m_trainingPoints.clear();
-    m_all.clear();
-    m_allRuns.clear();
-    m_all.reserve(m_progress.runs.size());
-    m_allRuns.reserve(m_progress.runs.size());
-    for (qsizetype k = 0; k < m_progress.runs.size(); ++k) {
-        const progress::Run &run = m_progress.runs.at(k);
-        const QPointF point(progress::chartX(run.day), progress::chartY(run, metres));
-        (run.race ? m_racePoints : m_trainingPoints).append(point);
-        m_all.append(point);
-        m_allRuns.append(k);
-    }
-    QList<QPointF> bests;
-    for (auto year = m_progress.years.crbegin(); year != m_progress.years.crend(); ++year)
-        bests.append(QPointF(progress::chartX(year->best.day), progress::chartY(year->best, metres)));
-    m_bests->replace(bests);
-
-    if (!m_all.isEmpty()) {
-        const auto [low, high] = std::minmax_element(m_all.cbegin(), m_all.cend(),
-                                                     [](const QPointF &a, const QPointF &b) { return a.y() < b.y(); });
-        const double margin = std::max((high->y() - low->y()) / 20, 5.0);
-        const double left = m_all.constFirst().x() - 15 * msecsPerDay;
-        const double right = m_all.constLast().x() + 15 * msecsPerDay;
-        m_everything = QRectF(QPointF(left, std::max(0.0, low->y() - margin)), QPointF(right, high->y() + margin));
-    }
+    m_points = progress::points(m_progress, metres);
+    m_bests->replace(m_points.bests);
     m_yAxis->setTitleText(metres ? QStringLiteral("min/km") : QStringLiteral("Sluttid"));
     describe();
     showAllRuns();
@@ -275,9 +250,9 @@ void Chart::showRuns()
 void Chart::showAllRuns()
 {
     m_chart->zoomReset();
-    if (m_everything.isValid()) {
-        m_xAxis->setRange(m_everything.left(), m_everything.right());
-        m_yAxis->setRange(m_everything.top(), m_everything.bottom());
+    if (const QRectF &all = m_points.everything; all.isValid()) {
+        m_xAxis->setRange(all.left(), all.right());
+        m_yAxis->setRange(all.top(), all.bottom());
     }
     rangesChanged();
     thin();
@@ -321,8 +296,8 @@ void Chart::thin()
     const QRectF visible(QPointF(m_xAxis->min(), m_yAxis->min()), QPointF(m_xAxis->max(), m_yAxis->max()));
     const double cellWidth = area.width() > 0 ? visible.width() / area.width() * cellPixels : 0;
     const double cellHeight = area.height() > 0 ? visible.height() / area.height() * cellPixels : 0;
-    m_race->replace(progress::thinned(m_racePoints, visible, cellWidth, cellHeight));
-    m_training->replace(progress::thinned(m_trainingPoints, visible, cellWidth, cellHeight));
+    m_race->replace(progress::thinned(m_points.race, visible, cellWidth, cellHeight));
+    m_training->replace(progress::thinned(m_points.training, visible, cellWidth, cellHeight));
 }
 
 void Chart::describe()
@@ -344,22 +319,23 @@ std::optional<qsizetype> Chart::runAt(QPoint viewPosition) const
 {
     const QPointF at = m_chart->mapFromScene(Diagram1->mapToScene(viewPosition));
     const QRectF area = m_chart->plotArea();
-    if (m_all.isEmpty() || !area.contains(at))
+    const QList<QPointF> &all = m_points.all;
+    if (all.isEmpty() || !area.contains(at))
         return std::nullopt;
     const QPointF value = m_chart->mapToValue(at, m_race);
     const double xScale = area.width() / (m_xAxis->max() - m_xAxis->min());
     const double yScale = area.height() / (m_yAxis->max() - m_yAxis->min());
     const double reach = pointingPixels / xScale;
-    auto from = std::lower_bound(m_all.cbegin(), m_all.cend(), value.x() - reach,
+    const auto from = std::lower_bound(all.cbegin(), all.cend(), value.x() - reach,
                                  [](const QPointF &p, double x) { return p.x() < x; });
     std::optional<qsizetype> nearest;
     double nearestDistance = pointingPixels * pointingPixels;
-    for (auto p = from; p != m_all.cend() && p->x() <= value.x() + reach; ++p) {
+    for (auto p = from; p != all.cend() && p->x() <= value.x() + reach; ++p) {
         const double dx = (p->x() - value.x()) * xScale;
         const double dy = (p->y() - value.y()) * yScale;
         if (dx * dx + dy * dy <= nearestDistance) {
             nearestDistance = dx * dx + dy * dy;
-            nearest = m_allRuns.at(p - m_all.cbegin());
+            nearest = p - all.cbegin();
         }
     }
     return nearest;

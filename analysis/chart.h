@@ -68,13 +68,8 @@ private:
 
     QList<run::Fields> m_runs;
     progress::Progress m_progress;
-    // The points of the present choice, by x, and the run of each point of
-    // m_all.
-    QList<QPointF> m_racePoints;
-    QList<QPointF> m_trainingPoints;
-    QList<QPointF> m_all;
-    QList<qsizetype> m_allRuns;
-    QRectF m_everything;
+    // The points of the present choice.
+    progress::Points m_points;
     bool m_thinPending = false;
     bool m_labelling = false;
 

@@ -168,6 +168,27 @@ double chartY(const Run &run, std::optional<int> metres)
     return metres ? run.seconds * 1000.0 / *metres : double(run.seconds);
 }
 
+Points points(const Progress &progress, std::optional<int> metres)
+{
+    Points points;
+    points.all.reserve(progress.runs.size());
+    for (const Run &run : progress.runs) {
+        const QPointF point(chartX(run.day), chartY(run, metres));
+        (run.race ? points.race : points.training).append(point);
+        points.all.append(point);
+    }
+    for (auto year = progress.years.crbegin(); year != progress.years.crend(); ++year)
+        points.bests.append(QPointF(chartX(year->best.day), chartY(year->best, metres)));
+    if (!points.all.isEmpty()) {
+        const auto [low, high] = std::minmax_element(points.all.cbegin(), points.all.cend(),
+                                                     [](const QPointF &a, const QPointF &b) { return a.y() < b.y(); });
+        const double margin = std::max((high->y() - low->y()) / 20, 5.0);
+        points.everything = QRectF(QPointF(points.all.constFirst().x() - 15 * msecsPerDay, std::max(0.0, low->y() - margin)),
+                                   QPointF(points.all.constLast().x() + 15 * msecsPerDay, high->y() + margin));
+    }
+    return points;
+}
+
 QList<Tick> xTicks(double min, double max, int wanted)
 {
     QList<Tick> ticks;

@@ -84,6 +84,20 @@ double chartX(qint64 day);
 // distance, its seconds per kilometre.
 double chartY(const Run &run, std::optional<int> metres);
 
+// What the chart draws: the runs of either pace, and all runs, as points by
+// x; a point for each year's best, oldest year first; and the values that
+// hold every point with a margin (15 days on either side, a twentieth of the
+// times or at least 5 above and below).
+struct Points
+{
+    QList<QPointF> race;
+    QList<QPointF> training;
+    QList<QPointF> all; // point k is run k of the progress
+    QList<QPointF> bests;
+    QRectF everything;
+};
+Points points(const Progress &progress, std::optional<int> metres);
+
 // Where the date axis puts its labels between min and max (x values): at
 // the start of every 1, 2, 5, 10, ... years ("2019"), of every 1, 2, 3 or 6
 // months ("2019-03") or of every 1, 2, 7 or 14 days ("2019-03-14"), the
