@@ -40,7 +40,7 @@ namespace {
 
 // Points closer than this many pixels to one already drawn are not drawn
 // again: tens of thousands of runs draw as fast as a few thousand.
-constexpr double cellPixels = 3;
+constexpr double cellPixels = 4;
 // How near the pointer must be to a point to show its run.
 constexpr double pointingPixels = 6;
 
@@ -77,7 +77,7 @@ QLineSeries *makeSeries(QChart *chart, const QString &name, const QColor &colour
     // picture: many times faster than a circle drawn each time.
     QPen pen(colour, 2);
     if (!line) {
-        constexpr int size = 5;
+        constexpr int size = 8;
         const qreal ratio = qApp->devicePixelRatio();
         QImage marker(QSize(size, size) * ratio, QImage::Format_ARGB32_Premultiplied);
         marker.setDevicePixelRatio(ratio);
@@ -138,9 +138,10 @@ Chart::Chart(WindowRegistry &windows, const QString &courseLine)
 
     m_chart = new QChart;
     m_chart->legend()->setAlignment(Qt::AlignBottom);
+    // The line first, so that the points lie on it.
+    m_bests = makeSeries(m_chart, QStringLiteral("Årsbästa"), QColor(20, 130, 60), true);
     m_race = makeSeries(m_chart, QStringLiteral("Tävlingstempo"), QColor(200, 40, 40), false);
     m_training = makeSeries(m_chart, QStringLiteral("Träningstempo"), QColor(40, 90, 200), false);
-    m_bests = makeSeries(m_chart, QStringLiteral("Årsbästa"), QColor(20, 130, 60), true);
     // Both axes labelled by the window, in its own notation, wherever a zoom
     // takes them.
     m_xAxis = new QCategoryAxis(m_chart);
@@ -150,7 +151,7 @@ Chart::Chart(WindowRegistry &windows, const QString &courseLine)
         axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     m_chart->addAxis(m_xAxis, Qt::AlignBottom);
     m_chart->addAxis(m_yAxis, Qt::AlignLeft);
-    for (QLineSeries *series : {m_race, m_training, m_bests}) {
+    for (QLineSeries *series : {m_bests, m_race, m_training}) {
         series->attachAxis(m_xAxis);
         series->attachAxis(m_yAxis);
     }
