@@ -114,7 +114,6 @@ QString pictureName(const QString &name)
 
 Chart::Chart(WindowRegistry &windows, const QString &courseLine)
     : m_windows(windows)
-    , m_courseLine(courseLine)
     , m_name(course::name(courseLine))
     , m_n(course::timedPoints(courseLine))
     , m_metres(progress::knownDistance(course::distance(courseLine)))
@@ -292,7 +291,8 @@ void Chart::labelAxes()
     }
     for (const progress::Tick &tick : progress::xTicks(m_xAxis->min(), m_xAxis->max(), 8))
         m_xAxis->append(tick.label, tick.value);
-    for (const double tick : progress::yTicks(m_yAxis->min(), m_yAxis->max(), 8))
+    // No time below zero; no more hours than a time text holds.
+    for (const double tick : progress::yTicks(std::max(m_yAxis->min(), 0.0), std::min(m_yAxis->max(), 360000.0), 8))
         m_yAxis->append(progress::shortTime(int(tick)), tick);
     m_labelling = false;
 }

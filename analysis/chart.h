@@ -61,7 +61,6 @@ private:
     void Diagram1_Pointed(QPoint viewPosition);
 
     WindowRegistry &m_windows;
-    QString m_courseLine;
     QString m_name;
     int m_n = 0;
     std::optional<int> m_metres;

@@ -206,17 +206,19 @@ QList<Tick> xTicks(double min, double max, int wanted)
                                      {0, 1, 0, 30},  {0, 2, 0, 61},   {0, 3, 0, 91},   {0, 6, 0, 182},
                                      {0, 0, 1, 365}, {0, 0, 2, 730},  {0, 0, 5, 1826}, {0, 0, 10, 3652},
                                      {0, 0, 20, 7305}, {0, 0, 50, 18262}, {0, 0, 100, 36525}, {0, 0, 1000, 365250}};
-    Step step = steps[std::size(steps) - 1];
-    for (const Step &each : steps) {
-        if ((max - min) / msecsPerDay / each.length <= wanted) {
-            step = each;
-            break;
-        }
-    }
+    // Zoomed out beyond every step: no labels rather than too many.
+    const auto fits = std::find_if(std::begin(steps), std::end(steps), [&](const Step &each) {
+        return (max - min) / msecsPerDay / each.length <= wanted;
+    });
+    if (fits == std::end(steps) || std::abs(min) > 1e15 || std::abs(max) > 1e15)
+        return ticks;
+    const Step step = *fits;
     QDate date;
     QString format;
     if (step.years) {
-        date = QDate(first.year() - first.year() % step.years, 1, 1);
+        // There is no year 0.
+        const int year = first.year() - first.year() % step.years;
+        date = QDate(year > 0 ? year : step.years, 1, 1);
         format = QStringLiteral("yyyy");
     } else if (step.months) {
         date = QDate(first.year(), first.month() - (first.month() - 1) % step.months, 1);
@@ -235,18 +237,17 @@ QList<Tick> xTicks(double min, double max, int wanted)
 
 QList<double> yTicks(double min, double max, int wanted)
 {
+    // Seconds: 1, 2, 5, 10, 15 and 30 of them, of minutes and of hours.
     static constexpr double steps[] = {1,    2,    5,    10,   15,   30,    60,    120,   300,  600,
                                        900,  1800, 3600, 7200, 18000, 36000, 54000, 108000};
     QList<double> ticks;
     if (!(max > min) || wanted < 1)
         return ticks;
-    double step = steps[std::size(steps) - 1];
-    for (const double each : steps) {
-        if ((max - min) / each <= wanted) {
-            step = each;
-            break;
-        }
-    }
+    const auto fits = std::find_if(std::begin(steps), std::end(steps),
+                                   [&](double each) { return (max - min) / each <= wanted; });
+    if (fits == std::end(steps))
+        return ticks;
+    const double step = *fits;
     for (double tick = std::ceil(min / step) * step; tick <= max; tick += step)
         ticks.append(tick);
     return ticks;

@@ -101,7 +101,8 @@ Points points(const Progress &progress, std::optional<int> metres);
 // Where the date axis puts its labels between min and max (x values): at
 // the start of every 1, 2, 5, 10, ... years ("2019"), of every 1, 2, 3 or 6
 // months ("2019-03") or of every 1, 2, 7 or 14 days ("2019-03-14"), the
-// finest of these that gives at most `wanted` labels.
+// finest of these that gives at most `wanted` labels; none when even a
+// thousand years give more.
 struct Tick
 {
     double value = 0;
@@ -109,8 +110,9 @@ struct Tick
 };
 QList<Tick> xTicks(double min, double max, int wanted);
 
-// Where the y axis puts its labels between min and max: about `wanted`
-// steps of 1, 2, 5, 10, 15 or 30 seconds, minutes or hours.
+// Where the y axis puts its labels between min and max: at most `wanted`
+// steps of 1, 2, 5, 10, 15 or 30 seconds, minutes or hours, the finest that
+// fits; none when even 30 hours do not.
 QList<double> yTicks(double min, double max, int wanted);
 
 // The points to draw at the present scale: one point for each cell of

@@ -122,7 +122,7 @@ QStringList apply(Rule rule, QStringList in)
         QStringList ticks;
         const auto x = [](const QString &date) { return progress::chartX(*progress::calendarDay(date)); };
         for (const progress::Tick &tick : progress::xTicks(x(in[0]), x(in[1]), in[2].toInt()))
-            ticks << tick.label + u'@' + n(tick.value / 86400000);
+            ticks << tick.label + u'@' + QString::number(qint64(tick.value / 86400000));
         return ticks;
     }
     case Rule::Thin: { // the visible square from 0 to 4, cells of the size given first, then the points
@@ -282,12 +282,16 @@ private Q_SLOTS:
                             "A/01/99999|T 01-jan-2005 00.30.00|T 01-jan-2005 00.10.00|M 01-jan-2005 00.20.00=>2005,3,2,00.10.00,00.20.00|left 0",
                             "A/xx/06000|T 02-feb-2001 00.41.10=>left 1", "A/01/06000=>left 0"});
         cases(Rule::Ticks, {"0|100|5=>0|30|60|90", "2410|2700|8=>2460|2520|2580|2640|2700", "0|100000|5=>0|36000|72000"});
-        row("no ticks", Rule::Ticks, l("100|100|5"), {});
+        for (const char *range : {"100|100|5", "0|900000|8"})
+            row(range, Rule::Ticks, l(range), {});
         cases(Rule::DateTicks, {"15-dec-2018|15-jan-2024|8=>2019@17897|2020@18262|2021@18628|2022@18993|2023@19358|2024@19723",
                                 "15-dec-2018|15-jan-2021|8=>2019-01@17897|2019-07@18078|2020-01@18262|2020-07@18444|2021-01@18628",
                                 "15-dec-2018|15-jan-2040|8=>2020@18262|2025@20089|2030@21915|2035@23741|2040@25567",
                                 "15-jan-2019|15-dec-2019|8=>2019-03@17956|2019-05@18017|2019-07@18078|2019-09@18140|2019-11@18201",
-                                "01-mar-2019|03-mar-2019|8=>2019-03-02@17957|2019-03-03@17958"});
+                                "01-mar-2019|03-mar-2019|8=>2019-03-02@17957|2019-03-03@17958",
+                                "01-jan-0001|01-jan-7999|8=>1000@-354285|2000@10957|3000@376200|4000@741442|5000@1106685|"
+                                "6000@1471927|7000@1837170"});
+        row("dates beyond any step", Rule::DateTicks, l("01-jan-0001|01-jan-9999|7"), {});
         cases(Rule::Thin, {"1|0,0|0.5,0.5|1.5,0|3,3|4.9,5|9,9|3,-2=>0,0|1.5,0|3,3|4.9,5", "0|0,0|0.5,0.5|9,9=>0,0|0.5,0.5|9,9"});
     }
 
