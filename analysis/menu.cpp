@@ -15,9 +15,9 @@
 #include <QContextMenuEvent>
 #include <QEvent>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -214,7 +214,8 @@ bool Menu::eventFilter(QObject *watched, QEvent *event)
     if (watched == List1 && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
-            const QPoint at = List1->currentItem() ? List1->visualItemRect(List1->currentItem()).center() : QPoint();
+            const QPoint at =
+                List1->currentItem() ? List1->visualItemRect(List1->currentItem()).center() : QPoint(-1, -1);
             List1_ContextMenu(at, List1->viewport()->mapToGlobal(at));
             return true;
         }

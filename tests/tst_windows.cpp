@@ -274,8 +274,9 @@ private Q_SLOTS:
         row("chart", courses + t(" >> RE A/03/06000/T/01-jan-2001/a/+1/1/1/1/00.41.10;A/03/06000/M/01-feb-2001/b/+1/1/1/1/"
             "00.40.00;A/03/06000/M/01-jan-2002/c/+1/1/1/1/00.39.00;A/03/06000/M/01-Jan-2002/d/+1/1/1/1/00.39.00;A/03/06000/"
             "M/01-jan-2002/e/+1/1/1/1/0.39.00;B/03/00500/M/01-jan-2002/f/+1/1/1/1/00.01.00 >> open Menu >> choose Menu 0 >> "
-            "press Menu M_Diagram >> loaded Menu Chart >> window Chart Diagram: A 1033,562 >> series Chart Årsbästa 2|Tävlingstempo 1|"
-            "Träningstempo 2 >> table Chart Tabell1 År,Rundor,Tävling,Bästa,Median,min/km|2002,1,0,00.39.00,"
+            "press Menu M_Diagram >> loaded Menu Chart >> window Chart Diagram: A 1033,562 >> series Chart Årsbästa 2 2400|Tävlingstempo 1 "
+            "2470|Träningstempo 2 2400 >> press Chart Option2 >> series Chart Årsbästa 2 400|Tävlingstempo 1 411.667|"
+            "Träningstempo 2 400 >> table Chart Tabell1 År,Rundor,Tävling,Bästa,Median,min/km|2002,1,0,00.39.00,"
             "00.39.00,6.30|2001,2,1,00.40.00,00.40.35,6.40 >> text Chart L_utelamnade 2 rundor kunde inte visas (okänt "
             "datum eller tid). >> answer ;bild >> press Chart Command2 >> press Chart Command2 >> prompts A.png|A.png >> "
             "picture bild.png png >> block A.png >> answer A.png >> press Chart Command2 >> messages ") + unsaved.arg(t("A.png")));

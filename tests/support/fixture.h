@@ -91,7 +91,8 @@ inline QString t(const char *utf8) { return QString::fromUtf8(utf8); }
 //                  and " on #rrggbb" after it when it fills its background
 //   tabs W C...    the Tab key goes from the control with the focus through
 //                  these controls
-//   series W s n|… the series of the chart in window W and their points
+//   series W s n y|… the series of the chart in window W, how many points
+//                  each draws and the y value of its first
 //   table W C r|…  the headers and rows of table C, the cells parted by ","
 //   picture F f    file F is a picture of format f ("-": none)
 struct SingleClickStyle : QProxyStyle
@@ -269,7 +270,11 @@ struct Fixture
         if (verb == u"series") {
             QStringList series;
             for (auto *each : widget(w[1])->findChild<QChartView *>()->chart()->series())
-                series << each->name() + u' ' + QString::number(static_cast<QXYSeries *>(each)->count());
+            {
+                const auto *xy = static_cast<QXYSeries *>(each);
+                series << each->name() + u' ' + QString::number(xy->count())
+                              + (xy->count() ? u' ' + QString::number(xy->at(0).y()) : QString());
+            }
             return std::pair{series.join(u'|'), 2};
         }
         if (verb == u"table") {
