@@ -225,7 +225,7 @@ bool Chart::Form_Load()
         m_windows.dialogs().message(this, seqfile::readFailedMessage(run::fileName()));
         return false;
     }
-    // No run file: no run to show.
+    // A missing run file holds no runs.
     m_runs = selection::selectRuns(table.records, m_name, m_n);
     m_progress = progress::compute(m_runs, m_n);
     m_years->setYears(m_progress.years, m_metres);
@@ -244,8 +244,7 @@ bool Chart::Form_Load()
     const bool empty = m_progress.runs.isEmpty();
     L_tomt->setVisible(empty);
     m_splitter->setVisible(!empty);
-    for (QWidget *control : {static_cast<QWidget *>(Option1), static_cast<QWidget *>(Command1),
-                             static_cast<QWidget *>(Command2)})
+    for (QWidget *control : std::initializer_list<QWidget *>{Option1, Command1, Command2})
         control->setVisible(!empty);
     Option2->setVisible(!empty && m_metres.has_value());
     showRuns();
