@@ -282,7 +282,8 @@ private Q_SLOTS:
             "picture bild.png png >> block A.png >> answer A.png >> press Chart Command2 >> messages ") + unsaved.arg(t("A.png")));
         row("chart from the list", courses + t(" >> RE E/01/00100/M/31-feb-2001/a/+1/1/1 >> open Menu >> context Menu 1 "
             "M_Diagram >> window Chart Diagram: B 1033,562 >> shown Chart L_tomt >> focus Menu List1 >> context Menu key "
-            "M_Diagram >> window Chart Diagram: A 1033,562 >> context Menu 3 M_Diagram >> shown Chart L_tomt L_utelamnade >> "
+            "M_Diagram >> window Chart Diagram: A 1033,562 >> key Menu List1 F10 >> messages >> context Menu 1 M_Diagram >> "
+            "context Menu shift M_Diagram >> window Chart Diagram: A 1033,562 >> context Menu 3 M_Diagram >> shown Chart L_tomt L_utelamnade >> "
             "text Chart L_utelamnade 1 rundor kunde inte visas (okänt datum eller tid). >> text Chart L_tomt Banan har inga "
             "rundor att visa. >> context Menu none M_Diagram >> messages Välj först en bana i listan. >> block RUNDA_RE >> "
             "context Menu 0 M_Diagram >> messages ") + unread.arg(t("RUNDA_RE")) + t(" >> loaded Menu"));

@@ -61,8 +61,9 @@ inline QString t(const char *utf8) { return QString::fromUtf8(utf8); }
 //   close W        closes window W by its frame
 //   focus W C      gives control C the keyboard focus
 //   context W r E  opens the context menu of the course list on row r by the
-//                  mouse ("none": below the rows; "key": by the Menu key on
-//                  the current row) and chooses its entry E
+//                  mouse ("none": below the rows; "key" or "shift": by the
+//                  Menu key or Shift+F10 on the current row) and chooses its
+//                  entry E
 // and checks:
 //   messages a|b   the messages shown since the last check, in order
 //   boxes a|b      the titles of every box shown, in order, a "!" before
@@ -366,8 +367,9 @@ struct Fixture
         } else if (verb == u"context") {
             auto *list = find<QListWidget>(w[1], t("List1"));
             QVERIFY2(list, qPrintable(step));
-            if (w[2] == u"key") {
-                QTest::keyClick(list, Qt::Key_Menu);
+            if (w[2] == u"key" || w[2] == u"shift") {
+                QTest::keyClick(list, w[2] == u"key" ? Qt::Key_Menu : Qt::Key_F10,
+                                w[2] == u"key" ? Qt::NoModifier : Qt::ShiftModifier);
             } else {
                 const QPoint at = w[2] == u"none" ? QPoint(5, list->viewport()->height() - 5)
                                                   : list->visualItemRect(list->item(w[2].toInt())).center();
