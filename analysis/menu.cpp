@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -143,6 +144,7 @@ Menu::Menu(WindowRegistry &windows)
     M_Rundor = form::addCommand(M_Analys, QStringLiteral("M_Rundor"), QStringLiteral("Alla rundor för banan…"));
     M_AndraBana = form::addCommand(M_Analys, QStringLiteral("M_AndraBana"), QStringLiteral("Ändra banan…"));
     M_TaBortBana = form::addCommand(M_Analys, QStringLiteral("M_TaBortBana"), QStringLiteral("Ta bort banan"));
+    M_Diagram = form::addCommand(M_Analys, QStringLiteral("M_Diagram"), QStringLiteral("Diagram för banan…"));
 
     // The same commands for the course the list's context menu is opened on.
     List1_Meny = new QMenu(this);
@@ -153,6 +155,8 @@ Menu::Menu(WindowRegistry &windows)
             &QAction::triggered, this, [this] { correctCourse(m_menuCourse); });
     connect(form::addCommand(List1_Meny, QStringLiteral("List1_TaBortBana"), M_TaBortBana->text()),
             &QAction::triggered, this, [this] { deleteCourse(m_menuCourse); });
+    connect(form::addCommand(List1_Meny, QStringLiteral("List1_Diagram"), M_Diagram->text()), &QAction::triggered,
+            this, [this] { showChart(m_menuCourse); });
 
     List1->viewport()->installEventFilter(this);
     List1->installEventFilter(this);
@@ -168,6 +172,7 @@ Menu::Menu(WindowRegistry &windows)
     connect(M_Rundor, &QAction::triggered, this, &Menu::M_Rundor_Click);
     connect(M_AndraBana, &QAction::triggered, this, &Menu::M_AndraBana_Click);
     connect(M_TaBortBana, &QAction::triggered, this, &Menu::M_TaBortBana_Click);
+    connect(M_Diagram, &QAction::triggered, this, &Menu::M_Diagram_Click);
     connect(&m_windows, &WindowRegistry::filesChanged, this, &Menu::showFilesAfresh);
 }
 
@@ -399,6 +404,21 @@ std::optional<ordering::Order> Menu::chosenOrder() const
     if (Option4->isChecked())
         return ordering::Order::WorstTime;
     return std::nullopt;
+}
+
+void Menu::M_Diagram_Click()
+{
+    showChart(selectedCourse());
+}
+
+void Menu::showChart(int position)
+{
+    if (!courseGiven(position))
+        return;
+    // Opened afresh, for this course and with the run file as it is now.
+    m_windows.unload(Window::Chart);
+    m_windows.setSubject(m_courses.at(position));
+    m_windows.show(Window::Chart);
 }
 
 void Menu::HScroll1_Change(int value)

@@ -12,10 +12,10 @@
 
 class QAction;
 class QListWidgetItem;
-class QMenu;
 class QButtonGroup;
 class QLabel;
 class QListWidget;
+class QMenu;
 class QRadioButton;
 class QScrollBar;
 namespace selection {
@@ -44,12 +44,13 @@ public:
     void M_Avsluta_Click();
     void M_Bana_Click();
     void M_Runda_Click();
-    // "Analys": the run book, the correction or the deletion of the course
-    // selected in the list; the course list's context menu does the same
-    // for the course it was opened on.
+    // "Analys": the run book, the correction, the deletion or the chart of the
+    // course selected in the list; the course list's context menu does the
+    // same for the course it was opened on.
     void M_Rundor_Click();
     void M_AndraBana_Click();
     void M_TaBortBana_Click();
+    void M_Diagram_Click();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -69,6 +70,7 @@ private:
     void showRunBook(int position);
     void correctCourse(int position);
     void deleteCourse(int position);
+    void showChart(int position);
     bool courseGiven(int position);
     // Shows a window that acts on the course line; one open for another
     // course goes first.
@@ -126,6 +128,7 @@ private:
     QAction *M_Rundor = nullptr;
     QAction *M_AndraBana = nullptr;
     QAction *M_TaBortBana = nullptr;
+    QAction *M_Diagram = nullptr;
     // The course list's context menu and the course it was opened on.
     QMenu *List1_Meny = nullptr;
     int m_menuCourse = -1;

@@ -1,5 +1,6 @@
 #include "app/navigation.h"
 
+#include "analysis/chart.h"
 #include "analysis/menu.h"
 #include "analysis/runbook.h"
 #include "app/info.h"
@@ -76,4 +77,12 @@ void registerWindows(WindowRegistry &windows)
     windows.setFactory(Window::RunBook, makeRunBook);
     windows.setFactory(Window::CorrectRun, makeCorrectRun);
     windows.setFactory(Window::CorrectCourse, makeCorrectCourse);
+    windows.setFactory(Window::Chart, [](WindowRegistry &registry) -> QWidget * {
+        auto *chart = new Chart(registry, registry.subject());
+        if (!chart->Form_Load()) {
+            delete chart;
+            return nullptr;
+        }
+        return chart;
+    });
 }

@@ -3,6 +3,7 @@
 // own and removed at the end.
 
 #include "analysis/ordering.h"
+#include "analysis/progress.h"
 #include "analysis/resulttable.h"
 #include "analysis/runbookmodel.h"
 #include "analysis/selection.h"
@@ -143,6 +144,31 @@ void CourseClick(benchmark::State &state)
     }
 }
 BENCHMARK(CourseClick)->Arg(1001)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// What the chart of a course computes before it draws: select and split
+// the course's runs, their days and seconds, the year table's texts, the
+// points of either pace, and those points thinned for a chart of 800 x 500
+// pixels showing everything. Half the runs are at race pace.
+void ChartFigures(benchmark::State &state)
+{
+    std::mt19937 random(4);
+    QStringList records;
+    for (int k = 0; k < state.range(0); ++k)
+        records << randomRecord(random).replace(QStringLiteral("/T/"), k % 2 ? QStringLiteral("/M/") : QStringLiteral("/T/"));
+    for (auto _ : state) {
+        const QList<run::Fields> runs = selection::selectRuns(records, courseName, timedPoints);
+        const progress::Progress figures = progress::compute(runs, timedPoints);
+        QList<QStringList> table;
+        for (const progress::Year &year : figures.years)
+            table << progress::yearTexts(year, 6000);
+        const progress::Points points = progress::points(figures, std::nullopt);
+        const QRectF &all = points.everything;
+        benchmark::DoNotOptimize(progress::thinned(points.race, all, all.width() / 800 * 3, all.height() / 500 * 3));
+        benchmark::DoNotOptimize(progress::thinned(points.training, all, all.width() / 800 * 3, all.height() / 500 * 3));
+        benchmark::DoNotOptimize(table);
+    }
+}
+BENCHMARK(ChartFigures)->Arg(1001)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // "Spara och Avsluta" on a run file in no order; the file is put back
 // between the rounds, untimed.

@@ -1,10 +1,12 @@
 // Every rule that decides, tested once without a window: the numeric value,
 // the item reader and writer, the code page, the course line, dates, times,
 // run records, the checks of a new course and a new run, the orderings, the
-// selection of a course's runs, the year interval and the result rows.
+// selection of a course's runs, the year interval and the result rows, and
+// what the progress chart draws.
 
 #include "analysis/csvexport.h"
 #include "analysis/ordering.h"
+#include "analysis/progress.h"
 #include "analysis/resulttable.h"
 #include "analysis/runbookmodel.h"
 #include "analysis/selection.h"
@@ -22,6 +24,7 @@
 #include "support/literalordering.h"
 #include "support/testfolder.h"
 
+#include <QDate>
 #include <QDir>
 #include <QRandomGenerator>
 #include <QTest>
@@ -37,7 +40,17 @@ QString n(double value) { return QString::number(value); }
 #define SAME_NAME "Du har banan registrerad sedan tidigare. Jag tar inte med din nya bana. Prova om."
 
 enum class Rule { Numeric, Items, Write, Course, Date, Name, Count, Distance, Duplicate, Prompt,
-                  Caption, RunCheck, Record, Read, Arguments, Book, Csv };
+                  Caption, RunCheck, Record, Read, Arguments, Book, Csv, Day, Seconds, Pace, Years, Ticks, DateTicks,
+                  Thin };
+
+// "x,y|x,y" as points and back.
+QList<QPointF> points(const QStringList &texts)
+{
+    QList<QPointF> result;
+    for (const QString &p : texts)
+        result.append(QPointF(p.section(u',', 0, 0).toDouble(), p.section(u',', 1).toDouble()));
+    return result;
+}
 
 // Each rule as a function from texts to texts, so that one table holds them all.
 QStringList apply(Rule rule, QStringList in)
@@ -115,6 +128,47 @@ QStringList apply(Rule rule, QStringList in)
         const auto got = commandline::read((t("kvistra ") + text).split(u' ', Qt::SkipEmptyParts));
         return got.startWindows ? l("windows") : QStringList{n(got.exitStatus), got.standardOutput.section(u'\n', 0, 0),
                                                               got.standardError.section(u'\n', 0, 0)};
+    }
+    case Rule::Day: {
+        const auto day = progress::calendarDay(text);
+        return {day ? QDate::fromJulianDay(*day).toString(Qt::ISODate) : t("-")};
+    }
+    case Rule::Seconds: {
+        const auto seconds = progress::seconds(text);
+        return seconds ? QStringList{n(*seconds), progress::shortTime(*seconds), progress::timeText(*seconds)} : QStringList{t("-")};
+    }
+    case Rule::Pace: { // distance, final time
+        const auto metres = progress::knownDistance(text);
+        return {metres ? progress::shortTime(progress::secondsPerKilometre(*progress::seconds(in[1]), *metres)) : t("-")};
+    }
+    case Rule::Years: { // a course line, then runs as "pace date time"
+        QList<run::Fields> runs;
+        for (const QString &each : in.mid(1))
+            runs << run::Fields(text + u'/' + QString(each).replace(u' ', t("/")).insert(each.lastIndexOf(u' ') + 1, t("x/+1/70.0/")), 9);
+        const progress::Progress figures = progress::compute(runs, course::timedPoints(text));
+        QStringList rows;
+        for (const progress::Year &year : figures.years)
+            rows << progress::yearTexts(year, progress::knownDistance(course::distance(text))).join(u',');
+        return rows << t("left %1").arg(figures.leftOut);
+    }
+    case Rule::Ticks: {
+        QStringList ticks;
+        for (const double tick : progress::yTicks(in[0].toDouble(), in[1].toDouble(), in[2].toInt()))
+            ticks << n(tick);
+        return ticks;
+    }
+    case Rule::DateTicks: {
+        QStringList ticks;
+        const auto x = [](const QString &date) { return progress::chartX(*progress::calendarDay(date)); };
+        for (const progress::Tick &tick : progress::xTicks(x(in[0]), x(in[1]), in[2].toInt()))
+            ticks << tick.label + u'@' + QString::number(qint64(tick.value / 86400000));
+        return ticks;
+    }
+    case Rule::Thin: { // the visible square from 0 to 4, cells of the size given first, then the points
+        QStringList shown;
+        for (const QPointF &p : progress::thinned(points(in.mid(1)), QRectF(0, 0, 4, 4), text.toDouble(), text.toDouble()))
+            shown << n(p.x()) + u',' + n(p.y());
+        return shown;
     }
     }
     return {};
@@ -312,6 +366,35 @@ private Q_SLOTS:
                                 "-vh" HELP, "--version --help" HELP, "--versio" UNKNOWN "--versio", "--" UNKNOWN "--",
                                 "--version=2" UNKNOWN "--version=2", "-v RUNDA_BA" UNKNOWN "RUNDA_BA",
                                 "-platform offscreen" UNKNOWN "-platform"});
+        // The progress chart: a run is drawn when its date is a day of the
+        // calendar and its final time a time; the years newest first, the
+        // median halfway between the middle two, rounded up; pace to the
+        // nearest second per kilometre over a known distance.
+        cases(Rule::Day, {"02-feb-2001=>2001-02-02", "29-FEB-2000=>2000-02-29", "29-feb-1900=>-", "31-apr-2001=>-",
+                          "00-feb-2001=>-", "02-Feb-2001=>-", "02-feb-01=>-", ".5-feb-2001=>-", "02=>-", "=>-",
+                          "31.dec.0001=>0001-12-31"});
+        cases(Rule::Seconds, {"00.41.10=>2470|41.10|00.41.10", "01.02.05=>3725|1.02.05|01.02.05", "00:00:01=>1|0.01|00.00.01",
+                              "99.59.59=>359999|99.59.59|99.59.59", "00.60.00=>-", "00.00.60=>-", "00.00.00=>-",
+                              "0.10.15=>-", "00.1a.15=>-", " 0.10.15=>-", "=>-"});
+        cases(Rule::Pace, {"06000|00.29.30=>4.55", "10000|00.41.10=>4.07", "06000|00.00.03=>0.01", "00010|00.00.10=>16.40",
+                           "99999|00.29.30=>-", "00009|00.29.30=>-", "5a|00.29.30=>-"});
+        cases(Rule::Years, {"A/01/06000|T 02-feb-2001 00.41.10|M 05-mar-2001 00.40.00|M 01-jan-2002 00.43.01|M 31-dec-2002 "
+                            "00.43.02|x 01-jan-2002 00.30.00|T 31-feb-2002 00.30.00|M 01-jan-2003 00.60.00"
+                            "=>2002,2,0,00.43.01,00.43.02,7.10|2001,2,1,00.40.00,00.40.35,6.40|left 3",
+                            "A/01/99999|T 01-jan-2005 00.30.00|T 01-jan-2005 00.10.00|M 01-jan-2005 00.20.00=>2005,3,2,00.10.00,00.20.00|left 0",
+                            "A/xx/06000|T 02-feb-2001 00.41.10=>left 1", "A/01/06000=>left 0"});
+        cases(Rule::Ticks, {"0|100|5=>0|30|60|90", "2410|2700|8=>2460|2520|2580|2640|2700", "0|100000|5=>0|36000|72000"});
+        for (const char *range : {"100|100|5", "0|900000|8"})
+            row(range, Rule::Ticks, l(range), {});
+        cases(Rule::DateTicks, {"15-dec-2018|15-jan-2024|8=>2019@17897|2020@18262|2021@18628|2022@18993|2023@19358|2024@19723",
+                                "15-dec-2018|15-jan-2021|8=>2019-01@17897|2019-07@18078|2020-01@18262|2020-07@18444|2021-01@18628",
+                                "15-dec-2018|15-jan-2040|8=>2020@18262|2025@20089|2030@21915|2035@23741|2040@25567",
+                                "15-jan-2019|15-dec-2019|8=>2019-03@17956|2019-05@18017|2019-07@18078|2019-09@18140|2019-11@18201",
+                                "01-mar-2019|03-mar-2019|8=>2019-03-02@17957|2019-03-03@17958",
+                                "01-jan-0001|01-jan-7999|8=>1000@-354285|2000@10957|3000@376200|4000@741442|5000@1106685|"
+                                "6000@1471927|7000@1837170"});
+        row("dates beyond any step", Rule::DateTicks, l("01-jan-0001|01-jan-9999|7"), {});
+        cases(Rule::Thin, {"1|0,0|0.5,0.5|1.5,0|3,3|4.9,5|9,9|3,-2=>0,0|1.5,0|3,3|4.9,5", "0|0,0|0.5,0.5|9,9=>0,0|0.5,0.5|9,9"});
     }
 
     void rules()

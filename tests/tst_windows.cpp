@@ -228,7 +228,7 @@ private Q_SLOTS:
         // choose; with none, the user is told.
         const QString first = t("Välj först en bana i listan.");
         row("course commands", menu + t("press Menu M_Rundor >> press Menu M_AndraBana >> press Menu M_TaBortBana >> "
-            "messages %1|%1|%1 >> loaded Menu >> context Menu 1 >> press Menu List1_Rundor >> messages >> caption "
+            "press Menu M_Diagram >> messages %1|%1|%1|%1 >> loaded Menu >> context Menu 1 >> press Menu List1_Rundor >> messages >> caption "
             "RunBook Alla rundor: B >> choose Menu 0 >> key Menu List1 Shift+F10 >> press Menu List1_AndraBana >> messages %2 "
             ">> text CorrectCourse T_ban11 A >> text CorrectCourse T_distans11 06000 >> press CorrectCourse Command2 >> "
             "block RUNDA_RE >> press Menu List1_Rundor >> messages %3 >> loaded Menu").arg(first, noRuns, unread.arg(t("RUNDA_RE"))));
@@ -278,7 +278,7 @@ private Q_SLOTS:
         // Every control of every window where the listing has it; the new
         // windows whole.
         row("layout listed", book + t("pick RunBook T_rundor 0 >> press RunBook Command1 >> press Menu M_AndraBana >> "
-            "open Info >> open Regbana >> open Regrunda >> open ChooseFields >> layout as listed >> whole RunBook >> whole CorrectCourse"));
+            "press Menu M_Diagram >> open Info >> open Regbana >> open Regrunda >> open ChooseFields >> layout as listed >> whole RunBook >> whole CorrectCourse"));
 
         // A failed click keeps the table unless the failure came after it was
         // hidden, and the captions stay.
@@ -342,6 +342,26 @@ private Q_SLOTS:
         row("no ordering", courses + t(" >> RE* 2001 2002 ") + runOfA + t(" >> open Menu >> uncheck >> choose Menu 0 >> "
                                                                          "messages Fel i val av sortering >> ended yes "
                                                                          ">> count RUNDA_RE 2 ") + runOfA.arg(2001).arg(t("01")));
+        // A course's chart: of the selected course from the menu, of the course
+        // under the pointer or the current one from the list's context menu,
+        // which chooses none; the runs it cannot draw counted; its picture
+        // saved where the save dialog says, and a failed write told.
+        row("chart", courses + t(" >> RE A/03/06000/T/01-jan-2001/a/+1/1/1/1/00.41.10;A/03/06000/M/01-feb-2001/b/+1/1/1/1/"
+            "00.40.00;A/03/06000/M/01-jan-2002/c/+1/1/1/1/00.39.00;A/03/06000/M/01-Jan-2002/d/+1/1/1/1/00.39.00;A/03/06000/"
+            "M/01-jan-2002/e/+1/1/1/1/0.39.00;B/03/00500/M/01-jan-2002/f/+1/1/1/1/00.01.00 >> open Menu >> choose Menu 0 >> "
+            "press Menu M_Diagram >> loaded Menu Chart >> window Chart Diagram: A 1033,562 >> series Chart Årsbästa 2 2400|Tävlingstempo 1 "
+            "2470|Träningstempo 2 2400 >> press Chart Option2 >> series Chart Årsbästa 2 400|Tävlingstempo 1 411.667|"
+            "Träningstempo 2 400 >> grid Chart Tabell1 År,Rundor,Tävling,Bästa,Median,min/km|2002,1,0,00.39.00,"
+            "00.39.00,6.30|2001,2,1,00.40.00,00.40.35,6.40 >> text Chart L_utelamnade 2 rundor kunde inte visas (okänt "
+            "datum eller tid). >> answer ;bild >> press Chart Command2 >> press Chart Command2 >> prompts A.png|A.png >> "
+            "picture bild.png png >> block A.png >> answer A.png >> press Chart Command2 >> messages ") + unsaved.arg(t("A.png")));
+        row("chart from the list", courses + t(" >> RE E/01/00100/M/31-feb-2001/a/+1/1/1 >> open Menu >> context Menu 1 "
+            ">> press Menu List1_Diagram >> window Chart Diagram: B 1033,562 >> shown Chart L_tomt >> choose Menu 0 >> key Menu List1 Menu "
+            ">> press Menu List1_Diagram >> window Chart Diagram: A 1033,562 >> key Menu List1 F10 >> messages >> context Menu 1 >> press Menu List1_Diagram >> "
+            "key Menu List1 Shift+F10 >> press Menu List1_Diagram >> window Chart Diagram: A 1033,562 >> context Menu 3 >> press Menu List1_Diagram >> shown Chart L_tomt L_utelamnade >> "
+            "text Chart L_utelamnade 1 rundor kunde inte visas (okänt datum eller tid). >> text Chart L_tomt Banan har inga "
+            "rundor att visa. >> block RUNDA_RE >> "
+            "context Menu 0 >> press Menu List1_Diagram >> messages ") + unread.arg(t("RUNDA_RE")) + t(" >> loaded Menu"));
         // Save and exit ends the program in every case; only a file that was
         // read and could be written changes, youngest first.
         const QString save = t(" >> open Start >> open Info >> press%1 Start M_spara >> ended yes >> loaded >> ");

@@ -18,8 +18,9 @@ esac
 
 # fonts-liberation: an Arial-like font that fits the windows' fixed layouts,
 # which were drawn for a narrow sans-serif. qt6-translations-l10n: Qt's own
-# texts (context menus of the text boxes, say) in Swedish.
-packages=(cmake make g++ qt6-base-dev fonts-liberation qt6-translations-l10n)
+# texts (context menus of the text boxes, say) in Swedish. qt6-charts-dev:
+# the progress chart of a course.
+packages=(cmake make g++ qt6-base-dev qt6-charts-dev fonts-liberation qt6-translations-l10n)
 # The tests build the benchmarks (bench/) as well, without running them, and
 # run again in a clang build (clang, libclang-rt-14-dev) with AddressSanitizer
 # and UndefinedBehaviorSanitizer, which also builds the fuzz targets.

@@ -11,8 +11,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QChartView>
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QImageReader>
+#include <QXYSeries>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -103,6 +106,10 @@ inline QString t(const char *utf8) { return QString::fromUtf8(utf8); }
 //   layout         every control of every window loaded, against the listing
 //                  in tests/windows.txt: "as listed", or the first line that
 //                  differs (KVISTRA_WRITE_LAYOUT=1 writes the listing anew)
+//   series W s n y|… the series of the chart in window W, how many points
+//                  each draws and the y value of its first
+//   grid W C r|…   the headers and rows of table C, the cells parted by ","
+//   picture F f    file F is a picture of format f ("-": none)
 struct SingleClickStyle : QProxyStyle
 {
     int styleHint(StyleHint h, const QStyleOption *o, const QWidget *w, QStyleHintReturn *r) const override
@@ -137,7 +144,7 @@ struct Fixture
 
     static QStringList windowNames()
     {
-        return t("Start Menu Regbana Regrunda Info ChooseFields RunBook CorrectRun CorrectCourse").split(u' ');
+        return t("Start Menu Regbana Regrunda Info ChooseFields RunBook CorrectRun CorrectCourse Chart").split(u' ');
     }
     static Window window(const QString &name) { return Window(windowNames().indexOf(name)); }
     QWidget *widget(const QString &name) const { return windows.window(window(name)); }
@@ -352,6 +359,31 @@ struct Fixture
             }
             return std::pair{t("as listed"), 1};
         }
+        if (verb == u"series") {
+            QStringList series;
+            for (auto *each : widget(w[1])->findChild<QChartView *>()->chart()->series())
+            {
+                const auto *xy = static_cast<QXYSeries *>(each);
+                series << each->name() + u' ' + QString::number(xy->count())
+                              + (xy->count() ? u' ' + QString::number(xy->at(0).y()) : QString());
+            }
+            return std::pair{series.join(u'|'), 2};
+        }
+        if (verb == u"grid") {
+            const QAbstractItemModel *model = find<QAbstractItemView>(w[1], w[2])->model();
+            QStringList rows;
+            for (int row = -1; row < model->rowCount(); ++row) {
+                QStringList cells;
+                for (int column = 0; column < model->columnCount(); ++column)
+                    cells << (row < 0 ? model->headerData(column, Qt::Horizontal) : model->index(row, column).data()).toString();
+                rows << cells.join(u',');
+            }
+            return std::pair{rows.join(u'|'), 3};
+        }
+        if (verb == u"picture") {
+            const QByteArray format = QImageReader(w[1]).format();
+            return std::pair{format.isEmpty() ? t("-") : QString::fromLatin1(format), 2};
+        }
         if (verb == u"buttons") {
             const auto message = QtDialogs::makeMessageBox(nullptr, {}, {}, Dialogs::Icon::None);
             const auto input = QtDialogs::makeInputBox(nullptr, {}, {});
@@ -406,8 +438,11 @@ struct Fixture
             if (verb == u"press!" && !WriteLimit::works)
                 QSKIP("No full disk to be had on this system");
             const WriteLimit limit{verb == u"press!" ? 16 : -1};
-            if (auto *action = find<QAction>(w[1], w[2]))
+            if (auto *action = find<QAction>(w[1], w[2])) {
+                if (auto *popup = qobject_cast<QMenu *>(action->parent())) // chosen from it, a menu closes
+                    popup->hide();
                 return action->trigger();
+            }
             auto *button = find<QAbstractButton>(w[1], w[2]);
             QVERIFY2(button, qPrintable(step));
             // A check box takes a click on its box, at its left.

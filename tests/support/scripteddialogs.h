@@ -55,7 +55,8 @@ protected:
     QString askSaveFileName(QWidget *, const QString &caption, const QString &path, const QString &) override
     {
         shown.append(Box{true, QDir::current().relativeFilePath(path), caption, Icon::None});
-        return answer(caption);
+        const QString chosen = answer(caption); // a path within the working folder
+        return chosen.isEmpty() ? chosen : QDir::current().filePath(chosen);
     }
     QString askInput(QWidget *, const QString &prompt, const QString &title) override
     {

@@ -1,0 +1,412 @@
+#include "analysis/chart.h"
+
+#include "analysis/selection.h"
+#include "analysis/yeartable.h"
+#include "data/coursefile.h"
+#include "ui/dialogs.h"
+#include "ui/form.h"
+#include "ui/registry.h"
+#include "ui/twips.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLegend>
+#include <QLineSeries>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTableView>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+// Points closer than this many pixels to one already drawn are not drawn
+// again: tens of thousands of runs draw as fast as a few thousand.
+constexpr double cellPixels = 4;
+// How near the pointer must be to a point to show its run.
+constexpr double pointingPixels = 6;
+
+// Tells the window where the pointer is, besides zooming by a dragged
+// rectangle.
+class PointedView : public QChartView
+{
+public:
+    PointedView(QChart *chart, QWidget *parent, std::function<void(QPoint)> pointed)
+        : QChartView(chart, parent)
+        , m_pointed(std::move(pointed))
+    {
+        setMouseTracking(true);
+    }
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override
+    {
+        QChartView::mouseMoveEvent(event);
+        m_pointed(event->position().toPoint());
+    }
+
+private:
+    std::function<void(QPoint)> m_pointed;
+};
+
+QLineSeries *makeSeries(QChart *chart, const QString &name, const QColor &colour, bool line)
+{
+    auto *series = new QLineSeries(chart);
+    series->setName(name);
+    series->setColor(colour);
+    // The best runs are points of the other two series already. A series of
+    // points alone draws no line between them, and draws each point as a
+    // picture: many times faster than a circle drawn each time.
+    QPen pen(colour, 2);
+    if (!line) {
+        constexpr int size = 8;
+        const qreal ratio = qApp->devicePixelRatio();
+        QImage marker(QSize(size, size) * ratio, QImage::Format_ARGB32_Premultiplied);
+        marker.setDevicePixelRatio(ratio);
+        marker.fill(Qt::transparent);
+        QPainter painter(&marker);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        painter.drawEllipse(QRectF(0, 0, size, size));
+        painter.end();
+        series->setMarkerSize(size);
+        series->setLightMarker(marker);
+        series->setPointsVisible(true);
+        pen.setStyle(Qt::NoPen);
+    }
+    series->setPen(pen);
+    chart->addSeries(series);
+    return series;
+}
+
+// A file name made of the course name: characters that a folder path or
+// the file systems reserve become "_".
+QString pictureName(const QString &name)
+{
+    QString file = name.trimmed();
+    for (QChar &c : file) {
+        if (QStringView(u"/\\:*?\"<>|").contains(c) || c.unicode() < 32)
+            c = u'_';
+    }
+    return (file.isEmpty() ? QStringLiteral("Diagram") : file) + QStringLiteral(".png");
+}
+
+} // namespace
+
+Chart::Chart(WindowRegistry &windows, const QString &courseLine)
+    : m_windows(windows)
+    , m_name(course::name(courseLine))
+    , m_n(course::timedPoints(courseLine))
+    , m_metres(progress::knownDistance(course::distance(courseLine)))
+{
+    setObjectName(QStringLiteral("Chart"));
+    setWindowTitle(QStringLiteral("Diagram: ") + form::shown(m_name));
+
+    Option1 = new QRadioButton(QStringLiteral("Sluttid"), this);
+    Option1->setObjectName(QStringLiteral("Option1"));
+    Option1->setChecked(true);
+    Option2 = new QRadioButton(QStringLiteral("min/km"), this);
+    Option2->setObjectName(QStringLiteral("Option2"));
+    Option2->setVisible(m_metres.has_value());
+    auto *choice = new QButtonGroup(this);
+    choice->addButton(Option1);
+    choice->addButton(Option2);
+    Command1 = new QPushButton(QStringLiteral("Visa allt"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command2 = new QPushButton(QStringLiteral("Spara bild…"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+
+    m_chart = new QChart;
+    m_chart->legend()->setAlignment(Qt::AlignBottom);
+    // The line first, so that the points lie on it.
+    m_bests = makeSeries(m_chart, QStringLiteral("Årsbästa"), QColor(20, 130, 60), true);
+    m_race = makeSeries(m_chart, QStringLiteral("Tävlingstempo"), QColor(200, 40, 40), false);
+    m_training = makeSeries(m_chart, QStringLiteral("Träningstempo"), QColor(40, 90, 200), false);
+    // Both axes labelled by the window, in its own notation, wherever a zoom
+    // takes them.
+    m_xAxis = new QCategoryAxis(m_chart);
+    m_xAxis->setTitleText(QStringLiteral("Datum"));
+    m_yAxis = new QCategoryAxis(m_chart);
+    for (QCategoryAxis *axis : {m_xAxis, m_yAxis})
+        axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    m_chart->addAxis(m_xAxis, Qt::AlignBottom);
+    m_chart->addAxis(m_yAxis, Qt::AlignLeft);
+    for (QLineSeries *series : {m_bests, m_race, m_training}) {
+        series->attachAxis(m_xAxis);
+        series->attachAxis(m_yAxis);
+    }
+
+    Diagram1 = new PointedView(m_chart, this, [this](QPoint at) { Diagram1_Pointed(at); });
+    Diagram1->setObjectName(QStringLiteral("Diagram1"));
+    Diagram1->setRubberBand(QChartView::RectangleRubberBand);
+    Diagram1->setAccessibleName(QStringLiteral("Diagram över banans rundor"));
+    Diagram1->setMinimumSize(twips::size(6000, 4000));
+
+    m_years = new YearTable(this);
+    Tabell1 = new QTableView(this);
+    Tabell1->setObjectName(QStringLiteral("Tabell1"));
+    Tabell1->setModel(m_years);
+    Tabell1->setAccessibleName(QStringLiteral("År för år"));
+    Tabell1->verticalHeader()->hide();
+    Tabell1->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Tabell1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Tabell1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    m_splitter = new QSplitter(this);
+    m_splitter->setObjectName(QStringLiteral("Splitter1"));
+    m_splitter->addWidget(Diagram1);
+    m_splitter->addWidget(Tabell1);
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setStretchFactor(1, 0);
+    m_splitter->setChildrenCollapsible(false);
+
+    L_tomt = new QLabel(QStringLiteral("Banan har inga rundor att visa."), this);
+    L_tomt->setObjectName(QStringLiteral("L_tomt"));
+    L_tomt->setAlignment(Qt::AlignCenter);
+    L_tomt->hide();
+    L_utelamnade = new QLabel(this);
+    L_utelamnade->setObjectName(QStringLiteral("L_utelamnade"));
+    L_utelamnade->hide();
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(Option1);
+    top->addWidget(Option2);
+    top->addStretch();
+    top->addWidget(Command1);
+    top->addWidget(Command2);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(m_splitter, 1);
+    layout->addWidget(L_tomt, 1);
+    layout->addWidget(L_utelamnade);
+    resize(twips::size(15495, 8430));
+
+    // Beside the analysis window, when the screen has room for it there.
+    if (const QWidget *menu = windows.window(Window::Menu)) {
+        const QRect screen = menu->screen()->availableGeometry();
+        QPoint at = menu->frameGeometry().topRight() + QPoint(1, 0);
+        if (at.x() + width() > screen.right())
+            at = menu->frameGeometry().topLeft() + QPoint(40, 40);
+        move(at);
+    }
+
+    connect(Option1, &QRadioButton::clicked, this, &Chart::Option1_Click);
+    connect(Option2, &QRadioButton::clicked, this, &Chart::Option2_Click);
+    connect(Command1, &QPushButton::clicked, this, &Chart::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Chart::Command2_Click);
+    connect(m_xAxis, &QValueAxis::rangeChanged, this, &Chart::rangesChanged);
+    connect(m_yAxis, &QValueAxis::rangeChanged, this, &Chart::rangesChanged);
+    connect(m_chart, &QChart::plotAreaChanged, this, &Chart::thinLater);
+}
+
+bool Chart::Form_Load()
+{
+    const run::Table table = run::load();
+    if (table.status == seqfile::ReadStatus::Failed) {
+        m_windows.dialogs().message(this, seqfile::readFailedMessage(run::fileName()));
+        return false;
+    }
+    // A missing run file holds no runs.
+    m_runs = selection::selectRuns(table.records, m_name, m_n);
+    m_progress = progress::compute(m_runs, m_n);
+    m_years->setYears(m_progress.years, m_metres);
+    Tabell1->resizeColumnsToContents();
+    // The table as wide as its columns, the chart the rest.
+    int tableWidth = 2 * Tabell1->frameWidth() + Tabell1->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < m_years->columnCount(); ++column)
+        tableWidth += Tabell1->columnWidth(column);
+    m_splitter->setSizes({width() - tableWidth, tableWidth});
+
+    if (m_progress.leftOut > 0) {
+        L_utelamnade->setText(
+            QStringLiteral("%1 rundor kunde inte visas (okänt datum eller tid).").arg(m_progress.leftOut));
+        L_utelamnade->show();
+    }
+    const bool empty = m_progress.runs.isEmpty();
+    L_tomt->setVisible(empty);
+    m_splitter->setVisible(!empty);
+    for (QWidget *control : std::initializer_list<QWidget *>{Option1, Command1, Command2})
+        control->setVisible(!empty);
+    Option2->setVisible(!empty && m_metres.has_value());
+    showRuns();
+    return true;
+}
+
+void Chart::showRuns()
+{
+    const std::optional<int> metres = Option2->isChecked() ? m_metres : std::nullopt;
+    m_points = progress::points(m_progress, metres);
+    m_bests->replace(m_points.bests);
+    m_yAxis->setTitleText(metres ? QStringLiteral("min/km") : QStringLiteral("Sluttid"));
+    describe();
+    showAllRuns();
+}
+
+void Chart::showAllRuns()
+{
+    m_chart->zoomReset();
+    if (const QRectF &all = m_points.everything; all.isValid()) {
+        m_xAxis->setRange(all.left(), all.right());
+        m_yAxis->setRange(all.top(), all.bottom());
+    }
+    rangesChanged();
+    thin();
+}
+
+void Chart::rangesChanged()
+{
+    labelAxes();
+    thinLater();
+}
+
+void Chart::labelAxes()
+{
+    if (m_labelling)
+        return;
+    m_labelling = true;
+    for (QCategoryAxis *axis : {m_xAxis, m_yAxis}) {
+        for (const QString &label : axis->categoriesLabels())
+            axis->remove(label);
+        axis->setStartValue(axis->min());
+    }
+    for (const progress::Tick &tick : progress::xTicks(m_xAxis->min(), m_xAxis->max(), 8))
+        m_xAxis->append(tick.label, tick.value);
+    // No time below zero; no more hours than a time text holds.
+    for (const double tick : progress::yTicks(std::max(m_yAxis->min(), 0.0), std::min(m_yAxis->max(), 360000.0), 8))
+        m_yAxis->append(progress::shortTime(int(tick)), tick);
+    m_labelling = false;
+}
+
+void Chart::thinLater()
+{
+    if (m_thinPending)
+        return;
+    m_thinPending = true;
+    QMetaObject::invokeMethod(this, &Chart::thin, Qt::QueuedConnection);
+}
+
+void Chart::thin()
+{
+    m_thinPending = false;
+    // Before the window is first laid out, the chart's place is taken as
+    // most of its view's: thinned again once it is known.
+    QRectF area = m_chart->plotArea();
+    if (area.isEmpty())
+        area = QRectF(QPointF(), QSizeF(Diagram1->size()) * 0.8);
+    const QRectF visible(QPointF(m_xAxis->min(), m_yAxis->min()), QPointF(m_xAxis->max(), m_yAxis->max()));
+    const double cellWidth = area.width() > 0 ? visible.width() / area.width() * cellPixels : 0;
+    const double cellHeight = area.height() > 0 ? visible.height() / area.height() * cellPixels : 0;
+    m_race->replace(progress::thinned(m_points.race, visible, cellWidth, cellHeight));
+    m_training->replace(progress::thinned(m_points.training, visible, cellWidth, cellHeight));
+}
+
+void Chart::describe()
+{
+    QString text = (Option2->isChecked() ? QStringLiteral("Tempo i minuter per kilometer")
+                                         : QStringLiteral("Sluttiden"))
+                   + QStringLiteral(" för varje runda på banan %1 efter datum, tävlingstempo och träningstempo "
+                                    "som punkter för sig och årsbästa som en linje.")
+                         .arg(m_name);
+    if (!m_progress.years.isEmpty())
+        text += QStringLiteral(" %1 rundor från %2 till %3.")
+                    .arg(m_progress.runs.size())
+                    .arg(m_progress.years.constLast().year)
+                    .arg(m_progress.years.constFirst().year);
+    Diagram1->setAccessibleDescription(text);
+}
+
+std::optional<qsizetype> Chart::runAt(QPoint viewPosition) const
+{
+    const QPointF at = m_chart->mapFromScene(Diagram1->mapToScene(viewPosition));
+    const QRectF area = m_chart->plotArea();
+    const QList<QPointF> &all = m_points.all;
+    if (all.isEmpty() || !area.contains(at))
+        return std::nullopt;
+    const QPointF value = m_chart->mapToValue(at, m_race);
+    const double xScale = area.width() / (m_xAxis->max() - m_xAxis->min());
+    const double yScale = area.height() / (m_yAxis->max() - m_yAxis->min());
+    const double reach = pointingPixels / xScale;
+    const auto from = std::lower_bound(all.cbegin(), all.cend(), value.x() - reach,
+                                 [](const QPointF &p, double x) { return p.x() < x; });
+    std::optional<qsizetype> nearest;
+    double nearestDistance = pointingPixels * pointingPixels;
+    for (auto p = from; p != all.cend() && p->x() <= value.x() + reach; ++p) {
+        const double dx = (p->x() - value.x()) * xScale;
+        const double dy = (p->y() - value.y()) * yScale;
+        if (dx * dx + dy * dy <= nearestDistance) {
+            nearestDistance = dx * dx + dy * dy;
+            nearest = p - all.cbegin();
+        }
+    }
+    return nearest;
+}
+
+QString Chart::runText(qsizetype run) const
+{
+    const progress::Run &shown = m_progress.runs.at(run);
+    const run::Fields &fields = m_runs.at(shown.index);
+    QString text = fields.at(4).toString() + u'\n' + QStringLiteral("Sluttid ") + progress::shortTime(shown.seconds);
+    if (m_metres)
+        text += QStringLiteral(", %1 min/km").arg(progress::shortTime(progress::secondsPerKilometre(shown.seconds, *m_metres)));
+    text += u'\n' + (shown.race ? QStringLiteral("Tävlingstempo") : QStringLiteral("Träningstempo"));
+    if (!fields.at(5).isEmpty())
+        text += u'\n' + form::shown(fields.at(5).toString());
+    return text;
+}
+
+void Chart::Diagram1_Pointed(QPoint viewPosition)
+{
+    if (const std::optional<qsizetype> run = runAt(viewPosition))
+        QToolTip::showText(Diagram1->mapToGlobal(viewPosition), runText(*run), Diagram1);
+    else
+        QToolTip::hideText();
+}
+
+void Chart::Option1_Click()
+{
+    showRuns();
+}
+
+void Chart::Option2_Click()
+{
+    showRuns();
+}
+
+void Chart::Command1_Click()
+{
+    showAllRuns();
+}
+
+void Chart::Command2_Click()
+{
+    QString path = m_windows.dialogs().saveFileName(this, QStringLiteral("Spara bild"),
+                                                     QDir::current().filePath(pictureName(m_name)),
+                                                     QStringLiteral("PNG-bilder (*.png)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".png");
+    const QImage picture = Diagram1->grab().toImage();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit())
+        m_windows.dialogs().message(this, seqfile::writeFailedMessage(QFileInfo(path).fileName()));
+}

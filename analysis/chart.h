@@ -1,0 +1,92 @@
+#pragma once
+
+#include "analysis/progress.h"
+#include "data/runfile.h"
+
+#include <QList>
+#include <QPointF>
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+
+class QCategoryAxis;
+class QChart;
+class QChartView;
+class QLabel;
+class QLineSeries;
+class QPushButton;
+class QRadioButton;
+class QSplitter;
+class QTableView;
+class WindowRegistry;
+class YearTable;
+
+// The progress window of one course: every run's final time (or pace) over
+// its date, race and training pace apart, a line through each year's best,
+// and beside it the years in numbers.
+class Chart : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Chart(WindowRegistry &windows, const QString &courseLine);
+
+    // Reads the run file as it is now. Returns false, after telling the
+    // user, when the file cannot be read.
+    bool Form_Load();
+
+    // "Sluttid" and "min/km": what the y axis shows.
+    void Option1_Click();
+    void Option2_Click();
+    // "Visa allt": every run again after a zoom.
+    void Command1_Click();
+    // "Spara bild…": the chart as a PNG file.
+    void Command2_Click();
+
+    // What pointing at a run shows: its date, final time, pace and note.
+    QString runText(qsizetype run) const;
+    // The run whose point lies within a few pixels of a place in the chart
+    // view; none when no point does.
+    std::optional<qsizetype> runAt(QPoint viewPosition) const;
+
+private:
+    void showRuns();
+    void showAllRuns();
+    void rangesChanged();
+    void thinLater();
+    void thin();
+    void labelAxes();
+    void describe();
+    void Diagram1_Pointed(QPoint viewPosition);
+
+    WindowRegistry &m_windows;
+    QString m_name;
+    int m_n = 0;
+    std::optional<int> m_metres;
+
+    QList<run::Fields> m_runs;
+    progress::Progress m_progress;
+    // The points of the present choice.
+    progress::Points m_points;
+    bool m_thinPending = false;
+    bool m_labelling = false;
+
+    QRadioButton *Option1 = nullptr;
+    QRadioButton *Option2 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QSplitter *m_splitter = nullptr;
+    QChartView *Diagram1 = nullptr;
+    QTableView *Tabell1 = nullptr;
+    QLabel *L_tomt = nullptr;
+    QLabel *L_utelamnade = nullptr;
+    YearTable *m_years = nullptr;
+
+    QChart *m_chart = nullptr;
+    QLineSeries *m_race = nullptr;
+    QLineSeries *m_training = nullptr;
+    QLineSeries *m_bests = nullptr;
+    QCategoryAxis *m_xAxis = nullptr;
+    QCategoryAxis *m_yAxis = nullptr;
+};
