@@ -2,10 +2,17 @@
 
 #include "data/cp1252.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QSaveFile>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace seqfile {
 namespace {
@@ -31,6 +38,69 @@ qsizetype skipTerminator(QStringView text, qsizetype pos)
     if (pos < text.size() && text[pos] == u',')
         return pos + 1;
     return skipLineEnd(text, pos);
+}
+
+// The new file's bytes are on the disk before it takes the data file's name.
+// QSaveFile's commit syncs too, but goes on when that fails.
+bool syncToDisk(QSaveFile &file)
+{
+#ifdef Q_OS_UNIX
+    return ::fdatasync(file.handle()) == 0;
+#else
+    Q_UNUSED(file);
+    return true;
+#endif
+}
+
+// The folder is synced after the rename, so that a power cut cannot take the
+// data file back to its old, or to no, content. By then the file holds the
+// new data whatever comes of it, so a failure here is not a failed store.
+void syncFolder(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    const int folder = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+#else
+    Q_UNUSED(path);
+#endif
+}
+
+// Takes the data file's lock. A copy that died after making its lock file
+// and before writing its details in it leaves an empty one, which Qt takes
+// as live for 30 seconds; but every live copy holds the lock file's system
+// lock from the moment it makes it, so one that nobody holds is removed.
+bool takeLock(QLockFile &lock)
+{
+    if (lock.tryLock(0))
+        return true;
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    if (lock.error() == QLockFile::LockFailedError && !lock.getLockInfo(&pid, &host, &program))
+        lock.removeStaleLockFile();
+    return lock.tryLock(lockWaitMilliseconds);
+}
+
+// Removes what a copy of the program killed in the middle of a store left
+// beside the data file: QSaveFile's temporary files, which are named after
+// the data file, a full stop and six random letters (RUNDA_RE.QEqzqL). Only
+// while the lock is held: a live store keeps its temporary file under it.
+void removeLeftovers(const QString &path)
+{
+    const QFileInfo info(path);
+    const QRegularExpression temporary(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(info.fileName()) + QStringLiteral("\\.[A-Za-z]{6}")));
+    QDir folder = info.absoluteDir();
+    const QStringList names = folder.entryList({info.fileName() + QStringLiteral(".??????")},
+                                               QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names) {
+        if (temporary.match(name).hasMatch())
+            folder.remove(name);
+    }
 }
 
 } // namespace
@@ -152,20 +222,24 @@ bool writeFile(const QString &path, const QStringList &items)
     // commit() flushes the last buffered bytes but does not notice when that
     // flush fails (a full disk takes only part of them): it would replace
     // the file with a cut one. Flush first and check.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    if (file.write(bytes) != bytes.size() || !file.flush() || !syncToDisk(file)) {
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    if (!file.commit())
+        return false;
+    syncFolder(path);
+    return true;
 }
 
 StoreStatus update(const QString &path, const std::function<bool(ReadResult &current)> &change)
 {
     QLockFile lock(path + QStringLiteral(".lock"));
-    if (!lock.tryLock(lockWaitMilliseconds)) {
+    if (!takeLock(lock)) {
         // A folder where no lock file can be made takes no data file either.
         return lock.error() == QLockFile::LockFailedError ? StoreStatus::Busy : StoreStatus::WriteFailed;
     }
+    removeLeftovers(path);
     ReadResult current = readFile(path);
     if (current.status == ReadStatus::Failed)
         return StoreStatus::ReadFailed;

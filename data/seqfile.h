@@ -46,7 +46,9 @@ struct ReadResult
 ReadResult readFile(const QString &path);
 
 // Replaces a data file atomically: either the file then holds exactly the
-// items, or it is left byte for byte as it was and false is returned.
+// items, or it is left byte for byte as it was and false is returned. The
+// new content is on the disk before it replaces the old, and the folder is
+// synced after, so a power cut leaves the one or the other.
 bool writeFile(const QString &path, const QStringList &items);
 
 enum class StoreStatus {
@@ -63,8 +65,9 @@ enum class StoreStatus {
 // afterwards. The change gets what the file holds (status Ok, or Missing
 // with no items when there is no file yet) and edits the items; when it
 // returns true they are written back through writeFile. A lock left by a
-// program that has died is taken over; a live one is waited for three
-// seconds at most, or as long as setLockWait last said.
+// program that has died is taken over, and the temporary files that such a
+// program left beside the data file are removed; a live lock is waited for
+// three seconds at most, or as long as setLockWait last said.
 StoreStatus update(const QString &path, const std::function<bool(ReadResult &current)> &change);
 
 void setLockWait(int milliseconds);
