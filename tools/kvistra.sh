@@ -21,9 +21,10 @@ esac
 packages=(cmake make g++ qt6-base-dev fonts-liberation qt6-translations-l10n)
 # The tests build the benchmarks (bench/) as well, without running them, and
 # run again in a clang build (clang, libclang-rt-14-dev) with AddressSanitizer
-# and UndefinedBehaviorSanitizer, which also builds the fuzz targets.
+# and UndefinedBehaviorSanitizer, which also builds the fuzz targets; strace
+# kills or fails every store at each of its calls.
 if [ "$what" = test ]; then
-    packages+=(libbenchmark-dev clang libclang-rt-14-dev)
+    packages+=(libbenchmark-dev clang libclang-rt-14-dev strace)
 fi
 missing=()
 for package in "${packages[@]}"; do
