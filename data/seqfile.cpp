@@ -44,8 +44,10 @@ qsizetype skipTerminator(QStringView text, qsizetype pos)
 // QSaveFile's commit syncs too, but goes on when that fails.
 bool syncToDisk(QSaveFile &file)
 {
-#ifdef Q_OS_UNIX
+#if defined(Q_OS_LINUX)
     return ::fdatasync(file.handle()) == 0;
+#elif defined(Q_OS_UNIX)
+    return ::fsync(file.handle()) == 0;
 #else
     Q_UNUSED(file);
     return true;
@@ -69,19 +71,34 @@ void syncFolder(const QString &path)
 #endif
 }
 
-// Takes the data file's lock. A copy that died after making its lock file
-// and before writing its details in it leaves an empty one, which Qt takes
-// as live for 30 seconds; but every live copy holds the lock file's system
-// lock from the moment it makes it, so one that nobody holds is removed.
-bool takeLock(QLockFile &lock)
+// Removes a lock file that a copy of the program left empty, dying between
+// its making and the writing of its details: Qt would take it as live for
+// 30 seconds, but a live copy holds the file's system lock from the moment
+// it makes it, so an empty one that nobody holds is dead.
+void removeEmptyLock(const QString &name)
 {
-    if (lock.tryLock(0))
-        return true;
+    QLockFile lock(name);
     qint64 pid = 0;
     QString host;
     QString program;
-    if (lock.error() == QLockFile::LockFailedError && !lock.getLockInfo(&pid, &host, &program))
+    if (QFileInfo::exists(name) && !lock.getLockInfo(&pid, &host, &program))
         lock.removeStaleLockFile();
+}
+
+// Takes a data file's lock. Qt takes over a lock whose process has died
+// under a lock file of its own, the lock's name with ".rmlock" added, which
+// a copy killed meanwhile leaves too, and which Qt looks at only when it
+// takes over a lock again: one left by a dead copy is taken over and let go.
+bool takeLock(QLockFile &lock, const QString &name)
+{
+    const QString takeover = name + QStringLiteral(".rmlock");
+    removeEmptyLock(takeover);
+    removeEmptyLock(name);
+    if (QFileInfo::exists(takeover)) {
+        QLockFile dead(takeover);
+        if (dead.tryLock(0))
+            dead.unlock();
+    }
     return lock.tryLock(lockWaitMilliseconds);
 }
 
@@ -234,8 +251,9 @@ bool writeFile(const QString &path, const QStringList &items)
 
 StoreStatus update(const QString &path, const std::function<bool(ReadResult &current)> &change)
 {
-    QLockFile lock(path + QStringLiteral(".lock"));
-    if (!takeLock(lock)) {
+    const QString lockName = path + QStringLiteral(".lock");
+    QLockFile lock(lockName);
+    if (!takeLock(lock, lockName)) {
         // A folder where no lock file can be made takes no data file either.
         return lock.error() == QLockFile::LockFailedError ? StoreStatus::Busy : StoreStatus::WriteFailed;
     }

@@ -29,10 +29,17 @@ struct Path
     Files before;
     std::function<QString()> store; // what the user is told; empty when stored
 };
+const auto storeRun = [] {
+    return seqfile::failureMessage(run::append(u"A/01/00010/T/02-feb-2003/z/+5/70.0/00.19.00"_s), run::fileName());
+};
+const Files deadLock = [] {
+    Files files = both;
+    files[u"RUNDA_RE.lock"_s] = "999999999\nkvistra\n\n"; // no such process
+    return files;
+}();
 const std::map<QString, Path> paths{
-    {u"run"_s, {u"RUNDA_RE"_s, both, [] {
-         return seqfile::failureMessage(run::append(u"A/01/00010/T/02-feb-2003/z/+5/70.0/00.19.00"_s), run::fileName());
-     }}},
+    {u"run"_s, {u"RUNDA_RE"_s, both, storeRun}},
+    {u"run, a dead copy's lock left"_s, {u"RUNDA_RE"_s, deadLock, storeRun}},
     {u"course"_s, {u"RUNDA_BA"_s, both, [] { return coursecheck::storeCourse(u"B/02/01200"_s); }}},
     {u"first course"_s, {u"RUNDA_BA"_s, {}, [] {
          ScriptedDialogs dialogs;
