@@ -20,26 +20,20 @@ using namespace Qt::StringLiterals;
 namespace {
 
 using Files = QMap<QString, QByteArray>;
-const QByteArray runs = "\"A/01/00010/M/01-jan-2001/x/+5/70.0/00.20.00\"\r\n\"A/01/00010/M/01-jan-2005/y/+5/70.0/00.20.00\"\r\n";
-const Files both{{u"RUNDA_BA"_s, "\"A/01/00010\"\r\n"}, {u"RUNDA_RE"_s, runs}};
+const Files both{{u"RUNDA_BA"_s, "\"A/01/00010\"\r\n"}, {u"RUNDA_RE"_s, "\"A/01/00010/M/01-jan-2001/x/+5/70.0/00.20.00\"\r\n\"A/01/00010/M/01-jan-2005/y/+5/70.0/00.20.00\"\r\n"}};
+const QString run1 = u"A/01/00010/T/02-feb-2003/z/+5/70.0/00.19.00"_s;
 
+// Each store path: the data file it changes, the folder before, and the store,
+// which returns what the user is told, empty when it stored.
 struct Path
 {
-    QString file; // the data file it changes
+    QString file;
     Files before;
-    std::function<QString()> store; // what the user is told; empty when stored
+    std::function<QString()> store;
 };
-const auto storeRun = [] {
-    return seqfile::failureMessage(run::append(u"A/01/00010/T/02-feb-2003/z/+5/70.0/00.19.00"_s), run::fileName());
-};
-const Files deadLock = [] {
-    Files files = both;
-    files[u"RUNDA_RE.lock"_s] = "999999999\nkvistra\n\n"; // no such process
-    return files;
-}();
 const std::map<QString, Path> paths{
-    {u"run"_s, {u"RUNDA_RE"_s, both, storeRun}},
-    {u"run, a dead copy's lock left"_s, {u"RUNDA_RE"_s, deadLock, storeRun}},
+    {u"run"_s, {u"RUNDA_RE"_s, both, [] { return seqfile::failureMessage(run::append(run1), run::fileName()); }}},
+    {u"run, a dead copy's lock left"_s, {u"RUNDA_RE"_s, [] { Files f = both; f.insert(u"RUNDA_RE.lock"_s, "999999999\nkvistra\n\n"); return f; }(), [] { return seqfile::failureMessage(run::append(run1), run::fileName()); }}},
     {u"course"_s, {u"RUNDA_BA"_s, both, [] { return coursecheck::storeCourse(u"B/02/01200"_s); }}},
     {u"first course"_s, {u"RUNDA_BA"_s, {}, [] {
          ScriptedDialogs dialogs;
@@ -47,49 +41,41 @@ const std::map<QString, Path> paths{
          registerFirstCourse(dialogs, nullptr);
          return dialogs.shown.size() > 4 ? dialogs.shown.last().text : QString();
      }}},
-    {u"save and exit"_s, {u"RUNDA_RE"_s, both, [] {
-         return seqfile::failureMessage(saveandexit::saveRunsInDateOrder(), run::fileName());
-     }}},
+    {u"save and exit"_s, {u"RUNDA_RE"_s, both, [] { return seqfile::failureMessage(saveandexit::saveRunsInDateOrder(), run::fileName()); }}},
 };
 
 // The index of the first line that matches, or -1.
 qsizetype find(const QStringList &lines, const QString &pattern)
 {
-    const QRegularExpression expression(pattern);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (expression.match(lines[i]).hasMatch())
-            return i;
-    }
-    return -1;
+    const auto line = std::find_if(lines.begin(), lines.end(), [re = QRegularExpression(pattern)](const QString &l) { return re.match(l).hasMatch(); });
+    return line == lines.end() ? -1 : line - lines.begin();
 }
 
-// One folder, and a store in it, under strace when given an injection.
+// A folder, and a store in it: under strace with an injection ("" to list the calls).
 struct Case
 {
     QString path;
     QTemporaryDir dir;
-    QStringList calls; // what strace listed
+    QStringList calls;
     QString out;
 
-    explicit Case(const QString &pathName) : path(pathName)
+    explicit Case(const QString &name) : path(name)
     {
-        for (const auto &[name, bytes] : paths.at(path).before.asKeyValueRange()) {
-            QFile file(dir.filePath(name));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        for (const auto &[file, bytes] : paths.at(path).before.asKeyValueRange()) {
+            QFile data(dir.filePath(file));
+            QVERIFY(data.open(QIODevice::WriteOnly) && data.write(bytes) == bytes.size());
         }
     }
     // The data files, or with all whatever the folder holds.
     Files files(bool all = false) const
     {
         Files result;
-        const QStringList data{u"RUNDA_BA"_s, u"RUNDA_RE"_s};
-        for (const QString &name : QDir(dir.path()).entryList(all ? QStringList() : data, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        for (const QString &name : QDir(dir.path()).entryList(all ? QStringList() : QStringList{u"RUNDA_BA"_s, u"RUNDA_RE"_s}, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
             QFile file(dir.filePath(name));
             result[name] = file.open(QIODevice::ReadOnly) ? file.readAll() : "unreadable";
         }
         return result;
     }
-    // inject: none, "" to list the calls, or as "write:error=EIO:when=3".
     void store(const std::optional<QString> &inject)
     {
         QProcess driver;
@@ -97,17 +83,16 @@ struct Case
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(u"ASAN_OPTIONS"_s, u"detect_leaks=0"_s); // LeakSanitizer cannot work under strace
         driver.setProcessEnvironment(environment);
-        const QString log = dir.path() + u".log"_s;
-        QStringList arguments{u"-y"_s, u"-o"_s, log, u"-e"_s, u"trace=open,openat,write,fsync,fdatasync,link,linkat,rename,renameat,renameat2,unlink,unlinkat"_s};
+        QFile log(dir.path() + u".log"_s);
+        QStringList arguments{u"-y"_s, u"-o"_s, log.fileName(), u"-e"_s, u"trace=open,openat,write,fsync,fdatasync,link,linkat,rename,renameat,renameat2,unlink,unlinkat"_s};
         if (inject && !inject->isEmpty())
             arguments << u"-e"_s << u"inject="_s + *inject;
         arguments << QCoreApplication::applicationFilePath() << u"--store"_s << path;
         driver.start(inject ? u"strace"_s : arguments[5], arguments.sliced(inject ? 0 : 6));
         QVERIFY(driver.waitForFinished(60000));
         out = QString::fromUtf8(driver.readAllStandardOutput()).trimmed();
-        QFile file(log);
-        calls = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split(u'\n') : QStringList();
-        file.remove();
+        calls = log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()).split(u'\n') : QStringList();
+        log.remove();
     }
     // A call on the folder or a file in it: a name relative to the folder
     // counts, the folder as the base of an absolute name does not.
@@ -154,8 +139,7 @@ private Q_SLOTS:
                 const int n = ++seen[syscall];
                 for (const char *fault : {"signal=SIGKILL", "error=EIO", "error=ENOSPC"}) {
                     if (listing.inFolder(call) && (syscall == u"write"_s || fault != "error=ENOSPC"_ba))
-                        QTest::addRow("%s: %s #%d %s", qPrintable(name), qPrintable(syscall), n, fault)
-                            << name << u"%1:%2:when=%3"_s.arg(syscall, QLatin1StringView(fault)).arg(n);
+                        QTest::addRow("%s: %s #%d %s", qPrintable(name), qPrintable(syscall), n, fault) << name << u"%1:%2:when=%3"_s.arg(syscall, QLatin1StringView(fault)).arg(n);
                 }
             }
         }
@@ -176,20 +160,16 @@ private Q_SLOTS:
         QVERIFY(!inject.isEmpty() || (synced >= 0 && synced < named && named < folderSynced));
         if (inject.isEmpty())
             return;
-        // The fault hit the call it was meant for.
         const qsizetype killed = store.calls.indexOf(u"+++ killed by SIGKILL +++"_s);
         const QString hit = store.calls.value(killed >= 0 ? killed - 1 : find(store.calls, u"\\(INJECTED\\)$"_s));
-        QVERIFY2(store.inFolder(hit), qPrintable(hit));
+        QVERIFY2(store.inFolder(hit), qPrintable(u"missed: "_s + hit));
         const Files now = store.files();
         QVERIFY(now == before || now == after[path]);
-        if (killed < 0 && store.out == u"stored"_s) {
-            QCOMPARE(now, after[path]);
-            QVERIFY2(synced >= 0 && synced < named, "stored without its data on the disk");
-        } else if (killed < 0) {
-            const QString file = paths.at(path).file;
-            QVERIFY2(store.out == seqfile::writeFailedMessage(file) || store.out == seqfile::readFailedMessage(file), qPrintable(store.out));
-            QCOMPARE(now, before);
-        }
+        const QString file = paths.at(path).file;
+        if (killed < 0 && store.out == u"stored"_s)
+            QVERIFY2(now == after[path] && synced >= 0 && synced < named, "stored, yet not on the disk");
+        else if (killed < 0)
+            QVERIFY2(now == before && (store.out == seqfile::writeFailedMessage(file) || store.out == seqfile::readFailedMessage(file)), qPrintable(store.out));
         store.store(std::nullopt);
         QCOMPARE(store.files(true).keys(), after[path].keys());
     }
