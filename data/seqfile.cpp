@@ -94,11 +94,8 @@ bool takeLock(QLockFile &lock, const QString &name)
     const QString takeover = name + QStringLiteral(".rmlock");
     removeEmptyLock(takeover);
     removeEmptyLock(name);
-    if (QFileInfo::exists(takeover)) {
-        QLockFile dead(takeover);
-        if (dead.tryLock(0))
-            dead.unlock();
-    }
+    if (QFileInfo::exists(takeover))
+        QLockFile(takeover).tryLock(0); // taken over when dead, and let go
     return lock.tryLock(lockWaitMilliseconds);
 }
 
