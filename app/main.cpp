@@ -1,4 +1,5 @@
 #include "app/navigation.h"
+#include "registration/coursechange.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/registry.h"
@@ -41,6 +42,12 @@ int main(int argc, char *argv[])
     registerWindows(windows);
     QObject::connect(&windows, &WindowRegistry::programEnded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+
+    // A course correction that a stopped program left half done is
+    // completed, or dropped, before anything reads the files.
+    const QString unrecovered = coursechange::recover();
+    if (!unrecovered.isEmpty())
+        dialogs.message(nullptr, unrecovered);
 
     windows.show(Window::Start);
     return app.exec();

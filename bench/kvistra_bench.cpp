@@ -4,6 +4,7 @@
 
 #include "analysis/ordering.h"
 #include "analysis/resulttable.h"
+#include "analysis/runbookmodel.h"
 #include "analysis/selection.h"
 #include "app/saveandexit.h"
 #include "data/cp1252.h"
@@ -175,6 +176,51 @@ void ReadRunFile(benchmark::State &state)
     state.counters["peak_rss_per_file_size"] = double(usage.ru_maxrss) * 1024 / double(QFileInfo(QStringLiteral("RUNDA_RE")).size());
 }
 BENCHMARK(ReadRunFile)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// The run book of a course with every run of the file: reading the run file
+// and filling the model, as the window does when it opens.
+void RunBookOpen(benchmark::State &state)
+{
+    QDir::setCurrent(runFiles().folderOf(int(state.range(0))));
+    for (auto _ : state) {
+        RunBookModel model;
+        model.setRuns(courseName + QStringLiteral("/03/06000"), run::load().records);
+        benchmark::DoNotOptimize(model.rowCount());
+    }
+}
+BENCHMARK(RunBookOpen)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Filling the model alone, from the records read.
+void RunBookFill(benchmark::State &state)
+{
+    QDir::setCurrent(runFiles().folderOf(int(state.range(0))));
+    const QStringList records = run::load().records;
+    for (auto _ : state) {
+        RunBookModel model;
+        model.setRuns(courseName + QStringLiteral("/03/06000"), records);
+        benchmark::DoNotOptimize(model.rowCount());
+    }
+}
+BENCHMARK(RunBookFill)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// A click on the header "Datum" of that run book, and on "Sluttid".
+void RunBookOrder(benchmark::State &state)
+{
+    QDir::setCurrent(runFiles().folderOf(int(state.range(0))));
+    RunBookModel model;
+    model.setRuns(courseName + QStringLiteral("/03/06000"), run::load().records);
+    const int column = int(state.range(1));
+    Qt::SortOrder order = Qt::AscendingOrder;
+    for (auto _ : state) {
+        model.sort(column, order);
+        order = order == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+    }
+}
+BENCHMARK(RunBookOrder)
+    ->Args({100000, RunBookModel::Date})
+    ->Args({100000, RunBookModel::Final})
+    ->Args({100000, RunBookModel::Information})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

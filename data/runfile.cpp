@@ -21,6 +21,48 @@ seqfile::StoreStatus append(const QString &record)
     });
 }
 
+qsizetype find(const QStringList &records, const Occurrence &run)
+{
+    int seen = 0;
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        if (records.at(i) == run.record && seen++ == run.index)
+            return i;
+    }
+    return -1;
+}
+
+namespace {
+
+// Changes the one occurrence in the file as it is now; the edit gets the
+// records and the position of the occurrence.
+seqfile::StoreStatus change(const Occurrence &run, const std::function<void(QStringList &, qsizetype)> &edit)
+{
+    return seqfile::update(fileName(), [&](seqfile::ReadResult &current) {
+        const qsizetype at = find(current.items, run);
+        if (at < 0)
+            return false;
+        edit(current.items, at);
+        return true;
+    });
+}
+
+} // namespace
+
+seqfile::StoreStatus replace(const Occurrence &run, const QString &newRecord)
+{
+    return change(run, [&newRecord](QStringList &records, qsizetype at) { records[at] = newRecord; });
+}
+
+seqfile::StoreStatus remove(const Occurrence &run)
+{
+    return change(run, [](QStringList &records, qsizetype at) { records.removeAt(at); });
+}
+
+QString goneMessage()
+{
+    return QStringLiteral("Rundan finns inte längre i filen RUNDA_RE. Inget har ändrats i filen.");
+}
+
 QStringView courseName(QStringView record)
 {
     const qsizetype slash = record.indexOf(u'/');

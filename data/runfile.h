@@ -30,6 +30,29 @@ Table load();
 // runs another copy of the program stored since it was last read included.
 seqfile::StoreStatus append(const QString &record);
 
+// Which run of the file: its record text, and which of the records equal to
+// it it is, counted from 0 in file order. Equal records are the same run
+// typed twice; correcting or removing one leaves the others where they are.
+struct Occurrence
+{
+    QString record;
+    int index = 0;
+};
+
+// The position of that occurrence among the records; -1 when they no
+// longer hold it.
+qsizetype find(const QStringList &records, const Occurrence &run);
+
+// Puts the new record in the place of that occurrence, or takes it out, in
+// the run file as it is at this moment, under its lock; every other record
+// stays as it was, in its place. Refused, the file unchanged, when the file
+// no longer holds that occurrence (goneMessage() tells it).
+seqfile::StoreStatus replace(const Occurrence &run, const QString &newRecord);
+seqfile::StoreStatus remove(const Occurrence &run);
+
+// "Rundan finns inte längre i filen RUNDA_RE. Inget har ändrats i filen."
+QString goneMessage();
+
 // Field 0 of a record, its course name: the text before the first "/", or
 // the whole record when it holds none.
 QStringView courseName(QStringView record);
@@ -48,6 +71,8 @@ public:
     Fields(const QString &record, int fieldCount);
 
     qsizetype size() const { return m_count; }
+    // The whole record the fields are cut from.
+    const QString &record() const { return m_record; }
     // Field f; empty for a field not held.
     QStringView at(qsizetype f) const
     {

@@ -99,10 +99,8 @@ bool takeLock(QLockFile &lock, const QString &name)
     return lock.tryLock(lockWaitMilliseconds);
 }
 
-// Removes what a copy of the program killed in the middle of a store left
-// beside the data file: QSaveFile's temporary files, which are named after
-// the data file, a full stop and six random letters (RUNDA_RE.QEqzqL). Only
-// while the lock is held: a live store keeps its temporary file under it.
+} // namespace
+
 void removeLeftovers(const QString &path)
 {
     const QFileInfo info(path);
@@ -117,16 +115,19 @@ void removeLeftovers(const QString &path)
     }
 }
 
-} // namespace
-
 QStringList readItems(QStringView text)
 {
     QStringList items;
     qsizetype pos = 0;
     const qsizetype end = text.size();
     while (pos < end) {
+        const bool lineStart = pos == 0 || isLineEnd(text[pos - 1]);
         while (pos < end && isBlank(text[pos]))
             ++pos;
+        if (lineStart && (pos == end || isLineEnd(text[pos]))) {
+            pos = skipLineEnd(text, pos);
+            continue;
+        }
         if (pos < end && text[pos] == u'"') {
             // A damaged line may lack its closing quote: the item then ends
             // with its line, and the next line stays an item of its own.
@@ -157,17 +158,20 @@ QStringList readItems(QStringView text)
 QByteArray writeItems(const QStringList &items, bool *ok)
 {
     QByteArray bytes;
+    *ok = false;
     for (const QString &item : items) {
         bool encoded = false;
         const QByteArray itemBytes = cp1252::encode(item, &encoded);
-        if (!encoded) {
-            *ok = false;
+        if (!encoded)
             return QByteArray();
-        }
-        // Only an unquoted item (from a file edited by hand) can hold a double
-        // quote: quoted, it would end there. It has no comma, line end or
-        // blank at its ends either, so it reads back unchanged as it stands.
+        // Quoted, an item ends at its first double quote or line break. One
+        // that holds a quote, read from a hand-edited file, is written as it
+        // stood there, unquoted, when it reads back so: no comma, line break
+        // or blank at its ends. Anything else would come back as another
+        // item, or as two: it is not written at all.
         const bool quoted = !item.contains(u'"');
+        if (quoted ? item.contains(u'\r') || item.contains(u'\n') : readItems(item) != QStringList{item})
+            return QByteArray();
         if (quoted)
             bytes += '"';
         bytes += itemBytes;
@@ -246,15 +250,22 @@ bool writeFile(const QString &path, const QStringList &items)
     return true;
 }
 
-StoreStatus update(const QString &path, const std::function<bool(ReadResult &current)> &change)
+Lock::Lock(const QString &path)
+    : m_file(path + QStringLiteral(".lock"))
 {
-    const QString lockName = path + QStringLiteral(".lock");
-    QLockFile lock(lockName);
-    if (!takeLock(lock, lockName)) {
+    if (!takeLock(m_file, path + QStringLiteral(".lock"))) {
         // A folder where no lock file can be made takes no data file either.
-        return lock.error() == QLockFile::LockFailedError ? StoreStatus::Busy : StoreStatus::WriteFailed;
+        m_status = m_file.error() == QLockFile::LockFailedError ? StoreStatus::Busy : StoreStatus::WriteFailed;
+        return;
     }
     removeLeftovers(path);
+}
+
+StoreStatus update(const QString &path, const std::function<bool(ReadResult &current)> &change)
+{
+    const Lock lock(path);
+    if (!lock.held())
+        return lock.status();
     ReadResult current = readFile(path);
     if (current.status == ReadStatus::Failed)
         return StoreStatus::ReadFailed;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QLockFile>
 #include <QString>
 #include <QStringList>
 
@@ -12,20 +13,24 @@ namespace seqfile {
 
 // Reads every item of a file's text, in order, the way a sequential reader
 // does until the end of the file:
+// - a line holding nothing but blanks is no item: blank lines, and the empty
+//   lines that stray line ends make (CR CR LF, LF CR), are skipped;
 // - blanks before an item are skipped;
 // - an item that begins with a double quote runs to the next double quote,
 //   or to the end of its line when the quote is missing, and the rest of
-//   that line up to a comma is skipped;
+//   that line up to a comma is skipped; so "" is an item, the empty text;
 // - any other item runs to a comma or the line end, surrounding blanks
 //   dropped;
 // - text after a comma is the next item.
 // Lines may end in CR LF, LF or CR; the last line needs no line end.
 QStringList readItems(QStringView text);
 
-// One quoted item per line, CR LF, in Windows-1252; an item that holds a
-// double quote, which only an unquoted item read from a file can, is
-// written as it stands, unquoted. *ok is false, and the result empty, when
-// an item holds a character the code page cannot store.
+// One item per line, CR LF, in Windows-1252, each written so that it reads
+// back as the same single item: quoted, or, when it holds a double quote
+// (only an unquoted item read from a file can), as it stands, if it reads
+// back so. *ok is false, and the result empty, when an item cannot be
+// written that way (a line break in it, say, or a double quote and a comma)
+// or holds a character the code page cannot store: nothing is written then.
 QByteArray writeItems(const QStringList &items, bool *ok);
 
 // True when the text can be written as an item and read back unchanged as
@@ -59,15 +64,40 @@ enum class StoreStatus {
     Busy,        // another program holds the file's lock; it is as it was
 };
 
+// Holds the lock of a data file while it lives (the file's name with
+// ".lock" added, beside it), taking over a lock left by a program that has
+// died and waiting three seconds at most, or as long as setLockWait last
+// said, for a live one. status() is Stored when it holds the lock, Busy when
+// another program holds it, WriteFailed when no lock file can be made. Once
+// it holds the lock, it removes the data file's leftovers (removeLeftovers).
+class Lock
+{
+public:
+    explicit Lock(const QString &path);
+    Lock(const Lock &) = delete;
+    Lock &operator=(const Lock &) = delete;
+
+    StoreStatus status() const { return m_status; }
+    bool held() const { return m_status == StoreStatus::Stored; }
+
+private:
+    QLockFile m_file;
+    StoreStatus m_status = StoreStatus::Stored;
+};
+
+// Removes what a copy of the program killed in the middle of writing the
+// file left beside it: QSaveFile's temporary files, named after the file, a
+// full stop and six random letters (RUNDA_RE.QEqzqL). Only while the file's
+// lock is held: a live store keeps its temporary file under it.
+void removeLeftovers(const QString &path);
+
 // Changes a data file as it is at this moment, as one step between copies
 // of the program: a lock file beside the data file (its name with ".lock"
 // added) is held from the read to the end of the write, and is gone again
 // afterwards. The change gets what the file holds (status Ok, or Missing
 // with no items when there is no file yet) and edits the items; when it
-// returns true they are written back through writeFile. A lock left by a
-// program that has died is taken over, and the temporary files that such a
-// program left beside the data file are removed; a live lock is waited for
-// three seconds at most, or as long as setLockWait last said.
+// returns true they are written back through writeFile. The lock is a
+// Lock, with what that does for locks and leftovers of a program that died.
 StoreStatus update(const QString &path, const std::function<bool(ReadResult &current)> &change);
 
 void setLockWait(int milliseconds);

@@ -127,9 +127,31 @@ void runChecks(const QByteArray &bytes)
     require(fields.mid(3, 5) == QStringList({entry.pace, entry.date, entry.information, entry.temperature, entry.weight}));
 }
 
+// No item is written that does not read back as the same single item: any
+// items, parted by NUL, are written so or not at all; and a run on any course
+// line of a hostile course file, its note holding a comma, is refused or
+// stored as one record that reads back whole.
+void write(const QByteArray &bytes)
+{
+    const QString text = cp1252::decode(bytes);
+    const QStringList items = text.split(QChar(0));
+    bool ok = false;
+    const QByteArray written = seqfile::writeItems(items, &ok);
+    require(ok ? seqfile::readItems(cp1252::decode(written)) == items : written.isEmpty());
+    for (const QString &line : seqfile::readItems(text)) {
+        runcheck::Entry entry{QStringLiteral("T"), QStringLiteral("02-feb-2001"), QStringLiteral("Sol, regn"),
+                              QStringLiteral("+20"), QStringLiteral("79.0"), {}};
+        for (int k = 0; k < course::timedPoints(line); ++k)
+            entry.times << QStringLiteral("00.10.15");
+        if (runcheck::checkRun(line, entry).isEmpty())
+            require(roundTrips({runcheck::makeRecord(line, entry)}));
+    }
+}
+
 const std::map<std::string_view, void (*)(const QByteArray &)> targets{
     {"items", items},   {"split", split},           {"dates", dates},        {"courseline", courseLine},
-    {"numeric", numeric}, {"coursecheck", courseChecks}, {"runcheck", runChecks}};
+    {"numeric", numeric}, {"coursecheck", courseChecks}, {"runcheck", runChecks},
+    {"write", write}};
 
 } // namespace
 

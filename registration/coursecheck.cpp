@@ -76,6 +76,16 @@ QString checkDistance(QString &distance)
     return QString();
 }
 
+QString checkCourse(const QString &name, QString &count, QString &distance)
+{
+    QString refusal = checkName(name);
+    if (refusal.isEmpty())
+        refusal = checkCount(count, QStringLiteral("Du kan inte skriva blankt här !"));
+    if (refusal.isEmpty())
+        refusal = checkDistance(distance);
+    return refusal;
+}
+
 Duplicate findDuplicate(const QStringList &lines, const QString &newLine)
 {
     Duplicate verdict = Duplicate::None;

@@ -23,6 +23,13 @@ QString checkCount(QString &count, const QString &emptyMessage);
 // the length test; both stay in the text even when a later test fails.
 QString checkDistance(QString &distance);
 
+// The three boxes of the course window in their order: the name, the count
+// (an empty one told "Du kan inte skriva blankt här !") and the distance.
+// The count and the distance get what their checks put in them (leading
+// zeros, "99999" for "?"), also when a later check fails; the window writes
+// both back into its boxes.
+QString checkCourse(const QString &name, QString &count, QString &distance);
+
 enum class Duplicate { None, SameName, Identical };
 
 // Scans the stored lines in order; the last one that matches decides.

@@ -68,16 +68,12 @@ void Regbana::Command1_Click()
     QString count = T_mellan11->text();
     QString distance = T_distans11->text();
 
-    QString refusal = coursecheck::checkName(name);
-    if (refusal.isEmpty()) {
-        refusal = coursecheck::checkCount(count, QStringLiteral("Du kan inte skriva blankt här !"));
-        // The leading zero stays in the box even when a later test fails.
+    QString refusal = coursecheck::checkCourse(name, count, distance);
+    // The zeros put in front stay in the boxes even when a later test fails.
+    if (T_mellan11->text() != count)
         T_mellan11->setText(count);
-    }
-    if (refusal.isEmpty()) {
-        refusal = coursecheck::checkDistance(distance);
+    if (T_distans11->text() != distance)
         T_distans11->setText(distance);
-    }
     // The duplicate scan runs over the course file as it is now: another
     // copy of the program may have added to it since this window opened.
     if (refusal.isEmpty())

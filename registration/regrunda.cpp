@@ -154,7 +154,7 @@ void Regrunda::Command1_Click()
     for (int k = 1; k <= n; ++k)
         entry.times << Text[k - 1]->text();
 
-    const QStringList refusal = runcheck::check(entry, n);
+    const QStringList refusal = runcheck::checkRun(courseLine, entry);
     for (const QString &message : refusal)
         dialogs.message(this, message);
     if (!refusal.isEmpty())

@@ -1,7 +1,11 @@
 #include "registration/runcheck.h"
 
+#include "data/coursefile.h"
 #include "data/numeric.h"
+#include "data/runfile.h"
 #include "data/seqfile.h"
+
+#include <algorithm>
 
 namespace runcheck {
 namespace {
@@ -123,6 +127,29 @@ QStringList check(const Entry &entry, int n)
             return {refusal};
     }
     return {};
+}
+
+QStringList checkRun(const QString &courseLine, const Entry &entry)
+{
+    QStringList refusal = check(entry, course::timedPoints(courseLine));
+    if (refusal.isEmpty() && courseLine.contains(u'"'))
+        refusal << quotedCourseMessage();
+    return refusal;
+}
+
+QString quotedCourseMessage()
+{
+    return QStringLiteral("Banans namn innehåller tecknet \" och rundan kan inte sparas. Ändra banans namn först.");
+}
+
+Entry entryOf(const QString &record, int n)
+{
+    const run::Fields fields(record, 8 + std::clamp(n, 0, 10));
+    Entry entry{fields.at(3).toString(), fields.at(4).toString(), fields.at(5).toString(),
+                fields.at(6).toString(), fields.at(7).toString(), {}};
+    for (int f = 8; f < fields.size(); ++f)
+        entry.times << fields.at(f).toString();
+    return entry;
 }
 
 QString timePrompt(int n)

@@ -30,6 +30,21 @@ struct Entry
 // cannot store.
 QStringList check(const Entry &entry, int n);
 
+// The check of a run on the course with this course line, for a new run and
+// for a corrected one alike: check() with the course's number of timed
+// points, and then, when every box has passed, the course line itself: one
+// that holds a double quote (only a hand-edited course file has one) cannot
+// stand in a record that reads back whole, so the run is refused with
+// quotedCourseMessage().
+QStringList checkRun(const QString &courseLine, const Entry &entry);
+
+// "Banans namn innehåller tecknet \" och rundan kan inte sparas. Ändra banans namn först."
+QString quotedCourseMessage();
+
+// The boxes of a stored run, to correct it: fields 3 to 7 of the record and
+// its n times (fields 8 to 7+n), missing fields empty.
+Entry entryOf(const QString &record, int n);
+
 // The caption over the time boxes of a course with n timed points; empty
 // unless n is 1 to 10.
 QString timePrompt(int n);

@@ -3,8 +3,10 @@
 // run records, the checks of a new course and a new run, the orderings, the
 // selection of a course's runs, the year interval and the result rows.
 
+#include "analysis/csvexport.h"
 #include "analysis/ordering.h"
 #include "analysis/resulttable.h"
+#include "analysis/runbookmodel.h"
 #include "app/saveandexit.h"
 #include "data/coursefile.h"
 #include "data/cp1252.h"
@@ -12,6 +14,7 @@
 #include "data/numeric.h"
 #include "data/runfile.h"
 #include "data/seqfile.h"
+#include "registration/coursechange.h"
 #include "registration/coursecheck.h"
 #include "registration/runcheck.h"
 #include "support/literalordering.h"
@@ -32,7 +35,7 @@ QString n(double value) { return QString::number(value); }
 #define SAME_NAME "Du har banan registrerad sedan tidigare. Jag tar inte med din nya bana. Prova om."
 
 enum class Rule { Numeric, Items, Write, Course, Date, Name, Count, Distance, Duplicate, Prompt,
-                  Caption, RunCheck, Record };
+                  Caption, RunCheck, Record, Book, Csv };
 
 // Each rule as a function from texts to texts, so that one table holds them all.
 QStringList apply(Rule rule, QStringList in)
@@ -61,12 +64,12 @@ QStringList apply(Rule rule, QStringList in)
         runcheck::Entry entry{t("T"), t("02-feb-2001"), t("Kändes bra. Sol och bra väder."), t("+20"), t("79.0"),
                               l("00.10.15|00.21.40|00.33.05")}; // the example run: race pace, three timed points
         QString *const boxes[] = {&entry.pace, &entry.date, &entry.information, &entry.temperature, &entry.weight};
-        int timed = 3;
+        QString name = t("Bana"), count = t("03");
         for (const QString &edit : in) {
             const QString key = edit.section(u'=', 0, 0), value = edit.section(u'=', 1);
             const int box = key.toInt();
-            if (key == u"n")
-                timed = value.toInt();
+            if (key == u"n" || key == u"c")
+                (key == u"n" ? count : name) = value;
             else if (box < 5)
                 *boxes[box] = value;
             else if (box - 5 < entry.times.size())
@@ -74,17 +77,36 @@ QStringList apply(Rule rule, QStringList in)
             else
                 entry.times << value; // past the course's three timed points
         }
-        return runcheck::check(entry, timed);
+        return runcheck::checkRun(course::makeLine(name, count, t("06000")), entry);
     }
-    case Rule::Record:
-        return {runcheck::makeRecord(text, {in[1], in[2], in[3], in[4], in[5], in.mid(6)})};
+    case Rule::Book: case Rule::Csv: { // "-" or a column and "a" or "d" to order by; the course line; the records
+        RunBookModel model;
+        model.setRuns(in.value(1), in.mid(2));
+        if (text != u"-")
+            model.sort(text.left(1).toInt(), text.endsWith(u'd') ? Qt::DescendingOrder : Qt::AscendingOrder);
+        QStringList rows;
+        for (int r = 0; r < model.rowCount(); ++r) // unordered, every cell; ordered, the notes
+            rows << (text == u"-" ? QString::fromUtf8(csvexport::bytes(model)).split(t("\r\n")).value(r + 1) : model.text(r, 7));
+        return rule == Rule::Book ? rows : QStringList{QString::fromLatin1(csvexport::bytes(model))};
+    }
+    case Rule::Record: { // the record, and the boxes taken back out of it for a correction
+        const runcheck::Entry back = runcheck::entryOf(runcheck::makeRecord(text, {in[1], in[2], in[3], in[4], in[5], in.mid(6)}),
+                                                       course::timedPoints(text));
+        return {runcheck::makeRecord(text, back), (QStringList{back.pace, back.date, back.information, back.temperature, back.weight} + back.times).join(u'|')};
+    }
     }
     return {};
 }
 
+enum class Change { Replace, Remove, Course, Delete, Recover };
+
+// The items of a data file written "a|b", none for an empty text.
+QStringList items(const QString &text) { return text.isEmpty() ? QStringList() : text.split(u'|'); }
+
 } // namespace
 
 Q_DECLARE_METATYPE(Rule)
+Q_DECLARE_METATYPE(Change)
 
 class TestRules : public QObject
 {
@@ -115,7 +137,7 @@ private Q_SLOTS:
 
         // The item reader and writer of the data files.
         cases(Rule::Items, {"\"ab\"cd\r\n=>ab", " \ta b \t\r\n=>a b", "a,b\r\n\"c,d\"=>a|b|c,d", "  \"a\" x,b=>a|b",
-                            "\"a\"\nb\rc=>a|b|c", "\"a\"\r\n\r\n\"\"\r\n=>a||", "\"ab\r\n\"cd\"\r\n=>ab|cd", "a\"b\r\n=>a\"b"});
+                            "\"a\"\nb\rc=>a|b|c", "\"a\"\r\n\r\n\"\"\r\n=>a|", "\"a\"\r\r\n\"b\"\n\r \r\n\t=>a|b", "a,\r\n=>a|", "\"ab\n\"cd\"\r\n=>ab|cd", "a\"b\r\n=>a\"b"});
         row("empty file", Rule::Items, {QString()}, {});
         // An item is written quoted, CR LF, in the code page, or refused; an
         // unquoted item holding a double quote (only one read from a file
@@ -123,7 +145,7 @@ private Q_SLOTS:
         cases(Rule::Write, {"a,b| c |=>\"a,b\"\r\n\" c \"\r\n\"\"\r\n|written|1", "ö€Š=>\"ö\u0080\u008a\"\r\n|written|1",
                             "‚ƒ„…†‡ˆ‰‹ŒŽ‘’“”•–—˜™š›œžŸ=>\"\u0082\u0083\u0084\u0085\u0086\u0087\u0088\u0089\u008b\u008c\u008e\u0091"
                             "\u0092\u0093\u0094\u0095\u0096\u0097\u0098\u0099\u009a\u009b\u009c\u009e\u009f\"\r\n|written|1",
-                            "a|\u0080=>|refused|0", "a\nb=>\"a\nb\"\r\n|written|0", "a\"b=>a\"b\r\n|written|1"});
+                            "a|\u0080=>|refused|0", "a\nb=>|refused|0", "a|b\",c=>|refused|1", " a\"b=>|refused|1", "a\"b=>a\"b\r\n|written|1"});
 
         // Course lines are cut from their end; nothing is read outside a short
         // line. Dates and times by position, months by the table.
@@ -196,18 +218,51 @@ private Q_SLOTS:
         // 10 (a hand-edited course file) refuses the run once the boxes pass.
         row("first failure only", Rule::RunCheck, l("0=t|1=x|2=|3=20|4=1"), {refused("1:a")});
         row("second failure only", Rule::RunCheck, l("1=x|2=|3=20|4=1|5="), {refused("2:a")});
-        row("first time box only", Rule::RunCheck, l("n=2|5=|6="), {t("Du kan inte lämna blankt här! Tidsruta nr  1")});
+        row("first time box only", Rule::RunCheck, l("n=02|5=|6="), {t("Du kan inte lämna blankt här! Tidsruta nr  1")});
         const QStringList countRange{t("Antalet mellantider inklusive sluttiden måste vara från 1 till 10!")};
-        for (const char *count : {"n=0", "n=11"})
+        for (const char *count : {"n=00", "n=11"})
             row(count, Rule::RunCheck, {t(count)}, countRange);
-        row("weight before count", Rule::RunCheck, l("n=0|4=7"), {refused("5:e")});
+        const QString quoted = t("Banans namn innehåller tecknet \" och rundan kan inte sparas. Ändra banans namn först.");
+        row("quoted course", Rule::RunCheck, {t("c=Ba\"na"), t("2=Sol, regn")}, {quoted});
+        row("weight before quoted course", Rule::RunCheck, l("c=Ba\"na|4=7"), {refused("5:e")});
+        row("weight before count", Rule::RunCheck, l("n=00|4=7"), {refused("5:e")});
         // The record holds the texts as typed, blanks included.
         row("blanks kept", Rule::Record, l("  /01/00010|M|02-feb-2001|  x  |-5|79.0|00.10.15"),
-            {t("  /01/00010/M/02-feb-2001/  x  /-5/79.0/00.10.15")});
+            {t("  /01/00010/M/02-feb-2001/  x  /-5/79.0/00.10.15"), t("M|02-feb-2001|  x  |-5|79.0|00.10.15")});
         cases(Rule::Prompt, {"1=>Ange sluttiden Ex/ 00.10.15 (dvs hh.mm.ss)",
                              "2=>Ange mellantiden samt sluttiden Ex/ 00.10.15 (dvs hh.mm.ss)",
                              "3=>Ange 2 mellantider samt sluttiden Ex/ 00.10.15 (dvs hh.mm.ss)",
                              "10=>Ange 9 mellantider samt sluttiden Ex/ 00.10.15 (dvs hh.mm.ss)", "11=>"});
+
+        // The run book: every field whole, the time a kilometre, the split
+        // times as the result table shows them; ordered by dates (an unknown
+        // month counts as 0) and times as such, the rest as Swedish text,
+        // equal rows in file order either way.
+        const char *book = "A/03/06000|A/03/06000/T/02-feb-2001/Sol; \"x\"/+20/79.0/00.10.15/00.21.40/00.29.30|"
+                           "A/03/06000/M/28-jan-2001/Ö/-5/80.5/00.10.15/00.21.40/1.00.00|"
+                           "A /03/06000/M/01-jan-2000/not this course/+1/80.0/00.10.00/00.20.00/00.30.00|"
+                           "A/03/06000/M/02-Feb-2001/Å/+3/80.0/00.11.00/00.20.00/01.00.00|"
+                           "A/03/06000/M/02-feb-2001/z/+3/80.0/00.09.59/00.22.00/00.59.59|"
+                           "A/03/06000/T/01-jan-2000/Ä/+3/80.0/00.10.15/00.21.40/00.30.00";
+        for (const char *order : {"-=>02-feb-2001;T;00.29.30;4.55;00.10.15 : 00.21.40;+20;79.0;\"Sol; \"\"x\"\"\"|"
+                                  "28-jan-2001;M;1.00.00;;00.10.15 : 00.21.40;-5;80.5;Ö|"
+                                  "02-Feb-2001;M;01.00.00;10.00;00.11.00 : 00.20.00;+3;80.0;Å|"
+                                  "02-feb-2001;M;00.59.59;10.00;00.09.59 : 00.22.00;+3;80.0;z|"
+                                  "01-jan-2000;T;00.30.00;5.00;00.10.15 : 00.21.40;+3;80.0;Ä",
+                                  "0a=>Ä|Å|Ö|Sol; \"x\"|z", "0d=>Sol; \"x\"|z|Ö|Å|Ä", "2a=>Sol; \"x\"|Ä|z|Ö|Å",
+                                  "2d=>Ö|Å|z|Ä|Sol; \"x\"", "3a=>Ö|Sol; \"x\"|Ä|Å|z", "4a=>z|Sol; \"x\"|Ö|Ä|Å",
+                                  "7a=>Sol; \"x\"|z|Å|Ä|Ö", "5d=>Å|z|Ä|Sol; \"x\"|Ö"})
+            row(order, Rule::Book, t(order).section(t("=>"), 0, 0).split(u'|') + l(book), t(order).section(t("=>"), 1).split(u'|'));
+        row("distance not known", Rule::Book, l("-|B/01/99999|B/01/99999/T/02-feb-2001/x/+20/79.0/00.10.15"),
+            {t("02-feb-2001;T;00.10.15;;;+20;79.0;x")});
+        row("final time not hh.mm.ss", Rule::Book, l("-|B/01/01000|B/01/01000/T/02-feb-2001/x/+20/79.0/00.1x.15"),
+            {t("02-feb-2001;T;00.1x.15;;;+20;79.0;x")});
+        row("no split times to order by", Rule::Book, l("4d|B/01/01000|B/01/01000/T/02-feb-2001/x/+20/79.0/00.10.15|"
+                                                        "B/01/01000/T/02-feb-2001/y/+20/79.0/00.20.00"), l("x|y"));
+        row("csv", Rule::Csv, l("0d|B/01/01000|B/01/01000/T/02-feb-2001/a;b\nc/+20/79.0/00.03.05|"
+                                "B/01/01000/M/03-feb-2001/x/-5/79.0/00.04.00"),
+            {t("\u00EF\u00BB\u00BFDatum;Tempo;Sluttid;min/km;Mellantider;Grader;Vikt;Information\r\n"
+               "03-feb-2001;M;00.04.00;4.00;;-5;79.0;x\r\n02-feb-2001;T;00.03.05;3.05;;+20;79.0;\"a;b\nc\"\r\n")});
 
         cases(Rule::Caption, {"06000=> 6000 meter", "99999=> 99999 meter", "=> 0 meter", "-0=> 0 meter", "-0010=>-10 meter"});
     }
@@ -274,6 +329,77 @@ private Q_SLOTS:
             got << (target == 5 ? bareOrder[k] : target == 4 ? records[k].section(u'/', -1).toInt()
                     : before.at(runs[k][5].toInt()) == runs[k] ? runs[k][5].toInt() : -1); // whole runs travel
         QCOMPARE(got, expected);
+    }
+
+    // Corrections and deletions against the files as they are at that
+    // moment, written "course file#run file": the run or course may have
+    // moved, gone, or gained an equal one meanwhile.
+    void changes_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("after");
+        const QString x = t("A/01/00010/T/02-feb-2001/x/+20/79.0/00.10.15"), y = x + t("0"), b = t("B/01/00010/M/01-jan-2001/y/-5/80.0/00.20.00");
+        const QString runGone = t("Rundan finns inte längre i filen RUNDA_RE. Inget har ändrats i filen.");
+        const QString files = t("A/01/00010|B/01/00010#") + x + u'|' + b + u'|' + x, renamed = t("C/01/00020") + x.mid(10);
+        const auto row = [](const char *tag, const QString &before, Change change, const QStringList &args,
+                            const QString &message, const QString &after) {
+            QTest::newRow(tag) << before << change << args << message << after;
+        };
+        row("second of equal runs, one put before it", t("#") + y + u'|' + x + u'|' + b + u'|' + x, Change::Replace, {x, t("1"), y},
+            QString(), t("#") + y + u'|' + x + u'|' + b + u'|' + y);
+        row("run gone", t("#") + x + u'|' + b, Change::Replace, {x, t("1"), y}, runGone, t("#") + x + u'|' + b);
+        row("first of equal runs removed", t("#") + x + u'|' + b + u'|' + x, Change::Remove, {x, t("0")}, QString(), t("#") + b + u'|' + x);
+        row("removed run gone", t("#") + b, Change::Remove, {x, t("0")}, runGone, t("#") + b);
+        row("course and its runs", files, Change::Course, l("A/01/00010|C/01/00020"), QString(),
+            t("C/01/00020|B/01/00010#") + renamed + u'|' + b + u'|' + renamed);
+        row("count of a course with runs", files, Change::Course, l("A/01/00010|A/02/00010"),
+            t("Banan har 2 registrerade rundor. Antalet tider kan inte ändras."), files);
+        row("count of a course without runs", t("A/01/00010|D/01/00010#") + x, Change::Course, l("D/01/00010|D/02/00010"), QString(),
+            t("A/01/00010|D/02/00010#") + x);
+        row("name of another course", files, Change::Course, l("A/01/00010|B/01/00020"), t(SAME_NAME), files);
+        row("course unchanged", files, Change::Course, l("A/01/00010|A/01/00010"), QString(), files);
+        row("course gone", files, Change::Course, l("D/01/00010|C/01/00010"),
+            t("Banan finns inte längre i filen RUNDA_BA. Inget har ändrats i filen."), files);
+        row("course with runs deleted", files, Change::Delete, l("B/01/00010"),
+            t("Banan har 1 registrerade rundor och kan inte tas bort."), files);
+        row("course without runs deleted", t("A/01/00010|D/01/00010|B/01/00010#") + b, Change::Delete, l("D/01/00010"), QString(),
+            t("A/01/00010|B/01/00010#") + b);
+        // A program stopped between the two writes of a correction.
+        row("stopped after the course file", t("C/01/00020|B/01/00010#") + x + u'|' + b, Change::Recover, l("A/01/00010|C/01/00020"),
+            QString(), t("C/01/00020|B/01/00010#") + renamed + u'|' + b);
+        row("stopped before the course file", files, Change::Recover, l("A/01/00010|C/01/00020"), QString(), files);
+    }
+
+    void changes()
+    {
+        QFETCH(QString, before);
+        QFETCH(Change, change);
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        QFETCH(QString, after);
+        TestFolder folder;
+        QVERIFY(seqfile::writeFile(t("RUNDA_BA"), items(before.section(u'#', 0, 0))));
+        QVERIFY(seqfile::writeFile(t("RUNDA_RE"), items(before.section(u'#', 1))));
+        QString told;
+        if (change == Change::Replace || change == Change::Remove) {
+            const run::Occurrence occurrence{args[0], args[1].toInt()};
+            const seqfile::StoreStatus status = change == Change::Remove ? run::remove(occurrence) : run::replace(occurrence, args.value(2));
+            told = status == seqfile::StoreStatus::Refused ? run::goneMessage() : seqfile::failureMessage(status, run::fileName());
+        } else if (change == Change::Course) {
+            told = coursechange::storeChange(args[0], args[1]);
+        } else if (change == Change::Delete) {
+            told = coursechange::removeCourse(args[0]);
+        } else {
+            QVERIFY(seqfile::writeFile(coursechange::intentFileName(), args));
+            told = coursechange::recover();
+        }
+        QCOMPARE(told, message);
+        QCOMPARE(seqfile::readFile(t("RUNDA_BA")).items, items(after.section(u'#', 0, 0)));
+        QCOMPARE(seqfile::readFile(t("RUNDA_RE")).items, items(after.section(u'#', 1)));
+        QVERIFY(!folder.exists(coursechange::intentFileName()));
     }
 
     // The data files through the disk: every byte comes back as it was, NUL

@@ -294,7 +294,7 @@ private Q_SLOTS:
             << QByteArrayLiteral("\"A\0\x81\x9D\xFF/01/00010\"\r\n\x01\x7F,\x90\"\0\x88") << QString();
         QTest::newRow("lone CR line ends") << QByteArray("\"A/01/00010\"\r\"A/01/00010/M/01-jan-2001\"\r") << QString();
         QTest::newRow("no last line end") << QByteArray("\"A/01/00010\"\r\n\"A/01/00010/T/02-feb-2001") << QString();
-        QTest::newRow("blank lines only") << QByteArray("\r\n\r\n  \n\r") << noRuns;
+        QTest::newRow("blank lines and stray line ends") << QByteArray("\r\n\"A/01/00010\"\r\r\n  \n\r") << QString();
     }
 
     void hostileFiles()

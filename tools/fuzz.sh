@@ -19,7 +19,7 @@ CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebI
     -DKVISTRA_FUZZ=ON -DKVISTRA_SANITIZE=ON -DBUILD_TESTING=OFF >/dev/null
 targets=("$@")
 if ((${#targets[@]} == 0)); then
-    targets=(items split dates courseline numeric coursecheck runcheck)
+    targets=(items split dates courseline numeric coursecheck runcheck write)
 fi
 nice -n 19 cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}"
 

@@ -1,0 +1,76 @@
+#include "analysis/csvexport.h"
+
+#include <QAbstractItemModel>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace csvexport {
+namespace {
+
+void appendField(QByteArray &bytes, const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    if (!utf8.contains(';') && !utf8.contains('"') && !utf8.contains('\r') && !utf8.contains('\n')) {
+        bytes += utf8;
+        return;
+    }
+    bytes += '"';
+    bytes += QByteArray(utf8).replace('"', "\"\"");
+    bytes += '"';
+}
+
+} // namespace
+
+QByteArray bytes(const QAbstractItemModel &model)
+{
+    QByteArray bytes("\xEF\xBB\xBF");
+    const int columns = model.columnCount();
+    for (int column = 0; column < columns; ++column) {
+        if (column > 0)
+            bytes += ';';
+        appendField(bytes, model.headerData(column, Qt::Horizontal).toString());
+    }
+    bytes += "\r\n";
+    for (int row = 0; row < model.rowCount(); ++row) {
+        for (int column = 0; column < columns; ++column) {
+            if (column > 0)
+                bytes += ';';
+            appendField(bytes, model.index(row, column).data().toString());
+        }
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+bool write(const QString &path, const QAbstractItemModel &model)
+{
+    const QByteArray data = bytes(model);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // As for the data files: a flush that fails part way must not be
+    // committed as a whole file.
+    if (file.write(data) != data.size() || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QString defaultPath(const QString &courseName)
+{
+    QString fileName = courseName;
+    for (QChar &ch : fileName) {
+        if (ch < u' ' || QStringView(u"/\\:*?\"<>|").contains(ch))
+            ch = u'_';
+    }
+    return QDir::current().absoluteFilePath(fileName + QStringLiteral(".csv"));
+}
+
+QString failedMessage(const QString &path)
+{
+    return QStringLiteral("Filen ") + QFileInfo(path).fileName() + QStringLiteral(" kunde inte sparas.");
+}
+
+} // namespace csvexport

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "data/runfile.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// Every run of one course, one row per run, every field shown whole: the
+// table of the run book. The rows start in run-file order; sort() orders them
+// by a column, keeping equal rows in file order either way.
+class RunBookModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Column { Date, Pace, Final, PerKm, Splits, Temperature, Weight, Information, ColumnCount };
+
+    explicit RunBookModel(QObject *parent = nullptr);
+
+    // "Datum", "Tempo", "Sluttid", "min/km", "Mellantider", "Grader", "Vikt",
+    // "Information".
+    static QStringList columnNames();
+
+    // The final time per kilometre, "4.55" for 4 minutes 55 seconds, to the
+    // nearest second; empty when the distance is 99999 (not known) or not
+    // above 0, or the final time is not hh.mm.ss.
+    static QString perKm(QStringView finalTime, QStringView distance);
+
+    // Shows the runs of the course with this line among the records (the run
+    // file's, in file order), in file order.
+    void setRuns(const QString &courseLine, const QStringList &records);
+    const QString &courseLine() const { return m_courseLine; }
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    // Dates by year, month and day, "Sluttid", "min/km" and "Mellantider"
+    // as times, the rest as text.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+    // The text of a cell as shown.
+    QString text(int row, int column) const;
+    // Which run of the run file the row shows.
+    run::Occurrence occurrence(int row) const;
+
+private:
+    const run::Fields &runAt(int row) const { return m_runs[m_shown[std::size_t(row)]]; }
+
+    QString m_courseLine;
+    int m_timedPoints = 0;
+    QList<run::Fields> m_runs; // file order
+    std::vector<int> m_shown;  // row -> index in m_runs
+};

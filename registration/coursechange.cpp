@@ -1,0 +1,216 @@
+#include "registration/coursechange.h"
+
+#include "data/coursefile.h"
+#include "data/runfile.h"
+#include "data/seqfile.h"
+#include "registration/coursecheck.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace coursechange {
+namespace {
+
+// The course file's lock and then the run file's, while it lives.
+struct Locks
+{
+    seqfile::Lock courses{course::fileName()};
+    seqfile::Lock runs{run::fileName()};
+
+    QString failure() const
+    {
+        if (!courses.held())
+            return seqfile::failureMessage(courses.status(), course::fileName());
+        return seqfile::failureMessage(runs.status(), run::fileName());
+    }
+    bool held() const { return courses.held() && runs.held(); }
+};
+
+// The runs of the course with the old line get the new line in front of
+// their own fields (those after the record's third "/"). The number of
+// records changed.
+qsizetype renameRuns(QStringList &records, const QString &oldLine, const QString &newLine)
+{
+    const QString name = course::name(oldLine);
+    qsizetype changed = 0;
+    for (QString &record : records) {
+        if (run::courseName(record) != name)
+            continue;
+        qsizetype cut = -1;
+        for (int slash = 0; slash < 3 && (slash == 0 || cut >= 0); ++slash)
+            cut = record.indexOf(u'/', cut + 1);
+        const QString renamed = cut < 0 ? newLine : newLine + record.mid(cut);
+        if (renamed != record) {
+            record = renamed;
+            ++changed;
+        }
+    }
+    return changed;
+}
+
+// A correction left half done by a stopped program, completed or dropped;
+// both locks are held. The message when that could not be done.
+QString finishLeftChange()
+{
+    seqfile::removeLeftovers(intentFileName());
+    if (!QFileInfo::exists(intentFileName()))
+        return QString();
+    const seqfile::ReadResult intent = seqfile::readFile(intentFileName());
+    if (intent.status == seqfile::ReadStatus::Failed)
+        return seqfile::readFailedMessage(intentFileName());
+    if (intent.items.size() == 2) {
+        const QString &oldLine = intent.items.at(0), &newLine = intent.items.at(1);
+        const seqfile::ReadResult courses = seqfile::readFile(course::fileName());
+        if (courses.status == seqfile::ReadStatus::Failed)
+            return seqfile::readFailedMessage(course::fileName());
+        // The course file took the new line: the runs follow. Otherwise the
+        // change never reached the run file either.
+        if (courses.items.contains(newLine) && !courses.items.contains(oldLine)) {
+            seqfile::ReadResult runs = seqfile::readFile(run::fileName());
+            if (runs.status == seqfile::ReadStatus::Failed)
+                return seqfile::readFailedMessage(run::fileName());
+            if (renameRuns(runs.items, oldLine, newLine) > 0 && !seqfile::writeFile(run::fileName(), runs.items))
+                return seqfile::writeFailedMessage(run::fileName());
+        }
+    }
+    QFile::remove(intentFileName());
+    return QString();
+}
+
+} // namespace
+
+qsizetype runCount(const QStringList &records, const QString &courseLine)
+{
+    const QString name = course::name(courseLine);
+    return std::count_if(records.begin(), records.end(),
+                         [&name](const QString &record) { return run::courseName(record) == name; });
+}
+
+qsizetype runCount(const QString &courseLine)
+{
+    const run::Table runs = run::load();
+    return runs.status == seqfile::ReadStatus::Failed ? -1 : runCount(runs.records, courseLine);
+}
+
+QString countLockedMessage(qsizetype runs)
+{
+    return QStringLiteral("Banan har %1 registrerade rundor. Antalet tider kan inte ändras.").arg(runs);
+}
+
+QString hasRunsMessage(qsizetype runs)
+{
+    return QStringLiteral("Banan har %1 registrerade rundor och kan inte tas bort.").arg(runs);
+}
+
+QString removeQuestion(const QString &name)
+{
+    return QStringLiteral("Vill du ta bort banan %1?").arg(name);
+}
+
+QString goneMessage()
+{
+    return QStringLiteral("Banan finns inte längre i filen RUNDA_BA. Inget har ändrats i filen.");
+}
+
+QString storeChange(const QString &oldLine, const QString &newLine)
+{
+    const Locks locks;
+    if (!locks.held())
+        return locks.failure();
+    QString refusal = finishLeftChange();
+    if (!refusal.isEmpty())
+        return refusal;
+    const seqfile::ReadResult courses = seqfile::readFile(course::fileName());
+    if (courses.status == seqfile::ReadStatus::Failed)
+        return seqfile::readFailedMessage(course::fileName());
+    const seqfile::ReadResult runs = seqfile::readFile(run::fileName());
+    if (runs.status == seqfile::ReadStatus::Failed)
+        return seqfile::readFailedMessage(run::fileName());
+
+    const qsizetype at = courses.items.indexOf(oldLine);
+    if (at < 0)
+        return goneMessage();
+    QStringList newCourses = courses.items;
+    newCourses.removeAt(at);
+    const coursecheck::Duplicate verdict = coursecheck::findDuplicate(newCourses, newLine);
+    if (verdict != coursecheck::Duplicate::None)
+        return coursecheck::duplicateMessage(verdict);
+    const qsizetype count = runCount(runs.items, oldLine);
+    if (count > 0 && course::count(newLine) != course::count(oldLine))
+        return countLockedMessage(count);
+    if (newLine == oldLine)
+        return QString();
+    newCourses.insert(at, newLine);
+    QStringList newRuns = runs.items;
+    if (renameRuns(newRuns, oldLine, newLine) == 0) {
+        return seqfile::writeFile(course::fileName(), newCourses) ? QString()
+                                                                  : seqfile::writeFailedMessage(course::fileName());
+    }
+
+    // Two files: the intent file tells the next start what was under way.
+    if (!seqfile::writeFile(intentFileName(), {oldLine, newLine}))
+        return seqfile::writeFailedMessage(course::fileName());
+    if (!seqfile::writeFile(course::fileName(), newCourses)) {
+        QFile::remove(intentFileName());
+        return seqfile::writeFailedMessage(course::fileName());
+    }
+    if (!seqfile::writeFile(run::fileName(), newRuns)) {
+        // The course file back as it was; should even that fail, the next
+        // start completes the change from the intent file.
+        if (!seqfile::writeFile(course::fileName(), courses.items))
+            return QStringLiteral("Filen RUNDA_RE kunde inte sparas. Ändringen av banan görs klar när programmet "
+                                  "startar nästa gång.");
+        QFile::remove(intentFileName());
+        return seqfile::writeFailedMessage(run::fileName());
+    }
+    QFile::remove(intentFileName());
+    return QString();
+}
+
+QString removeCourse(const QString &line)
+{
+    const Locks locks;
+    if (!locks.held())
+        return locks.failure();
+    QString refusal = finishLeftChange();
+    if (!refusal.isEmpty())
+        return refusal;
+    seqfile::ReadResult courses = seqfile::readFile(course::fileName());
+    if (courses.status == seqfile::ReadStatus::Failed)
+        return seqfile::readFailedMessage(course::fileName());
+    const seqfile::ReadResult runs = seqfile::readFile(run::fileName());
+    if (runs.status == seqfile::ReadStatus::Failed)
+        return seqfile::readFailedMessage(run::fileName());
+    const qsizetype at = courses.items.indexOf(line);
+    if (at < 0)
+        return goneMessage();
+    const qsizetype count = runCount(runs.items, line);
+    if (count > 0)
+        return hasRunsMessage(count);
+    courses.items.removeAt(at);
+    return seqfile::writeFile(course::fileName(), courses.items) ? QString()
+                                                                 : seqfile::writeFailedMessage(course::fileName());
+}
+
+QString intentFileName()
+{
+    return QStringLiteral("RUNDA_BA.andring");
+}
+
+QString recover()
+{
+    // Nothing to do without the intent file or a temporary file of it, which
+    // a program stopped while writing it leaves.
+    if (!QFileInfo::exists(intentFileName())
+        && QDir().entryList({intentFileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden).isEmpty())
+        return QString();
+    const Locks locks;
+    if (!locks.held())
+        return locks.failure();
+    return finishLeftChange();
+}
+
+} // namespace coursechange
