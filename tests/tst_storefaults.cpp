@@ -48,7 +48,7 @@ const std::map<QString, Path> paths{
          ScriptedDialogs dialogs;
          dialogs.answers = QStringList{u"B"_s, u"2"_s, u"1200"_s};
          registerFirstCourse(dialogs, nullptr);
-         return dialogs.shown.size() > 4 ? dialogs.shown.last().text : QString();
+         return dialogs.shown.size() > 4 ? dialogs.shown.last().text : QString(); // a box after the warning and the three questions
      }}},
     {u"save and exit"_s, {u"RUNDA_RE"_s, both, [] { return told(saveandexit::saveRunsInDateOrder()); }}},
 };
