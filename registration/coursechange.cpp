@@ -39,10 +39,7 @@ qsizetype renameRuns(QStringList &records, const QString &oldLine, const QString
     for (QString &record : records) {
         if (run::courseName(record) != name)
             continue;
-        qsizetype cut = -1;
-        for (int slash = 0; slash < 3 && (slash == 0 || cut >= 0); ++slash)
-            cut = record.indexOf(u'/', cut + 1);
-        const QString renamed = cut < 0 ? newLine : newLine + record.mid(cut);
+        const QString renamed = (QStringList{newLine} + record.split(u'/').mid(3)).join(u'/');
         if (renamed != record) {
             record = renamed;
             ++changed;

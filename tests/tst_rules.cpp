@@ -137,7 +137,7 @@ private Q_SLOTS:
 
         // The item reader and writer of the data files.
         cases(Rule::Items, {"\"ab\"cd\r\n=>ab", " \ta b \t\r\n=>a b", "a,b\r\n\"c,d\"=>a|b|c,d", "  \"a\" x,b=>a|b",
-                            "\"a\"\nb\rc=>a|b|c", "\"a\"\r\n\r\n\"\"\r\n=>a|", "\"a\"\r\r\n\"b\"\n\r \r\n\t=>a|b", "a,\r\n=>a|", "\"ab\n\"cd\"\r\n=>ab|cd", "a\"b\r\n=>a\"b"});
+                            "\"a\"\nb\rc=>a|b|c", "\"a\"\r\n\r\n\"\"\r\n=>a|", "\"a\"\r\r\n\"b\"\n\r \r\n\t=>a|b", "a,\r\n=>a|", "a, ,b=>a||b", "\"ab\n\"cd\"\r\n=>ab|cd", "a\"b\r\n=>a\"b"});
         row("empty file", Rule::Items, {QString()}, {});
         // An item is written quoted, CR LF, in the code page, or refused; an
         // unquoted item holding a double quote (only one read from a file
