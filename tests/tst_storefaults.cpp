@@ -30,12 +30,7 @@ QString told(seqfile::StoreStatus status)
 
 // Each store path: the data file it changes, the folder before, and the store,
 // which returns what the user is told, empty when it stored.
-struct Path
-{
-    QString file;
-    Files before;
-    std::function<QString()> store;
-};
+struct Path { QString file; Files before; std::function<QString()> store; };
 const std::map<QString, Path> paths{
     {u"run"_s, {u"RUNDA_RE"_s, both, [] { return told(run::append(run1)); }}},
     {u"run, a dead copy's lock left"_s, {u"RUNDA_RE"_s, [] { Files f = both; f.insert(u"RUNDA_RE.lock"_s, "999999999\nkvistra\n\n"); return f; }(), [] { return told(run::append(run1)); }}},
