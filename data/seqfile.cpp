@@ -2,10 +2,17 @@
 
 #include "data/cp1252.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QSaveFile>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace seqfile {
 namespace {
@@ -33,7 +40,80 @@ qsizetype skipTerminator(QStringView text, qsizetype pos)
     return skipLineEnd(text, pos);
 }
 
+// The new file's bytes are on the disk before it takes the data file's name.
+// QSaveFile's commit syncs too, but goes on when that fails.
+bool syncToDisk(QSaveFile &file)
+{
+#if defined(Q_OS_LINUX)
+    return ::fdatasync(file.handle()) == 0;
+#elif defined(Q_OS_UNIX)
+    return ::fsync(file.handle()) == 0;
+#else
+    Q_UNUSED(file);
+    return true;
+#endif
+}
+
+// The folder is synced after the rename, so that a power cut cannot take the
+// data file back to its old, or to no, content. By then the file holds the
+// new data whatever comes of it, so a failure here is not a failed store.
+void syncFolder(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    const int folder = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+#else
+    Q_UNUSED(path);
+#endif
+}
+
+// Removes a lock file that a copy of the program left empty, dying between
+// its making and the writing of its details: Qt would take it as live for
+// 30 seconds, but a live copy holds the file's system lock from the moment
+// it makes it, so an empty one that nobody holds is dead.
+void removeEmptyLock(const QString &name)
+{
+    QLockFile lock(name);
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    if (QFileInfo::exists(name) && !lock.getLockInfo(&pid, &host, &program))
+        lock.removeStaleLockFile();
+}
+
+// Takes a data file's lock. Qt takes over a lock whose process has died
+// under a lock file of its own, the lock's name with ".rmlock" added, which
+// a copy killed meanwhile leaves too, and which Qt looks at only when it
+// takes over a lock again: one left by a dead copy is taken over and let go.
+bool takeLock(QLockFile &lock, const QString &name)
+{
+    const QString takeover = name + QStringLiteral(".rmlock");
+    removeEmptyLock(takeover);
+    removeEmptyLock(name);
+    if (QFileInfo::exists(takeover))
+        QLockFile(takeover).tryLock(0); // taken over when dead, and let go
+    return lock.tryLock(lockWaitMilliseconds);
+}
+
 } // namespace
+
+void removeLeftovers(const QString &path)
+{
+    const QFileInfo info(path);
+    const QRegularExpression temporary(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(info.fileName()) + QStringLiteral("\\.[A-Za-z]{6}")));
+    QDir folder = info.absoluteDir();
+    const QStringList names = folder.entryList({info.fileName() + QStringLiteral(".??????")},
+                                               QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names) {
+        if (temporary.match(name).hasMatch())
+            folder.remove(name);
+    }
+}
 
 QStringList readItems(QStringView text)
 {
@@ -160,20 +240,25 @@ bool writeFile(const QString &path, const QStringList &items)
     // commit() flushes the last buffered bytes but does not notice when that
     // flush fails (a full disk takes only part of them): it would replace
     // the file with a cut one. Flush first and check.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    if (file.write(bytes) != bytes.size() || !file.flush() || !syncToDisk(file)) {
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    if (!file.commit())
+        return false;
+    syncFolder(path);
+    return true;
 }
 
 Lock::Lock(const QString &path)
     : m_file(path + QStringLiteral(".lock"))
 {
-    if (!m_file.tryLock(lockWaitMilliseconds)) {
+    if (!takeLock(m_file, path + QStringLiteral(".lock"))) {
         // A folder where no lock file can be made takes no data file either.
         m_status = m_file.error() == QLockFile::LockFailedError ? StoreStatus::Busy : StoreStatus::WriteFailed;
+        return;
     }
+    removeLeftovers(path);
 }
 
 StoreStatus update(const QString &path, const std::function<bool(ReadResult &current)> &change)

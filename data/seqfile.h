@@ -51,7 +51,9 @@ struct ReadResult
 ReadResult readFile(const QString &path);
 
 // Replaces a data file atomically: either the file then holds exactly the
-// items, or it is left byte for byte as it was and false is returned.
+// items, or it is left byte for byte as it was and false is returned. The
+// new content is on the disk before it replaces the old, and the folder is
+// synced after, so a power cut leaves the one or the other.
 bool writeFile(const QString &path, const QStringList &items);
 
 enum class StoreStatus {
@@ -66,7 +68,8 @@ enum class StoreStatus {
 // ".lock" added, beside it), taking over a lock left by a program that has
 // died and waiting three seconds at most, or as long as setLockWait last
 // said, for a live one. status() is Stored when it holds the lock, Busy when
-// another program holds it, WriteFailed when no lock file can be made.
+// another program holds it, WriteFailed when no lock file can be made. Once
+// it holds the lock, it removes the data file's leftovers (removeLeftovers).
 class Lock
 {
 public:
@@ -82,14 +85,19 @@ private:
     StoreStatus m_status = StoreStatus::Stored;
 };
 
+// Removes what a copy of the program killed in the middle of writing the
+// file left beside it: QSaveFile's temporary files, named after the file, a
+// full stop and six random letters (RUNDA_RE.QEqzqL). Only while the file's
+// lock is held: a live store keeps its temporary file under it.
+void removeLeftovers(const QString &path);
+
 // Changes a data file as it is at this moment, as one step between copies
 // of the program: a lock file beside the data file (its name with ".lock"
 // added) is held from the read to the end of the write, and is gone again
 // afterwards. The change gets what the file holds (status Ok, or Missing
 // with no items when there is no file yet) and edits the items; when it
-// returns true they are written back through writeFile. A lock left by a
-// program that has died is taken over; a live one is waited for three
-// seconds at most, or as long as setLockWait last said.
+// returns true they are written back through writeFile. The lock is a
+// Lock, with what that does for locks and leftovers of a program that died.
 StoreStatus update(const QString &path, const std::function<bool(ReadResult &current)> &change);
 
 void setLockWait(int milliseconds);

@@ -5,6 +5,7 @@
 #include "data/seqfile.h"
 #include "registration/coursecheck.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -51,6 +52,7 @@ qsizetype renameRuns(QStringList &records, const QString &oldLine, const QString
 // both locks are held. The message when that could not be done.
 QString finishLeftChange()
 {
+    seqfile::removeLeftovers(intentFileName());
     if (!QFileInfo::exists(intentFileName()))
         return QString();
     const seqfile::ReadResult intent = seqfile::readFile(intentFileName());
@@ -192,12 +194,15 @@ QString removeCourse(const QString &line)
 
 QString intentFileName()
 {
-    return QStringLiteral("RUNDA_BA.andras");
+    return QStringLiteral("RUNDA_BA.andring");
 }
 
 QString recover()
 {
-    if (!QFileInfo::exists(intentFileName()))
+    // Nothing to do without the intent file or a temporary file of it, which
+    // a program stopped while writing it leaves.
+    if (!QFileInfo::exists(intentFileName())
+        && QDir().entryList({intentFileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden).isEmpty())
         return QString();
     const Locks locks;
     if (!locks.held())

@@ -9,7 +9,7 @@
 // A correction changes two files: the course line in the course file and the
 // course line at the start of each of the course's runs in the run file. Both
 // files are locked (the course file's lock first), both are read, and before
-// the first write a small intent file beside them, RUNDA_BA.andras, records
+// the first write a small intent file beside them, RUNDA_BA.andring, records
 // the old and the new course line; it is removed after the second write. A
 // failed write puts back what the first one changed. A program that stops
 // between the writes leaves the intent file, and recover() at the next start
@@ -41,11 +41,13 @@ QString storeChange(const QString &oldLine, const QString &newLine);
 // has runs or is no longer there. The message to show; empty when removed.
 QString removeCourse(const QString &line);
 
-// The intent file of a correction under way.
+// The intent file of a correction under way; not a name of the kind that
+// a store's leftovers have (seqfile::removeLeftovers), so none removes it.
 QString intentFileName();
 
-// Completes or drops a correction that a stopped program left half done; the
-// program calls it at start, before the first window. Returns the message to
+// Completes or drops a correction that a stopped program left half done, and
+// removes what such a program left of the intent file; the program calls it
+// at start, before the first window. Returns the message to
 // show when that could not be done (the intent file then stays for the next
 // start); empty otherwise.
 QString recover();

@@ -174,7 +174,7 @@ QStringList apply(Rule rule, QStringList in)
     return {};
 }
 
-enum class Change { Replace, Remove, Course, SecondWriteFails, Delete, Recover };
+enum class Change { Replace, Remove, Course, Delete, Recover };
 
 // The items of a data file written "a|b", none for an empty text.
 QStringList items(const QString &text) { return text.isEmpty() ? QStringList() : text.split(u'|'); }
@@ -493,8 +493,6 @@ private Q_SLOTS:
         row("course unchanged", files, Change::Course, l("A/01/00010|A/01/00010"), QString(), files);
         row("course gone", files, Change::Course, l("D/01/00010|C/01/00010"),
             t("Banan finns inte längre i filen RUNDA_BA. Inget har ändrats i filen."), files);
-        row("second write fails", files, Change::SecondWriteFails, l("A/01/00010|C/01/00020"),
-            t("Filen RUNDA_RE kunde inte sparas. Inget har ändrats i filen."), files);
         row("course with runs deleted", files, Change::Delete, l("B/01/00010"),
             t("Banan har 1 registrerade rundor och kan inte tas bort."), files);
         row("course without runs deleted", t("A/01/00010|D/01/00010|B/01/00010#") + b, Change::Delete, l("D/01/00010"), QString(),
@@ -522,11 +520,6 @@ private Q_SLOTS:
             told = status == seqfile::StoreStatus::Refused ? run::goneMessage() : seqfile::failureMessage(status, run::fileName());
         } else if (change == Change::Course) {
             told = coursechange::storeChange(args[0], args[1]);
-        } else if (change == Change::SecondWriteFails) {
-            if (!WriteLimit::works)
-                QSKIP("No limit to the size of a file here");
-            const WriteLimit limit{100}; // the course file and the intent file fit, the run file does not
-            told = coursechange::storeChange(args[0], args[1]);
         } else if (change == Change::Delete) {
             told = coursechange::removeCourse(args[0]);
         } else {
@@ -542,9 +535,9 @@ private Q_SLOTS:
     // The data files through the disk: every byte comes back as it was, NUL
     // and the five the code page leaves undefined included; a file read a
     // block at a time reads as in one piece, whatever stands across a block's
-    // edge; a write is all or nothing: a text the code page cannot hold, a
-    // disk that fills up part way or a folder in the file's place is told and
-    // leaves the old file and no temporary file beside it.
+    // edge; a write is all or nothing: a text the code page cannot hold or a
+    // folder in the file's place is told and leaves the old file and no
+    // temporary file beside it (a full disk: tst_storefaults).
     void dataFiles()
     {
         TestFolder folder;
@@ -564,10 +557,6 @@ private Q_SLOTS:
         }
         folder.write(t("DATA"), bytes = "\"old\"\r\n\"x\x9D\"\r\n");
         QVERIFY(!seqfile::writeFile(t("DATA"), l("new|中")));
-        if (WriteLimit::works) {
-            const WriteLimit limit{16};
-            QVERIFY(!seqfile::writeFile(t("DATA"), l("a longer new line|and one more")));
-        }
         folder.block(t("TAKEN"));
         QVERIFY(!seqfile::writeFile(t("TAKEN"), l("a")));
         QCOMPARE(folder.read(t("DATA")), bytes);

@@ -23,9 +23,10 @@ esac
 packages=(cmake make g++ qt6-base-dev qt6-charts-dev fonts-liberation qt6-translations-l10n)
 # The tests build the benchmarks (bench/) as well, without running them, and
 # run again in a clang build (clang, libclang-rt-14-dev) with AddressSanitizer
-# and UndefinedBehaviorSanitizer, which also builds the fuzz targets.
+# and UndefinedBehaviorSanitizer, which also builds the fuzz targets; strace
+# kills or fails every store at each of its calls.
 if [ "$what" = test ]; then
-    packages+=(libbenchmark-dev clang libclang-rt-14-dev)
+    packages+=(libbenchmark-dev clang libclang-rt-14-dev strace)
 fi
 # The package: CPack's DEB generator finds the program's libraries with
 # dpkg-shlibdeps (dpkg-dev) among the files that file(1) calls ELF. The

@@ -54,7 +54,6 @@ inline QString t(const char *utf8) { return QString::fromUtf8(utf8); }
 //   answer a;b     the answers of the next input boxes
 //   open W         shows window W
 //   press W C      chooses menu command or clicks button C of window W;
-//   press! W C     the same on a disk that is full
 //   type W B text  types the text into box B of window W
 //   choose W r     clicks row r of the course list; "right" or "double" after
 //                  it for that click, a right click where the style
@@ -434,10 +433,7 @@ struct Fixture
             dialogs.answers += rest(1).split(u';');
         } else if (verb == u"open") {
             windows.show(window(w[1]));
-        } else if (verb == u"press" || verb == u"press!") {
-            if (verb == u"press!" && !WriteLimit::works)
-                QSKIP("No full disk to be had on this system");
-            const WriteLimit limit{verb == u"press!" ? 16 : -1};
+        } else if (verb == u"press") {
             if (auto *action = find<QAction>(w[1], w[2])) {
                 if (auto *popup = qobject_cast<QMenu *>(action->parent())) // chosen from it, a menu closes
                     popup->hide();
