@@ -77,6 +77,30 @@ QString finishLeftChange()
     return QString();
 }
 
+// Both files as they are now, read while both locks are held and once a
+// correction left half done is finished; or the message when they cannot be
+// had.
+struct Current
+{
+    QString failure;
+    seqfile::ReadResult courses;
+    seqfile::ReadResult runs;
+};
+
+Current readBoth(const Locks &locks)
+{
+    if (!locks.held())
+        return {locks.failure(), {}, {}};
+    if (QString refusal = finishLeftChange(); !refusal.isEmpty())
+        return {refusal, {}, {}};
+    Current now{QString(), seqfile::readFile(course::fileName()), seqfile::readFile(run::fileName())};
+    if (now.courses.status == seqfile::ReadStatus::Failed)
+        now.failure = seqfile::readFailedMessage(course::fileName());
+    else if (now.runs.status == seqfile::ReadStatus::Failed)
+        now.failure = seqfile::readFailedMessage(run::fileName());
+    return now;
+}
+
 } // namespace
 
 qsizetype runCount(const QStringList &records, const QString &courseLine)
@@ -115,17 +139,11 @@ QString goneMessage()
 QString storeChange(const QString &oldLine, const QString &newLine)
 {
     const Locks locks;
-    if (!locks.held())
-        return locks.failure();
-    QString refusal = finishLeftChange();
-    if (!refusal.isEmpty())
-        return refusal;
-    const seqfile::ReadResult courses = seqfile::readFile(course::fileName());
-    if (courses.status == seqfile::ReadStatus::Failed)
-        return seqfile::readFailedMessage(course::fileName());
-    const seqfile::ReadResult runs = seqfile::readFile(run::fileName());
-    if (runs.status == seqfile::ReadStatus::Failed)
-        return seqfile::readFailedMessage(run::fileName());
+    Current now = readBoth(locks);
+    if (!now.failure.isEmpty())
+        return now.failure;
+    const seqfile::ReadResult &courses = now.courses;
+    const seqfile::ReadResult &runs = now.runs;
 
     const qsizetype at = courses.items.indexOf(oldLine);
     if (at < 0)
@@ -170,17 +188,11 @@ QString storeChange(const QString &oldLine, const QString &newLine)
 QString removeCourse(const QString &line)
 {
     const Locks locks;
-    if (!locks.held())
-        return locks.failure();
-    QString refusal = finishLeftChange();
-    if (!refusal.isEmpty())
-        return refusal;
-    seqfile::ReadResult courses = seqfile::readFile(course::fileName());
-    if (courses.status == seqfile::ReadStatus::Failed)
-        return seqfile::readFailedMessage(course::fileName());
-    const seqfile::ReadResult runs = seqfile::readFile(run::fileName());
-    if (runs.status == seqfile::ReadStatus::Failed)
-        return seqfile::readFailedMessage(run::fileName());
+    Current now = readBoth(locks);
+    if (!now.failure.isEmpty())
+        return now.failure;
+    seqfile::ReadResult &courses = now.courses;
+    const seqfile::ReadResult &runs = now.runs;
     const qsizetype at = courses.items.indexOf(line);
     if (at < 0)
         return goneMessage();
