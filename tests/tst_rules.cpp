@@ -350,8 +350,9 @@ private Q_SLOTS:
             {t("02-feb-2001;T;00.10.15;;;+20;79.0;x")});
         row("final time not hh.mm.ss", Rule::Book, l("-|B/01/01000|B/01/01000/T/02-feb-2001/x/+20/79.0/00.1x.15"),
             {t("02-feb-2001;T;00.1x.15;;;+20;79.0;x")});
-        row("no split times to order by", Rule::Book, l("4d|B/01/01000|B/01/01000/T/02-feb-2001/x/+20/79.0/00.10.15|"
-                                                        "B/01/01000/T/02-feb-2001/y/+20/79.0/00.20.00"), l("x|y"));
+        for (const char *order : {"4d=>x|y", "2d=>y|x", "3d=>y|x"}) // one timed point: no split times, a final time
+            row(order, Rule::Book, t(order).section(t("=>"), 0, 0).split(u'|') + l("B/01/01000|B/01/01000/T/02-feb-2001/x/+20/"
+                "79.0/00.10.15|B/01/01000/T/02-feb-2001/y/+20/79.0/00.20.00"), t(order).section(t("=>"), 1).split(u'|'));
         row("csv", Rule::Csv, l("0d|B/01/01000|B/01/01000/T/02-feb-2001/a;b\nc/+20/79.0/00.03.05|"
                                 "B/01/01000/M/03-feb-2001/x/-5/79.0/00.04.00"),
             {t("\u00EF\u00BB\u00BFDatum;Tempo;Sluttid;min/km;Mellantider;Grader;Vikt;Information\r\n"
@@ -485,8 +486,8 @@ private Q_SLOTS:
         row("removed run gone", t("#") + b, Change::Remove, {x, t("0")}, runGone, t("#") + b);
         row("course and its runs", files, Change::Course, l("A/01/00010|C/01/00020"), QString(),
             t("C/01/00020|B/01/00010#") + renamed + u'|' + b + u'|' + renamed);
-        row("count of a course with runs", files, Change::Course, l("A/01/00010|A/02/00010"),
-            t("Banan har 2 registrerade rundor. Antalet tider kan inte ändras."), files);
+        row("count of a course with one run", files, Change::Course, l("B/01/00010|B/02/00010"),
+            t("Banan har 1 registrerade rundor. Antalet tider kan inte ändras."), files);
         row("count of a course without runs", t("A/01/00010|D/01/00010#") + x, Change::Course, l("D/01/00010|D/02/00010"), QString(),
             t("A/01/00010|D/02/00010#") + x);
         row("name of another course", files, Change::Course, l("A/01/00010|B/01/00020"), t(SAME_NAME), files);
