@@ -5,7 +5,7 @@
 #include "data/coursefile.h"
 #include "data/numeric.h"
 #include "data/runfile.h"
-#include "registration/coursechange.h"
+#include "data/coursechange.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/registry.h"

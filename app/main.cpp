@@ -1,6 +1,6 @@
 #include "app/commandline.h"
 #include "app/navigation.h"
-#include "registration/coursechange.h"
+#include "data/coursechange.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/registry.h"

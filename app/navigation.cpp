@@ -1,8 +1,8 @@
 #include "app/navigation.h"
 
-#include "analysis/chart.h"
+#include "progress/chart.h"
 #include "analysis/menu.h"
-#include "analysis/runbook.h"
+#include "runbook/runbook.h"
 #include "app/info.h"
 #include "app/start.h"
 #include "registration/choosefields.h"

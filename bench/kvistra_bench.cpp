@@ -3,9 +3,9 @@
 // own and removed at the end.
 
 #include "analysis/ordering.h"
-#include "analysis/progress.h"
+#include "progress/progress.h"
 #include "analysis/resulttable.h"
-#include "analysis/runbookmodel.h"
+#include "runbook/runbookmodel.h"
 #include "analysis/selection.h"
 #include "app/saveandexit.h"
 #include "data/cp1252.h"

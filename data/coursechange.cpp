@@ -1,4 +1,4 @@
-#include "registration/coursechange.h"
+#include "data/coursechange.h"
 
 #include "data/coursefile.h"
 #include "data/runfile.h"

@@ -1,7 +1,7 @@
-#include "analysis/chart.h"
+#include "progress/chart.h"
 
 #include "analysis/selection.h"
-#include "analysis/yeartable.h"
+#include "progress/yeartable.h"
 #include "data/coursefile.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/progress.h"
+#include "progress/progress.h"
 #include "data/runfile.h"
 
 #include <QList>

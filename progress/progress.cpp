@@ -1,4 +1,4 @@
-#include "analysis/progress.h"
+#include "progress/progress.h"
 
 #include "data/dateandtime.h"
 #include "data/numeric.h"

@@ -1,4 +1,4 @@
-#include "analysis/yeartable.h"
+#include "progress/yeartable.h"
 
 YearTable::YearTable(QObject *parent)
     : QAbstractTableModel(parent)

@@ -1,7 +1,7 @@
 #include "registration/correctcourse.h"
 
 #include "data/coursefile.h"
-#include "registration/coursechange.h"
+#include "data/coursechange.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/registry.h"

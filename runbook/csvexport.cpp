@@ -1,4 +1,4 @@
-#include "analysis/csvexport.h"
+#include "runbook/csvexport.h"
 
 #include <QAbstractItemModel>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "analysis/runbook.h"
+#include "runbook/runbook.h"
 
-#include "analysis/csvexport.h"
-#include "analysis/runbookmodel.h"
+#include "runbook/csvexport.h"
+#include "runbook/runbookmodel.h"
 #include "data/coursefile.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"

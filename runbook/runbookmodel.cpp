@@ -1,4 +1,4 @@
-#include "analysis/runbookmodel.h"
+#include "runbook/runbookmodel.h"
 
 #include "analysis/ordering.h"
 #include "analysis/resulttable.h"

@@ -4,11 +4,11 @@
 // selection of a course's runs, the year interval and the result rows, and
 // what the progress chart draws.
 
-#include "analysis/csvexport.h"
+#include "runbook/csvexport.h"
 #include "analysis/ordering.h"
-#include "analysis/progress.h"
+#include "progress/progress.h"
 #include "analysis/resulttable.h"
-#include "analysis/runbookmodel.h"
+#include "runbook/runbookmodel.h"
 #include "analysis/selection.h"
 #include "app/commandline.h"
 #include "app/saveandexit.h"
@@ -18,7 +18,7 @@
 #include "data/numeric.h"
 #include "data/runfile.h"
 #include "data/seqfile.h"
-#include "registration/coursechange.h"
+#include "data/coursechange.h"
 #include "registration/coursecheck.h"
 #include "registration/runcheck.h"
 #include "support/literalordering.h"

@@ -7,7 +7,7 @@
 #include "analysis/firstrun.h"
 #include "app/saveandexit.h"
 #include "data/runfile.h"
-#include "registration/coursechange.h"
+#include "data/coursechange.h"
 #include "registration/coursecheck.h"
 #include "tests/support/scripteddialogs.h"
 

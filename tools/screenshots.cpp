@@ -8,8 +8,8 @@
 // and runs it. The same program on the same machine gives the same files.
 
 #include "analysis/menu.h"
-#include "analysis/runbook.h"
-#include "analysis/runbookmodel.h"
+#include "runbook/runbook.h"
+#include "runbook/runbookmodel.h"
 #include "app/navigation.h"
 #include "data/coursefile.h"
 #include "data/runfile.h"
