@@ -3,6 +3,7 @@
 #include "analysis/selection.h"
 #include "progress/yeartable.h"
 #include "data/coursefile.h"
+#include "data/dateandtime.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/registry.h"
@@ -98,25 +99,13 @@ QLineSeries *makeSeries(QChart *chart, const QString &name, const QColor &colour
     return series;
 }
 
-// A file name made of the course name: characters that a folder path or
-// the file systems reserve become "_".
-QString pictureName(const QString &name)
-{
-    QString file = name.trimmed();
-    for (QChar &c : file) {
-        if (QStringView(u"/\\:*?\"<>|").contains(c) || c.unicode() < 32)
-            c = u'_';
-    }
-    return (file.isEmpty() ? QStringLiteral("Diagram") : file) + QStringLiteral(".png");
-}
-
 } // namespace
 
 Chart::Chart(WindowRegistry &windows, const QString &courseLine)
     : m_windows(windows)
     , m_name(course::name(courseLine))
     , m_n(course::timedPoints(courseLine))
-    , m_metres(progress::knownDistance(course::distance(courseLine)))
+    , m_metres(course::knownDistance(course::distance(courseLine)))
 {
     setObjectName(QStringLiteral("Chart"));
     setWindowTitle(QStringLiteral("Diagram: ") + form::shown(m_name));
@@ -292,7 +281,7 @@ void Chart::labelAxes()
         m_xAxis->append(tick.label, tick.value);
     // No time below zero; no more hours than a time text holds.
     for (const double tick : progress::yTicks(std::max(m_yAxis->min(), 0.0), std::min(m_yAxis->max(), 360000.0), 8))
-        m_yAxis->append(progress::shortTime(int(tick)), tick);
+        m_yAxis->append(dateandtime::shortTime(int(tick)), tick);
     m_labelling = false;
 }
 
@@ -364,9 +353,9 @@ QString Chart::runText(qsizetype run) const
 {
     const progress::Run &shown = m_progress.runs.at(run);
     const run::Fields &fields = m_runs.at(shown.index);
-    QString text = fields.at(4).toString() + u'\n' + QStringLiteral("Sluttid ") + progress::shortTime(shown.seconds);
+    QString text = fields.at(4).toString() + u'\n' + QStringLiteral("Sluttid ") + dateandtime::shortTime(shown.seconds);
     if (m_metres)
-        text += QStringLiteral(", %1 min/km").arg(progress::shortTime(progress::secondsPerKilometre(shown.seconds, *m_metres)));
+        text += QStringLiteral(", %1 min/km").arg(dateandtime::paceText(shown.seconds, *m_metres));
     text += u'\n' + (shown.race ? QStringLiteral("Tävlingstempo") : QStringLiteral("Träningstempo"));
     if (!fields.at(5).isEmpty())
         text += u'\n' + form::shown(fields.at(5).toString());
@@ -399,7 +388,7 @@ void Chart::Command1_Click()
 void Chart::Command2_Click()
 {
     QString path = m_windows.dialogs().saveFileName(this, QStringLiteral("Spara bild"),
-                                                     QDir::current().filePath(pictureName(m_name)),
+                                                     QDir::current().filePath(course::fileNameFor(m_name, QStringLiteral("Diagram"), QStringLiteral(".png"))),
                                                      QStringLiteral("PNG-bilder (*.png)"));
     if (path.isEmpty())
         return;

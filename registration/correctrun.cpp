@@ -54,9 +54,7 @@ void CorrectRun::Command1_Click()
     // The run is found again in the run file as it is now.
     const seqfile::StoreStatus status = run::replace(m_run, runcheck::makeRecord(m_course, entry, m_fields));
     if (status != seqfile::StoreStatus::Stored) {
-        dialogs.message(this, status == seqfile::StoreStatus::Refused
-                                  ? run::goneMessage()
-                                  : seqfile::failureMessage(status, run::fileName()));
+        dialogs.message(this, run::storeMessage(status));
         return;
     }
     m_windows.unload(Window::CorrectRun);

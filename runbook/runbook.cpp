@@ -207,9 +207,7 @@ void RunBook::Command2_Click()
         return;
     const seqfile::StoreStatus status = run::remove(m_model->occurrence(*row));
     if (status != seqfile::StoreStatus::Stored) {
-        dialogs.message(this, status == seqfile::StoreStatus::Refused
-                                  ? run::goneMessage()
-                                  : seqfile::failureMessage(status, run::fileName()));
+        dialogs.message(this, run::storeMessage(status));
         return;
     }
     m_windows.tellFilesChanged();

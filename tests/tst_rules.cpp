@@ -130,16 +130,17 @@ QStringList apply(Rule rule, QStringList in)
                                                               got.standardError.section(u'\n', 0, 0)};
     }
     case Rule::Day: {
-        const auto day = progress::calendarDay(text);
+        const auto day = dateandtime::calendarDay(text);
         return {day ? QDate::fromJulianDay(*day).toString(Qt::ISODate) : t("-")};
     }
     case Rule::Seconds: {
-        const auto seconds = progress::seconds(text);
-        return seconds ? QStringList{n(*seconds), progress::shortTime(*seconds), progress::timeText(*seconds)} : QStringList{t("-")};
+        const auto seconds = dateandtime::seconds(text);
+        return seconds ? QStringList{n(*seconds), dateandtime::shortTime(*seconds), dateandtime::timeText(*seconds)}
+                       : QStringList{t("-")};
     }
     case Rule::Pace: { // distance, final time
-        const auto metres = progress::knownDistance(text);
-        return {metres ? progress::shortTime(progress::secondsPerKilometre(*progress::seconds(in[1]), *metres)) : t("-")};
+        const QString pace = run::paceText(in[1], text);
+        return {pace.isEmpty() ? t("-") : pace};
     }
     case Rule::Years: { // a course line, then runs as "pace date time"
         QList<run::Fields> runs;
@@ -148,7 +149,7 @@ QStringList apply(Rule rule, QStringList in)
         const progress::Progress figures = progress::compute(runs, course::timedPoints(text));
         QStringList rows;
         for (const progress::Year &year : figures.years)
-            rows << progress::yearTexts(year, progress::knownDistance(course::distance(text))).join(u',');
+            rows << progress::yearTexts(year, course::knownDistance(course::distance(text))).join(u',');
         return rows << t("left %1").arg(figures.leftOut);
     }
     case Rule::Ticks: {
@@ -159,7 +160,7 @@ QStringList apply(Rule rule, QStringList in)
     }
     case Rule::DateTicks: {
         QStringList ticks;
-        const auto x = [](const QString &date) { return progress::chartX(*progress::calendarDay(date)); };
+        const auto x = [](const QString &date) { return progress::chartX(*dateandtime::calendarDay(date)); };
         for (const progress::Tick &tick : progress::xTicks(x(in[0]), x(in[1]), in[2].toInt()))
             ticks << tick.label + u'@' + QString::number(qint64(tick.value / 86400000));
         return ticks;
@@ -374,11 +375,12 @@ private Q_SLOTS:
         cases(Rule::Day, {"02-feb-2001=>2001-02-02", "29-FEB-2000=>2000-02-29", "29-feb-1900=>-", "31-apr-2001=>-",
                           "00-feb-2001=>-", "02-Feb-2001=>-", "02-feb-01=>-", ".5-feb-2001=>-", "02=>-", "=>-",
                           "31.dec.0001=>0001-12-31"});
-        cases(Rule::Seconds, {"00.41.10=>2470|41.10|00.41.10", "01.02.05=>3725|1.02.05|01.02.05", "00:00:01=>1|0.01|00.00.01",
+        cases(Rule::Seconds, {"00.41.10=>2470|41.10|00.41.10", "01.02.05=>3725|1.02.05|01.02.05", "00:00:01=>-",
                               "99.59.59=>359999|99.59.59|99.59.59", "00.60.00=>-", "00.00.60=>-", "00.00.00=>-",
                               "0.10.15=>-", "00.1a.15=>-", " 0.10.15=>-", "=>-"});
         cases(Rule::Pace, {"06000|00.29.30=>4.55", "10000|00.41.10=>4.07", "06000|00.00.03=>0.01", "00010|00.00.10=>16.40",
-                           "99999|00.29.30=>-", "00009|00.29.30=>-", "5a|00.29.30=>-"});
+                           "99999|00.29.30=>-", "00009|00.29.30=>-", "5a|00.29.30=>-",
+                           "06000|00:29:30=>-"});
         cases(Rule::Years, {"A/01/06000|T 02-feb-2001 00.41.10|M 05-mar-2001 00.40.00|M 01-jan-2002 00.43.01|M 31-dec-2002 "
                             "00.43.02|x 01-jan-2002 00.30.00|T 31-feb-2002 00.30.00|M 01-jan-2003 00.60.00"
                             "=>2002,2,0,00.43.01,00.43.02,7.10|2001,2,1,00.40.00,00.40.35,6.40|left 3",
@@ -518,7 +520,7 @@ private Q_SLOTS:
         if (change == Change::Replace || change == Change::Remove) {
             const run::Occurrence occurrence{args[0], args[1].toInt()};
             const seqfile::StoreStatus status = change == Change::Remove ? run::remove(occurrence) : run::replace(occurrence, args.value(2));
-            told = status == seqfile::StoreStatus::Refused ? run::goneMessage() : seqfile::failureMessage(status, run::fileName());
+            told = run::storeMessage(status);
         } else if (change == Change::Course) {
             told = coursechange::storeChange(args[0], args[1]);
         } else if (change == Change::Delete) {

@@ -25,7 +25,7 @@ const QString run0 = u"A/01/00010/M/01-jan-2001/x/+5/70.0/00.20.00"_s, run1 = u"
 const Files both{{u"RUNDA_BA"_s, "\"A/01/00010\"\r\n"}, {u"RUNDA_RE"_s, "\"" + run0.toUtf8() + "\"\r\n\"A/01/00010/M/01-jan-2005/y/+5/70.0/00.20.00\"\r\n"}};
 QString told(seqfile::StoreStatus status)
 {
-    return status == seqfile::StoreStatus::Refused ? run::goneMessage() : seqfile::failureMessage(status, run::fileName());
+    return run::storeMessage(status);
 }
 
 // Each store path: the data file it changes, the folder before, and the store,
