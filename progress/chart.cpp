@@ -189,14 +189,7 @@ Chart::Chart(WindowRegistry &windows, const QString &courseLine)
     layout->addWidget(L_utelamnade);
     resize(twips::size(15495, 8430));
 
-    // Beside the analysis window, when the screen has room for it there.
-    if (const QWidget *menu = windows.window(Window::Menu)) {
-        const QRect screen = menu->screen()->availableGeometry();
-        QPoint at = menu->frameGeometry().topRight() + QPoint(1, 0);
-        if (at.x() + width() > screen.right())
-            at = menu->frameGeometry().topLeft() + QPoint(40, 40);
-        move(at);
-    }
+    form::placeBeside(this, windows.window(Window::Menu));
 
     connect(Option1, &QRadioButton::clicked, this, &Chart::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &Chart::Option2_Click);
