@@ -237,21 +237,21 @@ private Q_SLOTS:
         const QString book = courses + t(" >> RE ") + runs + t(" >> open Start >> open Menu >> choose Menu 0 >> press "
                                                                "Menu M_Rundor >> ");
         const QString gone = t("Rundan finns inte längre i filen RUNDA_RE. Inget har ändrats i filen.");
-        row("run book", book + t("text RunBook L_antal 3 rundor >> header RunBook T_rundor 2 >> table RunBook "
-            "T_rundor 7 b;a;c >> header RunBook T_rundor 2 >> table RunBook T_rundor 7 c;a;b >> pick RunBook T_rundor "
-            "1 >> key RunBook T_rundor Return >> text CorrectRun T_banareg1 A >> text CorrectRun Text3 00.30.00 >> "
+        row("run book", book + t("text RunBook countLabel 3 rundor >> header RunBook runTable 2 >> table RunBook "
+            "runTable 7 b;a;c >> header RunBook runTable 2 >> table RunBook runTable 7 c;a;b >> pick RunBook runTable "
+            "1 >> key RunBook runTable Return >> text CorrectRun T_banareg1 A >> text CorrectRun Text3 00.30.00 >> "
             "type CorrectRun Text3 00.10.00 >> press CorrectRun Command1 >> loaded Start Menu RunBook >> file RUNDA_RE "
-            "%1 >> table RunBook T_rundor 7 c;b;a >> rows* 3 01-jan-2003,00.20.00,00.01.00 : 00.02.00 01-jan-2001,00.10.00,00.01.00 : 00.02.00 >> "
-            "answer Nej;Ja >> pick RunBook T_rundor 0 >> key RunBook T_rundor Delete >> press RunBook Command2 >> messages Vill du ta "
+            "%1 >> table RunBook runTable 7 c;b;a >> rows* 3 01-jan-2003,00.20.00,00.01.00 : 00.02.00 01-jan-2001,00.10.00,00.01.00 : 00.02.00 >> "
+            "answer Nej;Ja >> pick RunBook runTable 0 >> key RunBook runTable Delete >> press RunBook deleteButton >> messages Vill du ta "
             "bort rundan 01-jan-2002 med sluttiden 00.40.00?|Vill du ta bort rundan 01-jan-2002 med sluttiden "
-            "00.40.00? >> text RunBook L_antal 2 rundor >> rows* 2 01-jan-2003,00.20.00,00.01.00 : 00.02.00 01-jan-2001,00.10.00,00.01.00 : 00.02.00 "
-            ">> pick RunBook T_rundor 0 >> press RunBook Command1 >> RE %2 >> press CorrectRun Command1 >> messages %3 "
-            ">> loaded Start Menu RunBook CorrectRun >> file RUNDA_RE %2 >> key RunBook T_rundor Escape >> press "
+            "00.40.00? >> text RunBook countLabel 2 rundor >> rows* 2 01-jan-2003,00.20.00,00.01.00 : 00.02.00 01-jan-2001,00.10.00,00.01.00 : 00.02.00 "
+            ">> pick RunBook runTable 0 >> press RunBook correctButton >> RE %2 >> press CorrectRun Command1 >> messages %3 "
+            ">> loaded Start Menu RunBook CorrectRun >> file RUNDA_RE %2 >> key RunBook runTable Escape >> press "
             "CorrectRun Command2 >> loaded Start Menu").arg(QString(runs).replace(t("00.30.00"), t("00.10.00")), t("A"), gone));
         // A correction follows the field choice, but keeps a field the run holds.
         row("correction by the choice", courses + t(" >> RE A/03/06000/T/01-jan-2001/a/+1//00.01.00/00.02.00/00.30.00 >> open Start")
             + choose.arg(t("2"), t("1")) + choose.arg(t("3"), t("1")) + t(" >> open Menu >> choose Menu 0 >> press Menu "
-            "M_Rundor >> pick RunBook T_rundor 0 >> press RunBook Command1 >> shown CorrectRun Command1 Command2 Label1 "
+            "M_Rundor >> pick RunBook runTable 0 >> press RunBook correctButton >> shown CorrectRun Command1 Command2 Label1 "
             "Label2 Label3 Label4 Label6 Label8 T_banareg1 T_reg4 T_reg5 T_reg6 T_reg7 Text1 Text2 Text3 >> type "
             "CorrectRun T_reg7 +5 >> press CorrectRun Command1 >> messages >> file RUNDA_RE A/03/06000/T/01-jan-2001/a/+5//00.01.00/00.02.00/00.30.00"));
         // A course corrected in both files; one with runs is not deleted.
@@ -265,8 +265,8 @@ private Q_SLOTS:
             "RUNDA_BA A/03/07000;B/03/00500;E/01/00100;T/10/09999 >> text Menu L_antbanor 4"));
         // Exported where the user says, the course name the default; a
         // failed write is told.
-        row("export", book + t("answer ;ut.csv;x.csv >> block x.csv >> press RunBook Command3 >> press RunBook Command3 "
-            ">> press RunBook Command3 >> prompts A.csv|A.csv|A.csv >> messages Filen x.csv kunde inte sparas. >> count "
+        row("export", book + t("answer ;ut.csv;x.csv >> block x.csv >> press RunBook exportButton >> press RunBook exportButton "
+            ">> press RunBook exportButton >> prompts A.csv|A.csv|A.csv >> messages Filen x.csv kunde inte sparas. >> count "
             "ut.csv 4 ï»¿Datum;Tempo;Sluttid;min/km;Mellantider;Grader;Vikt;Information"));
         // A name shown as typed: never as formatting, "[*]" included.
         row("plain text", t("answer <i>Hörnsjön [*];3;6000;Nej >> open Menu >> messages %1 >> choose Menu 0 >> messages "
@@ -274,7 +274,7 @@ private Q_SLOTS:
             "caption RunBook Alla rundor: <i>Hörnsjön [*] >> plain").arg(warning, noRuns));
         // Every control of every window where the listing has it; the new
         // windows whole.
-        row("layout listed", book + t("pick RunBook T_rundor 0 >> press RunBook Command1 >> press Menu M_AndraBana >> "
+        row("layout listed", book + t("pick RunBook runTable 0 >> press RunBook correctButton >> press Menu M_AndraBana >> "
             "press Menu M_Diagram >> open Info >> open Regbana >> open Regrunda >> open ChooseFields >> layout as listed >> whole RunBook >> whole CorrectCourse"));
 
         // A failed click keeps the table unless the failure came after it was

@@ -243,8 +243,8 @@ void pictureEveryWindow()
     QWidget *book = windows.window(Window::RunBook);
     if (!book)
         throw std::runtime_error("the run book did not open");
-    static_cast<RunBook *>(book)->T_rundor_HeaderClick(RunBookModel::Final);
-    child<QTableView>(book, "T_rundor")->selectRow(3);
+    static_cast<RunBook *>(book)->orderByColumn(RunBookModel::Final);
+    child<QTableView>(book, "runTable")->selectRow(3);
     picture(book, QStringLiteral("runbook.png"));
     picture(open(windows, Window::CorrectRun), QStringLiteral("correctrun.png"));
     windows.unload(Window::CorrectRun);
