@@ -347,16 +347,16 @@ private Q_SLOTS:
             "00.40.00;A/03/06000/M/01-jan-2002/c/+1/1/1/1/00.39.00;A/03/06000/M/01-Jan-2002/d/+1/1/1/1/00.39.00;A/03/06000/"
             "M/01-jan-2002/e/+1/1/1/1/0.39.00;B/03/00500/M/01-jan-2002/f/+1/1/1/1/00.01.00 >> open Menu >> choose Menu 0 >> "
             "press Menu M_Diagram >> loaded Menu Chart >> window Chart Diagram: A 796,562 >> series Chart Årsbästa 2 2400|Tävlingstempo 1 "
-            "2470|Träningstempo 2 2400 >> press Chart Option2 >> series Chart Årsbästa 2 400|Tävlingstempo 1 411.667|"
-            "Träningstempo 2 400 >> grid Chart Tabell1 År,Rundor,Tävling,Bästa,Median,min/km|2002,1,0,00.39.00,"
-            "00.39.00,6.30|2001,2,1,00.40.00,00.40.35,6.40 >> text Chart L_utelamnade 2 rundor kunde inte visas (okänt "
-            "datum eller tid). >> answer ;bild >> press Chart Command2 >> press Chart Command2 >> prompts A.png|A.png >> "
-            "picture bild.png png >> block A.png >> answer A.png >> press Chart Command2 >> messages ") + unsaved.arg(t("A.png")));
+            "2470|Träningstempo 2 2400 >> press Chart paceButton >> series Chart Årsbästa 2 400|Tävlingstempo 1 411.667|"
+            "Träningstempo 2 400 >> grid Chart yearTable År,Rundor,Tävling,Bästa,Median,min/km|2002,1,0,00.39.00,"
+            "00.39.00,6.30|2001,2,1,00.40.00,00.40.35,6.40 >> text Chart leftOutLabel 2 rundor kunde inte visas (okänt "
+            "datum eller tid). >> answer ;bild >> press Chart savePictureButton >> press Chart savePictureButton >> prompts A.png|A.png >> "
+            "picture bild.png png >> block A.png >> answer A.png >> press Chart savePictureButton >> messages ") + unsaved.arg(t("A.png")));
         row("chart from the list", courses + t(" >> RE E/01/00100/M/31-feb-2001/a/+1/1/1 >> open Menu >> context Menu 1 "
-            ">> press Menu List1_Diagram >> window Chart Diagram: B 796,562 >> shown Chart L_tomt >> choose Menu 0 >> key Menu List1 Menu "
+            ">> press Menu List1_Diagram >> window Chart Diagram: B 796,562 >> shown Chart emptyLabel >> choose Menu 0 >> key Menu List1 Menu "
             ">> press Menu List1_Diagram >> window Chart Diagram: A 796,562 >> key Menu List1 F10 >> messages >> context Menu 1 >> press Menu List1_Diagram >> "
-            "key Menu List1 Shift+F10 >> press Menu List1_Diagram >> window Chart Diagram: A 796,562 >> context Menu 3 >> press Menu List1_Diagram >> shown Chart L_tomt L_utelamnade >> "
-            "text Chart L_utelamnade 1 rundor kunde inte visas (okänt datum eller tid). >> text Chart L_tomt Banan har inga "
+            "key Menu List1 Shift+F10 >> press Menu List1_Diagram >> window Chart Diagram: A 796,562 >> context Menu 3 >> press Menu List1_Diagram >> shown Chart emptyLabel leftOutLabel >> "
+            "text Chart leftOutLabel 1 rundor kunde inte visas (okänt datum eller tid). >> text Chart emptyLabel Banan har inga "
             "rundor att visa. >> block RUNDA_RE >> "
             "context Menu 0 >> press Menu List1_Diagram >> messages ") + unread.arg(t("RUNDA_RE")) + t(" >> loaded Menu"));
         // Save and exit ends the program in every case; only a file that was
