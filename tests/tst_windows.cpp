@@ -194,21 +194,24 @@ private Q_SLOTS:
         // The fields chosen in the start window's menu: "Avbryt" keeps the
         // choice, "OK" keeps it for the next run window, whose hidden boxes
         // are passed by and stored empty, whatever they hold.
-        const QString choose = t(" >> press Start M_val >> press ChooseFields Check%1 >> press ChooseFields Command%2");
-        row("fields chosen", four + t(" >> open Start") + choose.arg(t("2"), t("2")) + t(" >> loaded Start >> press Start "
-            "M_val >> window ChooseFields Välj vad som registreras 272,144 >> whole ChooseFields >> place ChooseFields "
-            "Check3 24,64,185,19 >> place ChooseFields Command2 176,104,81,25 >> checked ChooseFields Check1 Check2 Check3 "
-            ">> press ChooseFields Check2 >> press ChooseFields Command1 >> loaded Start >> open Regrunda >> ")
-            + typeExample + t(" >> type Regrunda T_reg7 20 >> press Start M_val >> checked ChooseFields Check1 Check3 >> "
-            "press Regrunda Command1 >> file RUNDA_RE ") + QString(example).replace(t("/+20/"), t("//")));
-        row("no field chosen", four + t(" >> open Start") + choose.arg(t("1"), t("1")) + choose.arg(t("2"), t("1"))
-            + choose.arg(t("3"), t("1")) + t(" >> open Regrunda >> ") + typeExample + t(" >> type Regrunda T_reg6  >> type "
-            "Regrunda T_reg8 x >> shown Regrunda Command1 Command2 Label1 Label2 Label6 Label8 T_banareg1 T_reg4 T_reg5 "
-            "Text1 Text2 Text3 >> tabs Regrunda T_reg4 Command1 T_reg5 Text1 Text2 Text3 Command2 T_reg4 >> press "
-            "Regrunda Command1 >> file RUNDA_RE Hörnsjön 2 stora varv/03/06000/T/02-feb-2001////00.10.15/00.21.40/00.33.05"));
-        row("choice not saved", four + t(" >> open Start") + choose.arg(t("2"), t("1")) + t(" >> block Kvistra/kvistra.ini")
-            + choose.arg(t("1"), t("1")) + t(" >> messages Valet kunde inte sparas. Inget har ändrats. >> loaded Start "
-            "ChooseFields >> open Regrunda >> choose Regrunda 0 >> ") + entering);
+        const QString choose = t(" >> press Start M_val >> press ChooseFields %1Box >> press ChooseFields %2Button");
+        row("fields chosen", four + t(" >> open Start") + choose.arg(t("temperature"), t("cancel"))
+            + t(" >> loaded Start >> press Start M_val >> window ChooseFields Välj vad som registreras 272,144 >> "
+                "whole ChooseFields >> place ChooseFields weightBox 24,64,185,19 >> place ChooseFields cancelButton "
+                "176,104,81,25 >> checked ChooseFields informationBox temperatureBox weightBox >> press ChooseFields "
+                "temperatureBox >> press ChooseFields okButton >> loaded Start >> open Regrunda >> ")
+            + typeExample + t(" >> type Regrunda T_reg7 20 >> press Start M_val >> checked ChooseFields informationBox "
+            "weightBox >> press Regrunda Command1 >> file RUNDA_RE ") + QString(example).replace(t("/+20/"), t("//")));
+        row("no field chosen", four + t(" >> open Start") + choose.arg(t("information"), t("ok"))
+            + choose.arg(t("temperature"), t("ok")) + choose.arg(t("weight"), t("ok")) + t(" >> open Regrunda >> ")
+            + typeExample + t(" >> type Regrunda T_reg6  >> type Regrunda T_reg8 x >> shown Regrunda Command1 Command2 "
+            "Label1 Label2 Label6 Label8 T_banareg1 T_reg4 T_reg5 Text1 Text2 Text3 >> tabs Regrunda T_reg4 Command1 "
+            "T_reg5 Text1 Text2 Text3 Command2 T_reg4 >> press Regrunda Command1 >> file RUNDA_RE Hörnsjön 2 stora "
+            "varv/03/06000/T/02-feb-2001////00.10.15/00.21.40/00.33.05"));
+        row("choice not saved", four + t(" >> open Start") + choose.arg(t("temperature"), t("ok"))
+            + t(" >> block Kvistra/kvistra.ini") + choose.arg(t("information"), t("ok"))
+            + t(" >> messages Valet kunde inte sparas. Inget har ändrats. >> loaded Start ChooseFields >> open Regrunda "
+                ">> choose Regrunda 0 >> ") + entering);
         row("run back", regrunda.arg(fiveRuns) + t("press Regrunda Command2 >> loaded Start Menu >> file RUNDA_RE ")
                             + fiveRuns);
 
@@ -250,7 +253,7 @@ private Q_SLOTS:
             "CorrectRun Command2 >> loaded Start Menu").arg(QString(runs).replace(t("00.30.00"), t("00.10.00")), t("A"), gone));
         // A correction follows the field choice, but keeps a field the run holds.
         row("correction by the choice", courses + t(" >> RE A/03/06000/T/01-jan-2001/a/+1//00.01.00/00.02.00/00.30.00 >> open Start")
-            + choose.arg(t("2"), t("1")) + choose.arg(t("3"), t("1")) + t(" >> open Menu >> choose Menu 0 >> press Menu "
+            + choose.arg(t("temperature"), t("ok")) + choose.arg(t("weight"), t("ok")) + t(" >> open Menu >> choose Menu 0 >> press Menu "
             "M_Rundor >> pick RunBook runTable 0 >> press RunBook correctButton >> shown CorrectRun Command1 Command2 Label1 "
             "Label2 Label3 Label4 Label6 Label8 T_banareg1 T_reg4 T_reg5 T_reg6 T_reg7 Text1 Text2 Text3 >> type "
             "CorrectRun T_reg7 +5 >> press CorrectRun Command1 >> messages >> file RUNDA_RE A/03/06000/T/01-jan-2001/a/+5//00.01.00/00.02.00/00.30.00"));
