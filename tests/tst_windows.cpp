@@ -230,7 +230,7 @@ private Q_SLOTS:
         row("course commands", menu + t("press Menu M_Rundor >> press Menu M_AndraBana >> press Menu M_TaBortBana >> "
             "press Menu M_Diagram >> messages %1|%1|%1|%1 >> loaded Menu >> context Menu 1 >> press Menu List1_Rundor >> messages >> caption "
             "RunBook Alla rundor: B >> choose Menu 0 >> key Menu List1 Shift+F10 >> press Menu List1_AndraBana >> messages %2 "
-            ">> text CorrectCourse T_ban11 A >> text CorrectCourse T_distans11 06000 >> press CorrectCourse Command2 >> "
+            ">> text CorrectCourse T_ban11 A >> text CorrectCourse T_distans11 06000 >> press CorrectCourse backButton >> "
             "block RUNDA_RE >> press Menu List1_Rundor >> messages %3 >> loaded Menu").arg(first, noRuns, unread.arg(t("RUNDA_RE"))));
         // The run book: ordered by a header, again the other way; a run
         // corrected, deleted, or gone meanwhile; every change shown at once.
@@ -243,24 +243,24 @@ private Q_SLOTS:
         row("run book", book + t("text RunBook countLabel 3 rundor >> header RunBook runTable 2 >> table RunBook "
             "runTable 7 b;a;c >> header RunBook runTable 2 >> table RunBook runTable 7 c;a;b >> pick RunBook runTable "
             "1 >> key RunBook runTable Return >> text CorrectRun T_banareg1 A >> text CorrectRun Text3 00.30.00 >> "
-            "type CorrectRun Text3 00.10.00 >> press CorrectRun Command1 >> loaded Start Menu RunBook >> file RUNDA_RE "
+            "type CorrectRun Text3 00.10.00 >> press CorrectRun storeButton >> loaded Start Menu RunBook >> file RUNDA_RE "
             "%1 >> table RunBook runTable 7 c;b;a >> rows* 3 01-jan-2003,00.20.00,00.01.00 : 00.02.00 01-jan-2001,00.10.00,00.01.00 : 00.02.00 >> "
             "answer Nej;Ja >> pick RunBook runTable 0 >> key RunBook runTable Delete >> press RunBook deleteButton >> messages Vill du ta "
             "bort rundan 01-jan-2002 med sluttiden 00.40.00?|Vill du ta bort rundan 01-jan-2002 med sluttiden "
             "00.40.00? >> text RunBook countLabel 2 rundor >> rows* 2 01-jan-2003,00.20.00,00.01.00 : 00.02.00 01-jan-2001,00.10.00,00.01.00 : 00.02.00 "
-            ">> pick RunBook runTable 0 >> press RunBook correctButton >> RE %2 >> press CorrectRun Command1 >> messages %3 "
+            ">> pick RunBook runTable 0 >> press RunBook correctButton >> RE %2 >> press CorrectRun storeButton >> messages %3 "
             ">> loaded Start Menu RunBook CorrectRun >> file RUNDA_RE %2 >> key RunBook runTable Escape >> press "
-            "CorrectRun Command2 >> loaded Start Menu").arg(QString(runs).replace(t("00.30.00"), t("00.10.00")), t("A"), gone));
+            "CorrectRun backButton >> loaded Start Menu").arg(QString(runs).replace(t("00.30.00"), t("00.10.00")), t("A"), gone));
         // A correction follows the field choice, but keeps a field the run holds.
         row("correction by the choice", courses + t(" >> RE A/03/06000/T/01-jan-2001/a/+1//00.01.00/00.02.00/00.30.00 >> open Start")
             + choose.arg(t("temperature"), t("ok")) + choose.arg(t("weight"), t("ok")) + t(" >> open Menu >> choose Menu 0 >> press Menu "
-            "M_Rundor >> pick RunBook runTable 0 >> press RunBook correctButton >> shown CorrectRun Command1 Command2 Label1 "
-            "Label2 Label3 Label4 Label6 Label8 T_banareg1 T_reg4 T_reg5 T_reg6 T_reg7 Text1 Text2 Text3 >> type "
-            "CorrectRun T_reg7 +5 >> press CorrectRun Command1 >> messages >> file RUNDA_RE A/03/06000/T/01-jan-2001/a/+5//00.01.00/00.02.00/00.30.00"));
+            "M_Rundor >> pick RunBook runTable 0 >> press RunBook correctButton >> shown CorrectRun Label1 Label2 "
+            "Label3 Label4 Label6 Label8 T_banareg1 T_reg4 T_reg5 T_reg6 T_reg7 Text1 Text2 Text3 backButton storeButton >> type "
+            "CorrectRun T_reg7 +5 >> press CorrectRun storeButton >> messages >> file RUNDA_RE A/03/06000/T/01-jan-2001/a/+5//00.01.00/00.02.00/00.30.00"));
         // A course corrected in both files; one with runs is not deleted.
         row("course corrected and deleted", book + t("press Menu M_AndraBana >> type CorrectCourse T_mellan11 4 >> press "
-            "CorrectCourse Command1 >> messages Banan har 3 registrerade rundor. Antalet tider kan inte ändras. >> type "
-            "CorrectCourse T_mellan11 3 >> type CorrectCourse T_distans11 7000 >> press CorrectCourse Command1 >> loaded "
+            "CorrectCourse storeButton >> messages Banan har 3 registrerade rundor. Antalet tider kan inte ändras. >> type "
+            "CorrectCourse T_mellan11 3 >> type CorrectCourse T_distans11 7000 >> press CorrectCourse storeButton >> loaded "
             "Start Menu RunBook >> text Menu T_dist  7000 meter >> caption RunBook Alla rundor: A >> count RUNDA_RE 4 "
             "A/03/07000/T/01-jan-2001/a/+1/70.0/00.01.00/00.02.00/00.30.00 >> press Menu M_TaBortBana >> messages Banan har 3 "
             "registrerade rundor och kan inte tas bort. >> choose Menu 2 >> answer Nej >> press Menu M_TaBortBana >> "

@@ -55,6 +55,15 @@ QLineEdit *makeBox(QWidget *parent, const QString &name, int left, int top, int 
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, int left, int top,
                         int width, int height);
 
+// A window's own button on a layout it shares with another window: the
+// window's member that is to hold it, its object name and its caption.
+struct OwnButton
+{
+    QPushButton *&control;
+    QString name;
+    QString caption;
+};
+
 // Shows a field's prompt and box, or leaves both hidden where they stand
 // when the runner does not register that field: the other controls keep
 // their places, and Tab passes the box by.
