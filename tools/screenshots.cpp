@@ -282,7 +282,7 @@ void pictureEveryWindow()
 
     // The choice of fields, the weight left out.
     QWidget *chooseFields = open(windows, Window::ChooseFields);
-    child<QCheckBox>(chooseFields, "Check3")->setChecked(false);
+    child<QCheckBox>(chooseFields, "weightBox")->setChecked(false);
     picture(chooseFields, QStringLiteral("choosefields.png"));
 
     // The chart of the second course, beside the analysis window.
