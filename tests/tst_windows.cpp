@@ -233,24 +233,29 @@ private Q_SLOTS:
             ">> text CorrectCourse T_ban11 A >> text CorrectCourse T_distans11 06000 >> press CorrectCourse backButton >> "
             "block RUNDA_RE >> press Menu List1_Rundor >> messages %3 >> loaded Menu").arg(first, noRuns, unread.arg(t("RUNDA_RE"))));
         // The run book: ordered by a header, again the other way; a run
-        // corrected, deleted, or gone meanwhile; every change shown at once.
+        // corrected, deleted, or gone meanwhile, picked in the table ordered;
+        // every change shown at once, in the order chosen.
         const QString runs = t("A/03/06000/T/01-jan-2001/a/+1/70.0/1/1/00.30.00;A/03/06000/M/01-jan-2003/b/+2/71.0/1/"
                                "1/00.20.00;B/03/00500/T/01-jan-2009/x/+1/70.0/1/1/1;A/03/06000/T/01-jan-2002/c/+3/72.0/"
                                "1/1/00.40.00").replace(t("/1/1/00"), t("/00.01.00/00.02.00/00"));
         const QString book = courses + t(" >> RE ") + runs + t(" >> open Start >> open Menu >> choose Menu 0 >> press "
                                                                "Menu M_Rundor >> ");
-        const QString gone = t("Rundan finns inte längre i filen RUNDA_RE. Inget har ändrats i filen.");
-        row("run book", book + t("text RunBook countLabel 3 rundor >> header RunBook runTable 2 >> table RunBook "
-            "runTable 7 b;a;c >> header RunBook runTable 2 >> table RunBook runTable 7 c;a;b >> pick RunBook runTable "
-            "1 >> key RunBook runTable Return >> text CorrectRun T_banareg1 A >> text CorrectRun Text3 00.30.00 >> "
-            "type CorrectRun Text3 00.10.00 >> press CorrectRun storeButton >> loaded Start Menu RunBook >> file RUNDA_RE "
-            "%1 >> table RunBook runTable 7 c;b;a >> rows* 3 01-jan-2003,00.20.00,00.01.00 : 00.02.00 01-jan-2001,00.10.00,00.01.00 : 00.02.00 >> "
-            "answer Nej;Ja >> pick RunBook runTable 0 >> key RunBook runTable Delete >> press RunBook deleteButton >> messages Vill du ta "
-            "bort rundan 01-jan-2002 med sluttiden 00.40.00?|Vill du ta bort rundan 01-jan-2002 med sluttiden "
-            "00.40.00? >> text RunBook countLabel 2 rundor >> rows* 2 01-jan-2003,00.20.00,00.01.00 : 00.02.00 01-jan-2001,00.10.00,00.01.00 : 00.02.00 "
-            ">> pick RunBook runTable 0 >> press RunBook correctButton >> RE %2 >> press CorrectRun storeButton >> messages %3 "
-            ">> loaded Start Menu RunBook CorrectRun >> file RUNDA_RE %2 >> key RunBook runTable Escape >> press "
-            "CorrectRun backButton >> loaded Start Menu").arg(QString(runs).replace(t("00.30.00"), t("00.10.00")), t("A"), gone));
+        const QString header = t("header RunBook runTable 2 >> ");
+        row("run book ordered", book + t("text RunBook countLabel 3 rundor >> ") + header
+            + t("table RunBook runTable 7 b;a;c >> ") + header + t("table RunBook runTable 7 c;a;b"));
+        row("run corrected", book + header + header + t("pick RunBook runTable 1 >> key RunBook runTable Return >> "
+            "text CorrectRun T_banareg1 A >> text CorrectRun Text3 00.30.00 >> type CorrectRun Text3 00.10.00 >> press "
+            "CorrectRun storeButton >> loaded Start Menu RunBook >> file RUNDA_RE %1 >> table RunBook runTable 7 c;b;a "
+            ">> rows* 3 01-jan-2003,00.20.00,00.01.00 : 00.02.00 01-jan-2001,00.10.00,00.01.00 : 00.02.00")
+            .arg(QString(runs).replace(t("00.30.00"), t("00.10.00"))));
+        row("run deleted", book + header + header + t("answer Nej;Ja >> pick RunBook runTable 0 >> key RunBook "
+            "runTable Delete >> press RunBook deleteButton >> messages %1|%1 >> text RunBook countLabel 2 rundor >> "
+            "rows* 2 01-jan-2003,00.20.00,00.01.00 : 00.02.00 01-jan-2001,00.30.00,00.01.00 : 00.02.00")
+            .arg(t("Vill du ta bort rundan 01-jan-2002 med sluttiden 00.40.00?")));
+        row("run gone meanwhile", book + t("pick RunBook runTable 0 >> press RunBook correctButton >> RE A >> press "
+            "CorrectRun storeButton >> messages %1 >> loaded Start Menu RunBook CorrectRun >> file RUNDA_RE A >> key "
+            "RunBook runTable Escape >> press CorrectRun backButton >> loaded Start Menu")
+            .arg(t("Rundan finns inte längre i filen RUNDA_RE. Inget har ändrats i filen.")));
         // A correction follows the field choice, but keeps a field the run holds.
         row("correction by the choice", courses + t(" >> RE A/03/06000/T/01-jan-2001/a/+1//00.01.00/00.02.00/00.30.00 >> open Start")
             + choose.arg(t("temperature"), t("ok")) + choose.arg(t("weight"), t("ok")) + t(" >> open Menu >> choose Menu 0 >> press Menu "
