@@ -5,7 +5,6 @@
 #include "data/coursefile.h"
 #include "data/numeric.h"
 #include "data/runfile.h"
-#include "data/coursechange.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/registry.h"
@@ -13,9 +12,7 @@
 
 #include <QAction>
 #include <QButtonGroup>
-#include <QContextMenuEvent>
 #include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -140,23 +137,7 @@ Menu::Menu(WindowRegistry &windows)
     QMenu *M_Resgistrera = form::addMenu(menuBar(), QStringLiteral("M_Resgistrera"), QStringLiteral("Registrera"));
     M_Bana = form::addCommand(M_Resgistrera, QStringLiteral("M_Bana"), QStringLiteral("Bana"));
     M_Runda = form::addCommand(M_Resgistrera, QStringLiteral("M_Runda"), QStringLiteral("Runda"));
-    M_Analys = form::addMenu(menuBar(), QStringLiteral("M_Analys"), QStringLiteral("Analys"));
-    M_Rundor = form::addCommand(M_Analys, QStringLiteral("M_Rundor"), QStringLiteral("Alla rundor för banan…"));
-    M_AndraBana = form::addCommand(M_Analys, QStringLiteral("M_AndraBana"), QStringLiteral("Ändra banan…"));
-    M_TaBortBana = form::addCommand(M_Analys, QStringLiteral("M_TaBortBana"), QStringLiteral("Ta bort banan"));
-    M_Diagram = form::addCommand(M_Analys, QStringLiteral("M_Diagram"), QStringLiteral("Diagram för banan…"));
-
-    // The same commands for the course the list's context menu is opened on.
-    List1_Meny = new QMenu(this);
-    List1_Meny->setObjectName(QStringLiteral("List1_Meny"));
-    connect(form::addCommand(List1_Meny, QStringLiteral("List1_Rundor"), M_Rundor->text()), &QAction::triggered,
-            this, [this] { showRunBook(m_menuCourse); });
-    connect(form::addCommand(List1_Meny, QStringLiteral("List1_AndraBana"), M_AndraBana->text()),
-            &QAction::triggered, this, [this] { correctCourse(m_menuCourse); });
-    connect(form::addCommand(List1_Meny, QStringLiteral("List1_TaBortBana"), M_TaBortBana->text()),
-            &QAction::triggered, this, [this] { deleteCourse(m_menuCourse); });
-    connect(form::addCommand(List1_Meny, QStringLiteral("List1_Diagram"), M_Diagram->text()), &QAction::triggered,
-            this, [this] { showChart(m_menuCourse); });
+    buildCourseCommands();
 
     List1->viewport()->installEventFilter(this);
     List1->installEventFilter(this);
@@ -169,10 +150,6 @@ Menu::Menu(WindowRegistry &windows)
     connect(M_Avsluta, &QAction::triggered, this, &Menu::M_Avsluta_Click);
     connect(M_Bana, &QAction::triggered, this, &Menu::M_Bana_Click);
     connect(M_Runda, &QAction::triggered, this, &Menu::M_Runda_Click);
-    connect(M_Rundor, &QAction::triggered, this, &Menu::M_Rundor_Click);
-    connect(M_AndraBana, &QAction::triggered, this, &Menu::M_AndraBana_Click);
-    connect(M_TaBortBana, &QAction::triggered, this, &Menu::M_TaBortBana_Click);
-    connect(M_Diagram, &QAction::triggered, this, &Menu::M_Diagram_Click);
     connect(&m_windows, &WindowRegistry::filesChanged, this, &Menu::showFilesAfresh);
 }
 
@@ -246,32 +223,9 @@ bool Menu::eventFilter(QObject *watched, QEvent *event)
     // Only left presses get here: a new one has chosen nothing yet.
     if (watched == List1->viewport() && event->type() == QEvent::MouseButtonPress)
         m_pressChoseCourse = false;
-    // The context menu: by the mouse for the course under the pointer, which
-    // it does not choose; by the keyboard (the Menu key, Shift+F10) for the
-    // course the list is on.
-    if (watched == List1->viewport() && event->type() == QEvent::ContextMenu) {
-        const QPoint at = static_cast<QContextMenuEvent *>(event)->pos();
-        List1_ContextMenu(List1->itemAt(at), at);
+    if (List1_ContextMenu(watched, event))
         return true;
-    }
-    if (watched == List1 && (event->type() == QEvent::ContextMenu || event->type() == QEvent::KeyPress)) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (event->type() == QEvent::KeyPress && key->key() != Qt::Key_Menu
-            && key->keyCombination() != QKeyCombination(Qt::ShiftModifier, Qt::Key_F10))
-            return QMainWindow::eventFilter(watched, event);
-        QListWidgetItem *current = List1->currentItem();
-        List1_ContextMenu(current, current ? List1->visualItemRect(current).center() : QPoint());
-        return true;
-    }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void Menu::List1_ContextMenu(QListWidgetItem *course, const QPoint &at)
-{
-    if (!course)
-        return;
-    m_menuCourse = List1->row(course);
-    List1_Meny->popup(List1->viewport()->mapToGlobal(at));
 }
 
 void Menu::List1_SelectionChanged()
@@ -406,21 +360,6 @@ std::optional<ordering::Order> Menu::chosenOrder() const
     return std::nullopt;
 }
 
-void Menu::M_Diagram_Click()
-{
-    showChart(selectedCourse());
-}
-
-void Menu::showChart(int position)
-{
-    if (!courseGiven(position))
-        return;
-    // Opened afresh, for this course and with the run file as it is now.
-    m_windows.unload(Window::Chart);
-    m_windows.setSubject(m_courses.at(position));
-    m_windows.show(Window::Chart);
-}
-
 void Menu::HScroll1_Change(int value)
 {
     L_visafyear->setText(QString::number(value));
@@ -449,77 +388,10 @@ void Menu::M_Runda_Click()
     m_windows.show(Window::Regrunda);
 }
 
-void Menu::M_Rundor_Click()
-{
-    showRunBook(selectedCourse());
-}
-
-void Menu::M_AndraBana_Click()
-{
-    correctCourse(selectedCourse());
-}
-
-void Menu::M_TaBortBana_Click()
-{
-    deleteCourse(selectedCourse());
-}
-
 int Menu::selectedCourse() const
 {
     const QList<QListWidgetItem *> selected = List1->selectedItems();
     return selected.isEmpty() ? -1 : List1->row(selected.constFirst());
-}
-
-bool Menu::courseGiven(int position)
-{
-    if (position >= 0 && position < m_courses.size())
-        return true;
-    m_windows.dialogs().message(this, QStringLiteral("Välj först en bana i listan."));
-    return false;
-}
-
-void Menu::showFor(Window id, const QString &courseLine)
-{
-    const QWidget *open = m_windows.window(id);
-    if (open && open->property("subject").toString() != courseLine)
-        m_windows.unload(id);
-    m_windows.setSubject(courseLine);
-    m_windows.show(id);
-}
-
-void Menu::showRunBook(int position)
-{
-    if (courseGiven(position))
-        showFor(Window::RunBook, m_courses.at(position));
-}
-
-void Menu::correctCourse(int position)
-{
-    if (courseGiven(position))
-        showFor(Window::CorrectCourse, m_courses.at(position));
-}
-
-void Menu::deleteCourse(int position)
-{
-    if (!courseGiven(position))
-        return;
-    Dialogs &dialogs = m_windows.dialogs();
-    const QString line = m_courses.at(position);
-    // A course with runs is refused before it is asked about; the removal
-    // counts them again under the file's lock.
-    const qsizetype runs = coursechange::runCount(line);
-    if (runs > 0) {
-        dialogs.message(this, coursechange::hasRunsMessage(runs));
-        return;
-    }
-    if (!dialogs.question(this, coursechange::removeQuestion(course::name(line))))
-        return;
-    const QString refusal = coursechange::removeCourse(line);
-    if (!refusal.isEmpty()) {
-        dialogs.message(this, refusal);
-        return;
-    }
-    m_windows.tellFilesChanged(line, QString());
 }
 
 void Menu::showFilesAfresh(const QString &courseBefore, const QString &courseAfter)

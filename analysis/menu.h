@@ -11,7 +11,6 @@
 #include <optional>
 
 class QAction;
-class QListWidgetItem;
 class QButtonGroup;
 class QLabel;
 class QListWidget;
@@ -44,9 +43,9 @@ public:
     void M_Avsluta_Click();
     void M_Bana_Click();
     void M_Runda_Click();
-    // "Analys": the run book, the correction, the deletion or the chart of the
-    // course selected in the list; the course list's context menu does the
-    // same for the course it was opened on.
+    // "Analys" (coursecommands.cpp): the run book, the correction, the
+    // deletion or the chart of the course selected in the list; the course
+    // list's context menu does the same for the course it was opened on.
     void M_Rundor_Click();
     void M_AndraBana_Click();
     void M_TaBortBana_Click();
@@ -65,8 +64,17 @@ private:
     // A run or a course was corrected or deleted: the list and the rows of
     // the course clicked last are shown afresh, as after a new click.
     void showFilesAfresh(const QString &courseBefore, const QString &courseAfter);
-    // The course commands act on a course's position in the list; with none,
-    // the user is asked to choose one first.
+    int selectedCourse() const;
+    void listCourses(QStringList lines);
+
+    // The course commands (coursecommands.cpp): the menu "Analys" and the
+    // list's context menu.
+    void buildCourseCommands();
+    // Opens the context menu when the event asks for it, and tells whether
+    // it did.
+    bool List1_ContextMenu(const QObject *watched, QEvent *event);
+    // The commands act on a course's position in the list; with none, the
+    // user is asked to choose one first.
     void showRunBook(int position);
     void correctCourse(int position);
     void deleteCourse(int position);
@@ -75,9 +83,6 @@ private:
     // Shows a window that acts on the course line; one open for another
     // course goes first.
     void showFor(Window id, const QString &courseLine);
-    int selectedCourse() const;
-    void listCourses(QStringList lines);
-    void List1_ContextMenu(QListWidgetItem *course, const QPoint &at);
 
     void hideResultTable();
     void setYearInterval(const selection::YearInterval &interval);

@@ -3,6 +3,7 @@
 #include "data/numeric.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace course {
 namespace {
@@ -42,6 +43,24 @@ int timedPoints(QStringView line)
 {
     const double value = numericValue(count(line));
     return value >= 1 && value <= 10 && value == int(value) ? int(value) : 0;
+}
+
+std::optional<int> knownDistance(QStringView distance)
+{
+    const double metres = numericValue(distance);
+    if (!std::isfinite(metres) || metres != std::floor(metres) || metres < 10 || metres >= 99999)
+        return std::nullopt;
+    return int(metres);
+}
+
+QString fileNameFor(const QString &name, const QString &fallback, const QString &suffix)
+{
+    QString file = name.trimmed();
+    for (QChar &c : file) {
+        if (QStringView(u"/\\:*?\"<>|").contains(c) || c.unicode() < 32)
+            c = u'_';
+    }
+    return (file.isEmpty() ? fallback : file) + suffix;
 }
 
 QString makeLine(const QString &name, const QString &count, const QString &distance)

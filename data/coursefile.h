@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The course file: one course line per item, name "/" count "/" distance,
 // with a two-character count ("01" to "10") and a five-character distance
 // ("00010" to "99999"; "99999" also for a distance not known). The fields are
@@ -25,6 +27,16 @@ QString distance(QStringView line);
 // The number of timed points of a course: the numeric value of its count,
 // 0 when that is not a whole number from 1 to 10 (a hand-edited line).
 int timedPoints(QStringView line);
+
+// A course's distance in metres when it is known: a whole number from 10 to
+// 99998; "99999" stands for a distance the runner does not know.
+std::optional<int> knownDistance(QStringView distance);
+
+// A file name made of a course name for the data folder: the name without
+// blanks at its ends, with the characters that a folder path or the file
+// systems reserve made "_", then the suffix; the fallback stands for a name
+// that leaves nothing.
+QString fileNameFor(const QString &name, const QString &fallback, const QString &suffix);
 
 QString makeLine(const QString &name, const QString &count, const QString &distance);
 

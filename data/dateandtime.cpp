@@ -2,7 +2,10 @@
 
 #include "data/numeric.h"
 
+#include <QDate>
+
 #include <array>
+#include <cmath>
 
 namespace dateandtime {
 
@@ -56,6 +59,64 @@ TimeParts timeParts(QStringView time)
 double yearOf(QStringView date)
 {
     return numericValue(date.right(4));
+}
+
+std::optional<qint64> calendarDay(QStringView date)
+{
+    const DateParts parts = dateParts(date);
+    const auto isWhole = [](double value) { return std::isfinite(value) && value == std::floor(value); };
+    if (!isWhole(parts.day) || !isWhole(parts.year) || parts.month == 0 || parts.year < 1 || parts.year > 9999)
+        return std::nullopt;
+    const QDate day(int(parts.year), parts.month, parts.day > 31 ? 0 : int(parts.day));
+    if (!day.isValid())
+        return std::nullopt;
+    return day.toJulianDay();
+}
+
+std::optional<int> seconds(QStringView time)
+{
+    if (time.size() != 8)
+        return std::nullopt;
+    for (qsizetype at = 0; at < 8; ++at) {
+        const bool digit = time[at] >= u'0' && time[at] <= u'9';
+        if (at == 2 || at == 5 ? time[at] != u'.' : !digit)
+            return std::nullopt;
+    }
+    const TimeParts parts = timeParts(time);
+    if (parts.minutes >= 60 || parts.seconds >= 60)
+        return std::nullopt;
+    const int total = int(parts.hours) * 3600 + int(parts.minutes) * 60 + int(parts.seconds);
+    if (total == 0)
+        return std::nullopt;
+    return total;
+}
+
+QString timeText(int seconds)
+{
+    return QStringLiteral("%1.%2.%3")
+        .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString shortTime(qint64 seconds)
+{
+    if (seconds < 3600)
+        return QStringLiteral("%1.%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1.%2.%3")
+        .arg(seconds / 3600)
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+qint64 perKilometre(qint64 seconds, qint64 metres)
+{
+    return std::llround(double(seconds) * 1000.0 / double(metres));
+}
+
+QString paceText(qint64 seconds, qint64 metres)
+{
+    return shortTime(perKilometre(seconds, metres));
 }
 
 } // namespace dateandtime

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QString>
 #include <QStringView>
+
+#include <optional>
 
 // Dates and times are kept as text in the run records and never turned into
 // calendar or clock values: a reader cuts a text at fixed positions and
@@ -41,5 +44,33 @@ TimeParts timeParts(QStringView time);
 
 // The year of a date text alone: the numeric value of its last four characters.
 double yearOf(QStringView date);
+
+// What computes with calendar days and seconds (the chart, the year table,
+// the pace) reads more strictly than the orderings do.
+
+// The calendar day (a Julian day number) of a date text that names one:
+// whole numbers for the day and the year, a month of the month table, and a
+// day that the month has in that year. None for "31-feb-2001",
+// "02-Feb-2001", "02-feb-01" or an empty text.
+std::optional<qint64> calendarDay(QStringView date);
+
+// The seconds of a time text that is one: two digits, ".", two digits, ".",
+// two digits, minutes and seconds below 60, and at least one second in all.
+// None for "00:10:15", "00.60.00", "00.00.00" or an empty text.
+std::optional<int> seconds(QStringView time);
+
+// 2470 -> "00.41.10", as the run file writes a time.
+QString timeText(int seconds);
+
+// The program's time notation without leading zero hours: 2470 -> "41.10",
+// 3725 -> "1.02.05", 295 -> "4.55".
+QString shortTime(qint64 seconds);
+
+// Seconds per kilometre, to the nearest second, of a time over a distance
+// of more than 0 metres.
+qint64 perKilometre(qint64 seconds, qint64 metres);
+
+// The pace as every window shows it: shortTime(perKilometre()), "4.55".
+QString paceText(qint64 seconds, qint64 metres);
 
 } // namespace dateandtime

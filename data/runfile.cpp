@@ -1,5 +1,8 @@
 #include "data/runfile.h"
 
+#include "data/coursefile.h"
+#include "data/dateandtime.h"
+
 namespace run {
 
 QString fileName()
@@ -61,6 +64,26 @@ seqfile::StoreStatus remove(const Occurrence &run)
 QString goneMessage()
 {
     return QStringLiteral("Rundan finns inte längre i filen RUNDA_RE. Inget har ändrats i filen.");
+}
+
+QString storeMessage(seqfile::StoreStatus status)
+{
+    return status == seqfile::StoreStatus::Refused ? goneMessage() : seqfile::failureMessage(status, fileName());
+}
+
+std::optional<qint64> paceSeconds(QStringView finalTime, QStringView distance)
+{
+    const std::optional<int> seconds = dateandtime::seconds(finalTime);
+    const std::optional<int> metres = course::knownDistance(distance);
+    if (!seconds || !metres)
+        return std::nullopt;
+    return dateandtime::perKilometre(*seconds, *metres);
+}
+
+QString paceText(QStringView finalTime, QStringView distance)
+{
+    const std::optional<qint64> pace = paceSeconds(finalTime, distance);
+    return pace ? dateandtime::shortTime(*pace) : QString();
 }
 
 QStringView courseName(QStringView record)

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 // The run file: one run record per item. A record is its course's whole
 // course line followed by the run's own fields, all joined by "/":
@@ -52,6 +53,18 @@ seqfile::StoreStatus remove(const Occurrence &run);
 
 // "Rundan finns inte längre i filen RUNDA_RE. Inget har ändrats i filen."
 QString goneMessage();
+
+// What the user is told of a change of the run file that did not store:
+// goneMessage() when it was refused, the file's message otherwise; empty
+// when it stored.
+QString storeMessage(seqfile::StoreStatus status);
+
+// The seconds per kilometre of a final time over a course distance, when
+// the time reads as one and the distance is known.
+std::optional<qint64> paceSeconds(QStringView finalTime, QStringView distance);
+
+// That pace as shown, "4.55"; empty when there is none.
+QString paceText(QStringView finalTime, QStringView distance);
 
 // Field 0 of a record, its course name: the text before the first "/", or
 // the whole record when it holds none.

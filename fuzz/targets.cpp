@@ -124,7 +124,8 @@ void runChecks(const QByteArray &bytes)
     const QString record = runcheck::makeRecord(QStringLiteral("Bana/%1/06000").arg(n, 2, 10, QLatin1Char('0')), entry);
     const QStringList fields = record.split(u'/');
     require(fields.size() == 8 + n && fields.mid(8) == entry.times && roundTrips({record}));
-    require(fields.mid(3, 5) == QStringList({entry.pace, entry.date, entry.information, entry.temperature, entry.weight}));
+    const QStringList boxes{entry.pace, entry.date, entry.information, entry.temperature, entry.weight};
+    require(fields.mid(3, 5) == boxes);
 }
 
 // No item is written that does not read back as the same single item: any

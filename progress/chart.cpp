@@ -3,6 +3,7 @@
 #include "analysis/selection.h"
 #include "progress/yeartable.h"
 #include "data/coursefile.h"
+#include "data/dateandtime.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/registry.h"
@@ -98,42 +99,30 @@ QLineSeries *makeSeries(QChart *chart, const QString &name, const QColor &colour
     return series;
 }
 
-// A file name made of the course name: characters that a folder path or
-// the file systems reserve become "_".
-QString pictureName(const QString &name)
-{
-    QString file = name.trimmed();
-    for (QChar &c : file) {
-        if (QStringView(u"/\\:*?\"<>|").contains(c) || c.unicode() < 32)
-            c = u'_';
-    }
-    return (file.isEmpty() ? QStringLiteral("Diagram") : file) + QStringLiteral(".png");
-}
-
 } // namespace
 
 Chart::Chart(WindowRegistry &windows, const QString &courseLine)
     : m_windows(windows)
     , m_name(course::name(courseLine))
     , m_n(course::timedPoints(courseLine))
-    , m_metres(progress::knownDistance(course::distance(courseLine)))
+    , m_metres(course::knownDistance(course::distance(courseLine)))
 {
     setObjectName(QStringLiteral("Chart"));
     setWindowTitle(QStringLiteral("Diagram: ") + form::shown(m_name));
 
-    Option1 = new QRadioButton(QStringLiteral("Sluttid"), this);
-    Option1->setObjectName(QStringLiteral("Option1"));
-    Option1->setChecked(true);
-    Option2 = new QRadioButton(QStringLiteral("min/km"), this);
-    Option2->setObjectName(QStringLiteral("Option2"));
-    Option2->setVisible(m_metres.has_value());
+    finalTimeButton = new QRadioButton(QStringLiteral("Sluttid"), this);
+    finalTimeButton->setObjectName(QStringLiteral("finalTimeButton"));
+    finalTimeButton->setChecked(true);
+    paceButton = new QRadioButton(QStringLiteral("min/km"), this);
+    paceButton->setObjectName(QStringLiteral("paceButton"));
+    paceButton->setVisible(m_metres.has_value());
     auto *choice = new QButtonGroup(this);
-    choice->addButton(Option1);
-    choice->addButton(Option2);
-    Command1 = new QPushButton(QStringLiteral("Visa allt"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command2 = new QPushButton(QStringLiteral("Spara bild…"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
+    choice->addButton(finalTimeButton);
+    choice->addButton(paceButton);
+    showAllButton = new QPushButton(QStringLiteral("Visa allt"), this);
+    showAllButton->setObjectName(QStringLiteral("showAllButton"));
+    savePictureButton = new QPushButton(QStringLiteral("Spara bild…"), this);
+    savePictureButton->setObjectName(QStringLiteral("savePictureButton"));
 
     m_chart = new QChart;
     m_chart->legend()->setAlignment(Qt::AlignBottom);
@@ -155,64 +144,57 @@ Chart::Chart(WindowRegistry &windows, const QString &courseLine)
         series->attachAxis(m_yAxis);
     }
 
-    Diagram1 = new PointedView(m_chart, this, [this](QPoint at) { Diagram1_Pointed(at); });
-    Diagram1->setObjectName(QStringLiteral("Diagram1"));
-    Diagram1->setRubberBand(QChartView::RectangleRubberBand);
-    Diagram1->setAccessibleName(QStringLiteral("Diagram över banans rundor"));
-    Diagram1->setMinimumSize(twips::size(6000, 4000));
+    chartView = new PointedView(m_chart, this, [this](QPoint at) { showPointedRun(at); });
+    chartView->setObjectName(QStringLiteral("chartView"));
+    chartView->setRubberBand(QChartView::RectangleRubberBand);
+    chartView->setAccessibleName(QStringLiteral("Diagram över banans rundor"));
+    chartView->setMinimumSize(twips::size(6000, 4000));
 
     m_years = new YearTable(this);
-    Tabell1 = new QTableView(this);
-    Tabell1->setObjectName(QStringLiteral("Tabell1"));
-    Tabell1->setModel(m_years);
-    Tabell1->setAccessibleName(QStringLiteral("År för år"));
-    Tabell1->verticalHeader()->hide();
-    Tabell1->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    Tabell1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Tabell1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    yearTable = new QTableView(this);
+    yearTable->setObjectName(QStringLiteral("yearTable"));
+    yearTable->setModel(m_years);
+    yearTable->setAccessibleName(QStringLiteral("År för år"));
+    yearTable->verticalHeader()->hide();
+    yearTable->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    yearTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    yearTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-    m_splitter = new QSplitter(this);
-    m_splitter->setObjectName(QStringLiteral("Splitter1"));
-    m_splitter->addWidget(Diagram1);
-    m_splitter->addWidget(Tabell1);
-    m_splitter->setStretchFactor(0, 1);
-    m_splitter->setStretchFactor(1, 0);
-    m_splitter->setChildrenCollapsible(false);
+    splitter = new QSplitter(this);
+    splitter->setObjectName(QStringLiteral("splitter"));
+    splitter->addWidget(chartView);
+    splitter->addWidget(yearTable);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
+    splitter->setChildrenCollapsible(false);
 
-    L_tomt = new QLabel(QStringLiteral("Banan har inga rundor att visa."), this);
-    L_tomt->setObjectName(QStringLiteral("L_tomt"));
-    L_tomt->setAlignment(Qt::AlignCenter);
-    L_tomt->hide();
-    L_utelamnade = new QLabel(this);
-    L_utelamnade->setObjectName(QStringLiteral("L_utelamnade"));
-    L_utelamnade->hide();
+    emptyLabel = new QLabel(QStringLiteral("Banan har inga rundor att visa."), this);
+    emptyLabel->setObjectName(QStringLiteral("emptyLabel"));
+    emptyLabel->setAlignment(Qt::AlignCenter);
+    emptyLabel->hide();
+    leftOutLabel = new QLabel(this);
+    leftOutLabel->setObjectName(QStringLiteral("leftOutLabel"));
+    leftOutLabel->hide();
 
     auto *top = new QHBoxLayout;
-    top->addWidget(Option1);
-    top->addWidget(Option2);
+    top->addWidget(finalTimeButton);
+    top->addWidget(paceButton);
     top->addStretch();
-    top->addWidget(Command1);
-    top->addWidget(Command2);
+    top->addWidget(showAllButton);
+    top->addWidget(savePictureButton);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(m_splitter, 1);
-    layout->addWidget(L_tomt, 1);
-    layout->addWidget(L_utelamnade);
+    layout->addWidget(splitter, 1);
+    layout->addWidget(emptyLabel, 1);
+    layout->addWidget(leftOutLabel);
     resize(twips::size(15495, 8430));
 
-    // Beside the analysis window, when the screen has room for it there.
-    if (const QWidget *menu = windows.window(Window::Menu)) {
-        const QRect screen = menu->screen()->availableGeometry();
-        QPoint at = menu->frameGeometry().topRight() + QPoint(1, 0);
-        if (at.x() + width() > screen.right())
-            at = menu->frameGeometry().topLeft() + QPoint(40, 40);
-        move(at);
-    }
+    form::placeBeside(this, windows.window(Window::Menu));
 
-    connect(Option1, &QRadioButton::clicked, this, &Chart::Option1_Click);
-    connect(Option2, &QRadioButton::clicked, this, &Chart::Option2_Click);
-    connect(Command1, &QPushButton::clicked, this, &Chart::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Chart::Command2_Click);
+    connect(finalTimeButton, &QRadioButton::clicked, this, &Chart::showRuns);
+    connect(paceButton, &QRadioButton::clicked, this, &Chart::showRuns);
+    connect(showAllButton, &QPushButton::clicked, this, &Chart::showAllRuns);
+    connect(savePictureButton, &QPushButton::clicked, this, &Chart::savePicture);
     connect(m_xAxis, &QValueAxis::rangeChanged, this, &Chart::rangesChanged);
     connect(m_yAxis, &QValueAxis::rangeChanged, this, &Chart::rangesChanged);
     connect(m_chart, &QChart::plotAreaChanged, this, &Chart::thinLater);
@@ -229,31 +211,31 @@ bool Chart::Form_Load()
     m_runs = selection::selectRuns(table.records, m_name, m_n);
     m_progress = progress::compute(m_runs, m_n);
     m_years->setYears(m_progress.years, m_metres);
-    Tabell1->resizeColumnsToContents();
+    yearTable->resizeColumnsToContents();
     // The table as wide as its columns, the chart the rest.
-    int tableWidth = 2 * Tabell1->frameWidth() + Tabell1->verticalScrollBar()->sizeHint().width();
+    int tableWidth = 2 * yearTable->frameWidth() + yearTable->verticalScrollBar()->sizeHint().width();
     for (int column = 0; column < m_years->columnCount(); ++column)
-        tableWidth += Tabell1->columnWidth(column);
-    m_splitter->setSizes({width() - tableWidth, tableWidth});
+        tableWidth += yearTable->columnWidth(column);
+    splitter->setSizes({width() - tableWidth, tableWidth});
 
     if (m_progress.leftOut > 0) {
-        L_utelamnade->setText(
+        leftOutLabel->setText(
             QStringLiteral("%1 rundor kunde inte visas (okänt datum eller tid).").arg(m_progress.leftOut));
-        L_utelamnade->show();
+        leftOutLabel->show();
     }
     const bool empty = m_progress.runs.isEmpty();
-    L_tomt->setVisible(empty);
-    m_splitter->setVisible(!empty);
-    for (QWidget *control : std::initializer_list<QWidget *>{Option1, Command1, Command2})
+    emptyLabel->setVisible(empty);
+    splitter->setVisible(!empty);
+    for (QWidget *control : std::initializer_list<QWidget *>{finalTimeButton, showAllButton, savePictureButton})
         control->setVisible(!empty);
-    Option2->setVisible(!empty && m_metres.has_value());
+    paceButton->setVisible(!empty && m_metres.has_value());
     showRuns();
     return true;
 }
 
 void Chart::showRuns()
 {
-    const std::optional<int> metres = Option2->isChecked() ? m_metres : std::nullopt;
+    const std::optional<int> metres = paceButton->isChecked() ? m_metres : std::nullopt;
     m_points = progress::points(m_progress, metres);
     m_bests->replace(m_points.bests);
     m_yAxis->setTitleText(metres ? QStringLiteral("min/km") : QStringLiteral("Sluttid"));
@@ -292,7 +274,7 @@ void Chart::labelAxes()
         m_xAxis->append(tick.label, tick.value);
     // No time below zero; no more hours than a time text holds.
     for (const double tick : progress::yTicks(std::max(m_yAxis->min(), 0.0), std::min(m_yAxis->max(), 360000.0), 8))
-        m_yAxis->append(progress::shortTime(int(tick)), tick);
+        m_yAxis->append(dateandtime::shortTime(int(tick)), tick);
     m_labelling = false;
 }
 
@@ -311,7 +293,7 @@ void Chart::thin()
     // most of its view's: thinned again once it is known.
     QRectF area = m_chart->plotArea();
     if (area.isEmpty())
-        area = QRectF(QPointF(), QSizeF(Diagram1->size()) * 0.8);
+        area = QRectF(QPointF(), QSizeF(chartView->size()) * 0.8);
     const QRectF visible(QPointF(m_xAxis->min(), m_yAxis->min()), QPointF(m_xAxis->max(), m_yAxis->max()));
     const double cellWidth = area.width() > 0 ? visible.width() / area.width() * cellPixels : 0;
     const double cellHeight = area.height() > 0 ? visible.height() / area.height() * cellPixels : 0;
@@ -321,7 +303,7 @@ void Chart::thin()
 
 void Chart::describe()
 {
-    QString text = (Option2->isChecked() ? QStringLiteral("Tempo i minuter per kilometer")
+    QString text = (paceButton->isChecked() ? QStringLiteral("Tempo i minuter per kilometer")
                                          : QStringLiteral("Sluttiden"))
                    + QStringLiteral(" för varje runda på banan %1 efter datum, tävlingstempo och träningstempo "
                                     "som punkter för sig och årsbästa som en linje.")
@@ -331,12 +313,12 @@ void Chart::describe()
                     .arg(m_progress.runs.size())
                     .arg(m_progress.years.constLast().year)
                     .arg(m_progress.years.constFirst().year);
-    Diagram1->setAccessibleDescription(text);
+    chartView->setAccessibleDescription(text);
 }
 
 std::optional<qsizetype> Chart::runAt(QPoint viewPosition) const
 {
-    const QPointF at = m_chart->mapFromScene(Diagram1->mapToScene(viewPosition));
+    const QPointF at = m_chart->mapFromScene(chartView->mapToScene(viewPosition));
     const QRectF area = m_chart->plotArea();
     const QList<QPointF> &all = m_points.all;
     if (all.isEmpty() || !area.contains(at))
@@ -364,48 +346,33 @@ QString Chart::runText(qsizetype run) const
 {
     const progress::Run &shown = m_progress.runs.at(run);
     const run::Fields &fields = m_runs.at(shown.index);
-    QString text = fields.at(4).toString() + u'\n' + QStringLiteral("Sluttid ") + progress::shortTime(shown.seconds);
+    QString text = fields.at(4).toString() + u'\n' + QStringLiteral("Sluttid ") + dateandtime::shortTime(shown.seconds);
     if (m_metres)
-        text += QStringLiteral(", %1 min/km").arg(progress::shortTime(progress::secondsPerKilometre(shown.seconds, *m_metres)));
+        text += QStringLiteral(", %1 min/km").arg(dateandtime::paceText(shown.seconds, *m_metres));
     text += u'\n' + (shown.race ? QStringLiteral("Tävlingstempo") : QStringLiteral("Träningstempo"));
     if (!fields.at(5).isEmpty())
         text += u'\n' + form::shown(fields.at(5).toString());
     return text;
 }
 
-void Chart::Diagram1_Pointed(QPoint viewPosition)
+void Chart::showPointedRun(QPoint viewPosition)
 {
     if (const std::optional<qsizetype> run = runAt(viewPosition))
-        QToolTip::showText(Diagram1->mapToGlobal(viewPosition), runText(*run), Diagram1);
+        QToolTip::showText(chartView->mapToGlobal(viewPosition), runText(*run), chartView);
     else
         QToolTip::hideText();
 }
 
-void Chart::Option1_Click()
-{
-    showRuns();
-}
-
-void Chart::Option2_Click()
-{
-    showRuns();
-}
-
-void Chart::Command1_Click()
-{
-    showAllRuns();
-}
-
-void Chart::Command2_Click()
+void Chart::savePicture()
 {
     QString path = m_windows.dialogs().saveFileName(this, QStringLiteral("Spara bild"),
-                                                     QDir::current().filePath(pictureName(m_name)),
+                                                     QDir::current().filePath(course::fileNameFor(m_name, QStringLiteral("Diagram"), QStringLiteral(".png"))),
                                                      QStringLiteral("PNG-bilder (*.png)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".png");
-    const QImage picture = Diagram1->grab().toImage();
+    const QImage picture = chartView->grab().toImage();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit())
         m_windows.dialogs().message(this, seqfile::writeFailedMessage(QFileInfo(path).fileName()));

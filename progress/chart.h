@@ -36,13 +36,13 @@ public:
     // user, when the file cannot be read.
     bool Form_Load();
 
-    // "Sluttid" and "min/km": what the y axis shows.
-    void Option1_Click();
-    void Option2_Click();
+    // The final times or the pace, as "Sluttid" or "min/km" is chosen (a
+    // click on either calls it), every run in view.
+    void showRuns();
     // "Visa allt": every run again after a zoom.
-    void Command1_Click();
+    void showAllRuns();
     // "Spara bild…": the chart as a PNG file.
-    void Command2_Click();
+    void savePicture();
 
     // What pointing at a run shows: its date, final time, pace and note.
     QString runText(qsizetype run) const;
@@ -51,14 +51,12 @@ public:
     std::optional<qsizetype> runAt(QPoint viewPosition) const;
 
 private:
-    void showRuns();
-    void showAllRuns();
     void rangesChanged();
     void thinLater();
     void thin();
     void labelAxes();
     void describe();
-    void Diagram1_Pointed(QPoint viewPosition);
+    void showPointedRun(QPoint viewPosition);
 
     WindowRegistry &m_windows;
     QString m_name;
@@ -72,15 +70,15 @@ private:
     bool m_thinPending = false;
     bool m_labelling = false;
 
-    QRadioButton *Option1 = nullptr;
-    QRadioButton *Option2 = nullptr;
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command2 = nullptr;
-    QSplitter *m_splitter = nullptr;
-    QChartView *Diagram1 = nullptr;
-    QTableView *Tabell1 = nullptr;
-    QLabel *L_tomt = nullptr;
-    QLabel *L_utelamnade = nullptr;
+    QRadioButton *finalTimeButton = nullptr;
+    QRadioButton *paceButton = nullptr;
+    QPushButton *showAllButton = nullptr;
+    QPushButton *savePictureButton = nullptr;
+    QSplitter *splitter = nullptr;
+    QChartView *chartView = nullptr;
+    QTableView *yearTable = nullptr;
+    QLabel *emptyLabel = nullptr;
+    QLabel *leftOutLabel = nullptr;
     YearTable *m_years = nullptr;
 
     QChart *m_chart = nullptr;

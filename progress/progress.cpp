@@ -1,7 +1,6 @@
 #include "progress/progress.h"
 
 #include "data/dateandtime.h"
-#include "data/numeric.h"
 
 #include <QDate>
 
@@ -13,80 +12,10 @@ namespace progress {
 
 namespace {
 
-bool isWhole(double value)
-{
-    return std::isfinite(value) && value == std::floor(value);
-}
-
-bool isDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
 constexpr qint64 julianDayOf1970 = 2440588;
 constexpr double msecsPerDay = 86400000.0;
 
 } // namespace
-
-std::optional<qint64> calendarDay(QStringView date)
-{
-    const dateandtime::DateParts parts = dateandtime::dateParts(date);
-    if (!isWhole(parts.day) || !isWhole(parts.year) || parts.month == 0 || parts.year < 1 || parts.year > 9999)
-        return std::nullopt;
-    const QDate day(int(parts.year), parts.month, parts.day > 31 ? 0 : int(parts.day));
-    if (!day.isValid())
-        return std::nullopt;
-    return day.toJulianDay();
-}
-
-std::optional<int> seconds(QStringView time)
-{
-    if (time.size() != 8)
-        return std::nullopt;
-    for (const int at : {0, 1, 3, 4, 6, 7}) {
-        if (!isDigit(time[at]))
-            return std::nullopt;
-    }
-    const dateandtime::TimeParts parts = dateandtime::timeParts(time);
-    if (parts.minutes >= 60 || parts.seconds >= 60)
-        return std::nullopt;
-    const int total = int(parts.hours) * 3600 + int(parts.minutes) * 60 + int(parts.seconds);
-    if (total == 0)
-        return std::nullopt;
-    return total;
-}
-
-std::optional<int> knownDistance(QStringView distance)
-{
-    const double metres = numericValue(distance);
-    if (!isWhole(metres) || metres < 10 || metres >= 99999)
-        return std::nullopt;
-    return int(metres);
-}
-
-int secondsPerKilometre(int seconds, int metres)
-{
-    return int(std::lround(seconds * 1000.0 / metres));
-}
-
-QString timeText(int seconds)
-{
-    return QStringLiteral("%1.%2.%3")
-        .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
-        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
-QString shortTime(int seconds)
-{
-    const QString minutesAndSeconds = QStringLiteral("%1.%2").arg(seconds / 60 % 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
-    if (seconds < 3600)
-        return minutesAndSeconds;
-    return QStringLiteral("%1.%2.%3")
-        .arg(seconds / 3600)
-        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
 
 Progress compute(const QList<run::Fields> &runs, int n)
 {
@@ -99,8 +28,8 @@ Progress compute(const QList<run::Fields> &runs, int n)
     for (qsizetype index = 0; index < runs.size(); ++index) {
         const run::Fields &fields = runs.at(index);
         const QStringView pace = fields.at(3);
-        const std::optional<qint64> day = calendarDay(fields.at(4));
-        const std::optional<int> final = seconds(fields.at(7 + n));
+        const std::optional<qint64> day = dateandtime::calendarDay(fields.at(4));
+        const std::optional<int> final = dateandtime::seconds(fields.at(7 + n));
         if (!day || !final || (pace != u"T" && pace != u"M")) {
             ++progress.leftOut;
             continue;
@@ -152,9 +81,9 @@ QStringList yearHeaders(std::optional<int> metres)
 QStringList yearTexts(const Year &year, std::optional<int> metres)
 {
     QStringList texts{QString::number(year.year), QString::number(year.runs), QString::number(year.races),
-                      timeText(year.best.seconds), timeText(year.median)};
+                      dateandtime::timeText(year.best.seconds), dateandtime::timeText(year.median)};
     if (metres)
-        texts << shortTime(secondsPerKilometre(year.best.seconds, *metres));
+        texts << dateandtime::paceText(year.best.seconds, *metres);
     return texts;
 }
 

@@ -16,31 +16,6 @@
 // table and the points of the chart.
 namespace progress {
 
-// The calendar day (a Julian day number) of a date text that names one:
-// whole numbers for the day and the year, a month of the month table, and a
-// day that the month has in that year. None for "31-feb-2001",
-// "02-Feb-2001", "02-feb-01" or an empty text.
-std::optional<qint64> calendarDay(QStringView date);
-
-// The seconds of a time text that is one: two digits each for the hours, the
-// minutes and the seconds at their places (the separators are not looked
-// at), minutes and seconds below 60, and at least one second in all.
-std::optional<int> seconds(QStringView time);
-
-// A course's distance in metres when it is known: a whole number from 10 to
-// 99998; "99999" stands for a distance the runner does not know.
-std::optional<int> knownDistance(QStringView distance);
-
-// Seconds per kilometre, to the nearest second.
-int secondsPerKilometre(int seconds, int metres);
-
-// 2470 -> "00.41.10", as the run file writes a time.
-QString timeText(int seconds);
-
-// The program's time notation without leading zero hours: 2470 -> "41.10",
-// 3725 -> "1.02.05", 295 -> "4.55" (also a pace in minutes per kilometre).
-QString shortTime(int seconds);
-
 // One run that the chart shows.
 struct Run
 {

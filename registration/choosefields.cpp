@@ -30,22 +30,26 @@ ChooseFields::ChooseFields(WindowRegistry &windows)
     form::setClientArea(this, 4080, 2160);
 
     const fieldchoice::Chosen chosen = fieldchoice::load();
-    Check1 = makeCheckBox(this, QStringLiteral("Check1"), QStringLiteral("Information"), 240, chosen.note);
-    Check2 = makeCheckBox(this, QStringLiteral("Check2"), QStringLiteral("Temperatur"), 600, chosen.temperature);
-    Check3 = makeCheckBox(this, QStringLiteral("Check3"), QStringLiteral("Vikt"), 960, chosen.weight);
-    Command1 = form::makeButton(this, QStringLiteral("Command1"), QStringLiteral("OK"), 1200, 1560, 1215, 375);
-    Command2 = form::makeButton(this, QStringLiteral("Command2"), QStringLiteral("Avbryt"), 2640, 1560, 1215, 375);
+    informationBox =
+        makeCheckBox(this, QStringLiteral("informationBox"), QStringLiteral("Information"), 240, chosen.note);
+    temperatureBox =
+        makeCheckBox(this, QStringLiteral("temperatureBox"), QStringLiteral("Temperatur"), 600, chosen.temperature);
+    weightBox = makeCheckBox(this, QStringLiteral("weightBox"), QStringLiteral("Vikt"), 960, chosen.weight);
+    okButton = form::makeButton(this, QStringLiteral("okButton"), QStringLiteral("OK"), 1200, 1560, 1215, 375);
+    cancelButton =
+        form::makeButton(this, QStringLiteral("cancelButton"), QStringLiteral("Avbryt"), 2640, 1560, 1215, 375);
     // As in any small window of choices: Enter is "OK", Escape "Avbryt".
-    Command1->setShortcut(Qt::Key_Return);
-    Command2->setShortcut(Qt::Key_Escape);
+    okButton->setShortcut(Qt::Key_Return);
+    cancelButton->setShortcut(Qt::Key_Escape);
 
-    connect(Command1, &QPushButton::clicked, this, &ChooseFields::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &ChooseFields::Command2_Click);
+    connect(okButton, &QPushButton::clicked, this, &ChooseFields::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &ChooseFields::reject);
 }
 
-void ChooseFields::Command1_Click()
+void ChooseFields::accept()
 {
-    const fieldchoice::Chosen chosen{Check1->isChecked(), Check2->isChecked(), Check3->isChecked()};
+    const fieldchoice::Chosen chosen{informationBox->isChecked(), temperatureBox->isChecked(),
+                                     weightBox->isChecked()};
     fieldchoice::save(chosen);
     // A choice that could not be written leaves the former one in force.
     const fieldchoice::Chosen kept = fieldchoice::load();
@@ -56,7 +60,7 @@ void ChooseFields::Command1_Click()
     m_windows.unload(Window::ChooseFields);
 }
 
-void ChooseFields::Command2_Click()
+void ChooseFields::reject()
 {
     m_windows.unload(Window::ChooseFields);
 }

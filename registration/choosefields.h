@@ -17,16 +17,16 @@ public:
     explicit ChooseFields(WindowRegistry &windows);
 
     // "OK": keeps the choice and closes the window.
-    void Command1_Click();
+    void accept();
     // "Avbryt": closes the window; the choice stays as it was.
-    void Command2_Click();
+    void reject();
 
 private:
     WindowRegistry &m_windows;
 
-    QCheckBox *Check1 = nullptr; // "Information"
-    QCheckBox *Check2 = nullptr; // "Temperatur"
-    QCheckBox *Check3 = nullptr; // "Vikt"
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command2 = nullptr;
+    QCheckBox *informationBox = nullptr;
+    QCheckBox *temperatureBox = nullptr;
+    QCheckBox *weightBox = nullptr;
+    QPushButton *okButton = nullptr;
+    QPushButton *cancelButton = nullptr;
 };

@@ -16,17 +16,18 @@ CorrectCourse::CorrectCourse(WindowRegistry &windows, const QString &courseLine)
     setObjectName(QStringLiteral("CorrectCourse"));
     setWindowTitle(QStringLiteral("Ändra bana"));
     form::setClientArea(this, 6510, 3810);
-    buildCourseForm(this, QStringLiteral("Ändra bana"), QStringLiteral("TILLBAKA utan ändring"),
-                    QStringLiteral("ÄNDRAT och tillbaka"));
+    buildCourseForm(this, QStringLiteral("Ändra bana"),
+                    {backButton, QStringLiteral("backButton"), QStringLiteral("TILLBAKA utan ändring")},
+                    {storeButton, QStringLiteral("storeButton"), QStringLiteral("ÄNDRAT och tillbaka")});
     T_ban11->setText(course::name(courseLine));
     T_mellan11->setText(course::count(courseLine));
     T_distans11->setText(course::distance(courseLine));
 
-    connect(Command1, &QPushButton::clicked, this, &CorrectCourse::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &CorrectCourse::Command2_Click);
+    connect(storeButton, &QPushButton::clicked, this, &CorrectCourse::storeCorrection);
+    connect(backButton, &QPushButton::clicked, this, &CorrectCourse::goBack);
 }
 
-void CorrectCourse::Command1_Click()
+void CorrectCourse::storeCorrection()
 {
     QString line;
     QString refusal = checkCourseBoxes(&line);
@@ -40,7 +41,7 @@ void CorrectCourse::Command1_Click()
     m_windows.tellFilesChanged(m_course, line);
 }
 
-void CorrectCourse::Command2_Click()
+void CorrectCourse::goBack()
 {
     m_windows.unload(Window::CorrectCourse);
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 
+class QPushButton;
 class WindowRegistry;
 
 // Corrects a course: its name, count of timed points and distance, in boxes
@@ -20,12 +21,15 @@ public:
 
     // "ÄNDRAT och tillbaka": the boxes are checked as for a new course, and
     // the course changed in both files.
-    void Command1_Click();
+    void storeCorrection();
     // "TILLBAKA utan ändring".
-    void Command2_Click();
+    void goBack();
 
 private:
     WindowRegistry &m_windows;
     // The course line as the window was opened on it.
     QString m_course;
+
+    QPushButton *backButton = nullptr;
+    QPushButton *storeButton = nullptr;
 };

@@ -20,7 +20,8 @@ CorrectRun::CorrectRun(WindowRegistry &windows, const QString &courseLine, const
     // run, and opens another for another run.
     setProperty("run", run.record + u'\n' + QString::number(run.index));
     form::setClientArea(this, 12840, 7290);
-    buildRunForm(this, QStringLiteral("TILLBAKA utan ändring"), QStringLiteral("ÄNDRAT och tillbaka"));
+    buildRunForm(this, {backButton, QStringLiteral("backButton"), QStringLiteral("TILLBAKA utan ändring")},
+                 {storeButton, QStringLiteral("storeButton"), QStringLiteral("ÄNDRAT och tillbaka")});
     const int n = course::timedPoints(courseLine);
     const runcheck::Entry entry = runcheck::entryOf(run.record, n);
     m_fields = runcheck::correctionChoice(entry, fieldchoice::load());
@@ -37,11 +38,11 @@ CorrectRun::CorrectRun(WindowRegistry &windows, const QString &courseLine, const
         setTabOrder(tabOrder.at(i), tabOrder.at(i + 1));
     T_reg4->setFocus();
 
-    connect(Command1, &QPushButton::clicked, this, &CorrectRun::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &CorrectRun::Command2_Click);
+    connect(storeButton, &QPushButton::clicked, this, &CorrectRun::storeCorrection);
+    connect(backButton, &QPushButton::clicked, this, &CorrectRun::goBack);
 }
 
-void CorrectRun::Command1_Click()
+void CorrectRun::storeCorrection()
 {
     Dialogs &dialogs = m_windows.dialogs();
     const runcheck::Entry entry = typedEntry(course::timedPoints(m_course));
@@ -54,16 +55,14 @@ void CorrectRun::Command1_Click()
     // The run is found again in the run file as it is now.
     const seqfile::StoreStatus status = run::replace(m_run, runcheck::makeRecord(m_course, entry, m_fields));
     if (status != seqfile::StoreStatus::Stored) {
-        dialogs.message(this, status == seqfile::StoreStatus::Refused
-                                  ? run::goneMessage()
-                                  : seqfile::failureMessage(status, run::fileName()));
+        dialogs.message(this, run::storeMessage(status));
         return;
     }
     m_windows.unload(Window::CorrectRun);
     m_windows.tellFilesChanged();
 }
 
-void CorrectRun::Command2_Click()
+void CorrectRun::goBack()
 {
     m_windows.unload(Window::CorrectRun);
 }

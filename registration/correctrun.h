@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 
+class QPushButton;
 class WindowRegistry;
 
 // Corrects one run: its boxes laid out as the run registration window shows
@@ -19,9 +20,9 @@ public:
     CorrectRun(WindowRegistry &windows, const QString &courseLine, const run::Occurrence &run);
 
     // "ÄNDRAT och tillbaka".
-    void Command1_Click();
+    void storeCorrection();
     // "TILLBAKA utan ändring".
-    void Command2_Click();
+    void goBack();
 
 private:
     WindowRegistry &m_windows;
@@ -31,4 +32,7 @@ private:
     // The fields shown, checked and stored: the runner's choice and those
     // the run holds.
     fieldchoice::Chosen m_fields;
+
+    QPushButton *backButton = nullptr;
+    QPushButton *storeButton = nullptr;
 };

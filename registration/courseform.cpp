@@ -8,8 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-void CourseForm::buildCourseForm(QWidget *window, const QString &heading, const QString &backCaption,
-                                 const QString &storeCaption)
+void CourseForm::buildCourseForm(QWidget *window, const QString &heading, const form::OwnButton &back,
+                                 const form::OwnButton &store)
 {
     form::makeLabel(window, QStringLiteral("Label4"), heading, 360, 240, 5895, 495)->setFont(form::sansSerif(19.5));
     QLabel *Label1 = form::makeLabel(window, QStringLiteral("Label1"),
@@ -28,14 +28,14 @@ void CourseForm::buildCourseForm(QWidget *window, const QString &heading, const 
                         5055, 255);
     T_distans11 = form::makeBox(window, QStringLiteral("T_distans11"), 5520, 2280, 735, 285);
     form::labelBy(Label3, T_distans11);
-    Command2 = form::makeButton(window, QStringLiteral("Command2"), backCaption, 360, 2880, 2895, 735);
-    Command1 = form::makeButton(window, QStringLiteral("Command1"), storeCaption, 3360, 2880, 2895, 735);
+    back.control = form::makeButton(window, back.name, back.caption, 360, 2880, 2895, 735);
+    store.control = form::makeButton(window, store.name, store.caption, 3360, 2880, 2895, 735);
 
     // The register button comes right after the name box.
-    QWidget::setTabOrder(T_ban11, Command1);
-    QWidget::setTabOrder(Command1, T_mellan11);
+    QWidget::setTabOrder(T_ban11, store.control);
+    QWidget::setTabOrder(store.control, T_mellan11);
     QWidget::setTabOrder(T_mellan11, T_distans11);
-    QWidget::setTabOrder(T_distans11, Command2);
+    QWidget::setTabOrder(T_distans11, back.control);
     T_ban11->setFocus();
 }
 

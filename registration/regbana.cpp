@@ -15,8 +15,9 @@ Regbana::Regbana(WindowRegistry &windows)
     setWindowTitle(QStringLiteral("Registrera bana"));
     form::setClientArea(this, 6510, 3810);
 
-    buildCourseForm(this, QStringLiteral("Registrera ny bana"), QStringLiteral("TILLBAKA utan registrering"),
-                    QStringLiteral("REGISTRERAT och tillbaka"));
+    buildCourseForm(this, QStringLiteral("Registrera ny bana"),
+                    {Command2, QStringLiteral("Command2"), QStringLiteral("TILLBAKA utan registrering")},
+                    {Command1, QStringLiteral("Command1"), QStringLiteral("REGISTRERAT och tillbaka")});
 
     connect(Command1, &QPushButton::clicked, this, &Regbana::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Regbana::Command2_Click);

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QPushButton;
 class WindowRegistry;
 
 // The course registration window: name, count of timed points and distance
@@ -25,4 +26,7 @@ public:
 
 private:
     WindowRegistry &m_windows;
+
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
 };

@@ -30,7 +30,8 @@ Regrunda::Regrunda(WindowRegistry &windows)
     twips::place(List1, 0, 480, 3735, 6690);
 
     // The entering state's controls wait hidden until a course is chosen.
-    buildRunForm(this, QStringLiteral("TILLBAKA utan registrering"), QStringLiteral("REGISTRERAT och tillbaka"));
+    buildRunForm(this, {Command2, QStringLiteral("Command2"), QStringLiteral("TILLBAKA utan registrering")},
+                 {Command1, QStringLiteral("Command1"), QStringLiteral("REGISTRERAT och tillbaka")});
     form::labelBy(Label7, List1);
 
     // The register button comes right after the pace box.

@@ -7,6 +7,7 @@
 
 class QLabel;
 class QListWidget;
+class QPushButton;
 class WindowRegistry;
 
 // The run registration window: the runner picks a course once, then fills
@@ -45,4 +46,6 @@ private:
 
     QLabel *Label7 = nullptr;
     QListWidget *List1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QPushButton *Command1 = nullptr;
 };

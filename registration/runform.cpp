@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-void RunForm::buildRunForm(QWidget *window, const QString &backCaption, const QString &storeCaption)
+void RunForm::buildRunForm(QWidget *window, const form::OwnButton &back, const form::OwnButton &store)
 {
     T_banareg1 = form::makeLabel(window, QStringLiteral("T_banareg1"), QString(), 4200, 480, 6615, 255);
     Label1 = form::makeLabel(window, QStringLiteral("Label1"),
@@ -35,8 +35,8 @@ void RunForm::buildRunForm(QWidget *window, const QString &backCaption, const QS
     Label6 = form::makeLabel(window, QStringLiteral("Label6"), QString(), 4200, 5640, 8415, 255);
     for (int k = 1; k <= 10; ++k)
         Text[k - 1] = form::makeBox(window, QStringLiteral("Text%1").arg(k), 4200 + 840 * (k - 1), 6000, 855, 285);
-    Command2 = form::makeButton(window, QStringLiteral("Command2"), backCaption, 6480, 6600, 3015, 615);
-    Command1 = form::makeButton(window, QStringLiteral("Command1"), storeCaption, 9600, 6600, 3015, 615);
+    m_backButton = back.control = form::makeButton(window, back.name, back.caption, 6480, 6600, 3015, 615);
+    m_storeButton = store.control = form::makeButton(window, store.name, store.caption, 9600, 6600, 3015, 615);
 
     // Each box is named by its prompt; the pace box's prompt is two lines,
     // and the time boxes get theirs when a course is chosen.
@@ -49,7 +49,7 @@ void RunForm::buildRunForm(QWidget *window, const QString &backCaption, const QS
 
     for (QWidget *control : std::initializer_list<QWidget *>{T_banareg1, Label1, Label8, T_reg4, Label2, T_reg5,
                                                              Label3, T_reg6, Label4, T_reg7, Label5, T_reg8, Label6,
-                                                             Command1})
+                                                             m_storeButton})
         control->hide();
     for (QLineEdit *box : Text)
         box->hide();
@@ -59,7 +59,7 @@ void RunForm::showRunBoxes(const QString &courseName, int n, const fieldchoice::
 {
     T_banareg1->setText(courseName);
     for (QWidget *control :
-         std::initializer_list<QWidget *>{T_banareg1, Label1, Label2, Label6, Label8, T_reg4, T_reg5, Command1})
+         std::initializer_list<QWidget *>{T_banareg1, Label1, Label2, Label6, Label8, T_reg4, T_reg5, m_storeButton})
         control->show();
     form::showField(Label3, T_reg6, chosen.note);
     form::showField(Label4, T_reg7, chosen.temperature);
@@ -81,9 +81,9 @@ runcheck::Entry RunForm::typedEntry(int n) const
 
 QList<QWidget *> RunForm::runTabOrder() const
 {
-    QList<QWidget *> order{T_reg4, Command1, T_reg5, T_reg6, T_reg7, T_reg8};
+    QList<QWidget *> order{T_reg4, m_storeButton, T_reg5, T_reg6, T_reg7, T_reg8};
     for (QLineEdit *box : Text)
         order << box;
-    order << Command2;
+    order << m_backButton;
     return order;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "registration/runcheck.h"
+#include "ui/form.h"
 
 #include <QList>
 #include <QString>
@@ -14,14 +15,15 @@ class QWidget;
 
 // The boxes of a run as the run registration window shows them once a
 // course is chosen: the course name, the five registration boxes with their
-// prompts, the time prompt and the ten time boxes, and the two buttons. The
-// window that corrects a run lays out the same controls; both make them here.
+// prompts, the time prompt and the ten time boxes, and the places of the two
+// buttons. The window that corrects a run lays out the same controls; both
+// make them here, each with buttons of its own.
 class RunForm
 {
 protected:
     // Makes the controls on the window at their places, everything but the
     // back button hidden.
-    void buildRunForm(QWidget *window, const QString &backCaption, const QString &storeCaption);
+    void buildRunForm(QWidget *window, const form::OwnButton &back, const form::OwnButton &store);
 
     // Shows the course name, the boxes, the buttons and the n time boxes of a
     // course with n timed points under their prompt. A field not chosen keeps
@@ -50,6 +52,8 @@ protected:
     QLabel *Label6 = nullptr;
     // The time boxes: Text[k - 1] is Textk.
     std::array<QLineEdit *, 10> Text{};
-    QPushButton *Command2 = nullptr;
-    QPushButton *Command1 = nullptr;
+
+private:
+    QPushButton *m_backButton = nullptr;
+    QPushButton *m_storeButton = nullptr;
 };

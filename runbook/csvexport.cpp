@@ -1,5 +1,7 @@
 #include "runbook/csvexport.h"
 
+#include "data/coursefile.h"
+
 #include <QAbstractItemModel>
 #include <QDir>
 #include <QFileInfo>
@@ -60,12 +62,7 @@ bool write(const QString &path, const QAbstractItemModel &model)
 
 QString defaultPath(const QString &courseName)
 {
-    QString fileName = courseName;
-    for (QChar &ch : fileName) {
-        if (ch < u' ' || QStringView(u"/\\:*?\"<>|").contains(ch))
-            ch = u'_';
-    }
-    return QDir::current().absoluteFilePath(fileName + QStringLiteral(".csv"));
+    return QDir::current().absoluteFilePath(course::fileNameFor(courseName, QStringLiteral("Rundor"), QStringLiteral(".csv")));
 }
 
 QString failedMessage(const QString &path)

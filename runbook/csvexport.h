@@ -17,9 +17,8 @@ QByteArray bytes(const QAbstractItemModel &model);
 // them, or is as it was and false is returned.
 bool write(const QString &path, const QAbstractItemModel &model);
 
-// The course name plus ".csv" in the data folder (the working folder), with
-// the characters a file name cannot hold ("/", "\\", ":" and the like)
-// replaced by "_".
+// The course's file name (course::fileNameFor) with ".csv", in the data
+// folder (the working folder).
 QString defaultPath(const QString &courseName);
 
 // "Filen %1 kunde inte sparas." with the file's name.

@@ -34,36 +34,36 @@ RunBook::RunBook(WindowRegistry &windows, const QString &courseLine)
     resize(twips::size(openWidth, openHeight));
     setMinimumSize(twips::size(6960, 3600));
 
-    T_rundor = new QTableView(this);
-    T_rundor->setObjectName(QStringLiteral("T_rundor"));
+    runTable = new QTableView(this);
+    runTable->setObjectName(QStringLiteral("runTable"));
     m_model = new RunBookModel(this);
-    T_rundor->setModel(m_model);
-    T_rundor->setSelectionBehavior(QAbstractItemView::SelectRows);
-    T_rundor->setSelectionMode(QAbstractItemView::SingleSelection);
-    T_rundor->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    T_rundor->setWordWrap(false);
-    T_rundor->verticalHeader()->hide();
+    runTable->setModel(m_model);
+    runTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    runTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    runTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    runTable->setWordWrap(false);
+    runTable->verticalHeader()->hide();
     // One line a row, as in the analysis window, whatever the style.
-    T_rundor->verticalHeader()->setDefaultSectionSize(T_rundor->fontMetrics().height() + 4);
-    T_rundor->horizontalHeader()->setSectionsClickable(true);
-    T_rundor->horizontalHeader()->setSortIndicatorShown(false);
-    T_rundor->setAccessibleName(caption());
+    runTable->verticalHeader()->setDefaultSectionSize(runTable->fontMetrics().height() + 4);
+    runTable->horizontalHeader()->setSectionsClickable(true);
+    runTable->horizontalHeader()->setSortIndicatorShown(false);
+    runTable->setAccessibleName(caption());
 
-    L_antal = form::makeLabel(this, QStringLiteral("L_antal"), QString(), 0, 0, 0, 0);
-    Command1 = form::makeButton(this, QStringLiteral("Command1"), QStringLiteral("Ändra…"), 0, 0, 0, 0);
-    Command2 = form::makeButton(this, QStringLiteral("Command2"), QStringLiteral("Ta bort"), 0, 0, 0, 0);
-    Command3 = form::makeButton(this, QStringLiteral("Command3"), QStringLiteral("Exportera…"), 0, 0, 0, 0);
-    Command4 = form::makeButton(this, QStringLiteral("Command4"), QStringLiteral("Stäng"), 0, 0, 0, 0);
+    countLabel = form::makeLabel(this, QStringLiteral("countLabel"), QString(), 0, 0, 0, 0);
+    correctButton = form::makeButton(this, QStringLiteral("correctButton"), QStringLiteral("Ändra…"), 0, 0, 0, 0);
+    deleteButton = form::makeButton(this, QStringLiteral("deleteButton"), QStringLiteral("Ta bort"), 0, 0, 0, 0);
+    exportButton = form::makeButton(this, QStringLiteral("exportButton"), QStringLiteral("Exportera…"), 0, 0, 0, 0);
+    closeButton = form::makeButton(this, QStringLiteral("closeButton"), QStringLiteral("Stäng"), 0, 0, 0, 0);
 
-    T_rundor->installEventFilter(this);
-    connect(T_rundor, &QTableView::doubleClicked, this, &RunBook::Command1_Click);
-    connect(T_rundor->horizontalHeader(), &QHeaderView::sectionClicked, this, &RunBook::T_rundor_HeaderClick);
-    connect(Command1, &QPushButton::clicked, this, &RunBook::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &RunBook::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &RunBook::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &RunBook::Command4_Click);
+    runTable->installEventFilter(this);
+    connect(runTable, &QTableView::doubleClicked, this, &RunBook::correctRun);
+    connect(runTable->horizontalHeader(), &QHeaderView::sectionClicked, this, &RunBook::orderByColumn);
+    connect(correctButton, &QPushButton::clicked, this, &RunBook::correctRun);
+    connect(deleteButton, &QPushButton::clicked, this, &RunBook::deleteRun);
+    connect(exportButton, &QPushButton::clicked, this, &RunBook::exportRows);
+    connect(closeButton, &QPushButton::clicked, this, &RunBook::closeBook);
     connect(&m_windows, &WindowRegistry::filesChanged, this, &RunBook::showFilesAfresh);
-    T_rundor->setFocus();
+    runTable->setFocus();
 }
 
 QString RunBook::caption() const
@@ -77,10 +77,10 @@ void RunBook::resizeEvent(QResizeEvent *event)
     const int width = this->width() * twips::perPixel;
     const int height = this->height() * twips::perPixel;
     const int buttonsTop = height - 120 - buttonHeight;
-    twips::place(T_rundor, 120, 120, width - 240, buttonsTop - 240);
-    twips::place(L_antal, 120, buttonsTop + 120, 3000, 255);
+    twips::place(runTable, 120, 120, width - 240, buttonsTop - 240);
+    twips::place(countLabel, 120, buttonsTop + 120, 3000, 255);
     int left = width - 4 * (buttonWidth + 120);
-    for (QPushButton *button : {Command1, Command2, Command3, Command4}) {
+    for (QPushButton *button : {correctButton, deleteButton, exportButton, closeButton}) {
         twips::place(button, left, buttonsTop, buttonWidth, buttonHeight);
         left += buttonWidth + 120;
     }
@@ -88,14 +88,14 @@ void RunBook::resizeEvent(QResizeEvent *event)
 
 bool RunBook::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == T_rundor && event->type() == QEvent::KeyPress) {
+    if (watched == runTable && event->type() == QEvent::KeyPress) {
         switch (static_cast<QKeyEvent *>(event)->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            Command1_Click();
+            correctRun();
             return true;
         case Qt::Key_Delete:
-            Command2_Click();
+            deleteRun();
             return true;
         default:
             break;
@@ -108,7 +108,7 @@ void RunBook::keyPressEvent(QKeyEvent *event)
 {
     // Escape from wherever the focus is: no control of the window takes it.
     if (event->key() == Qt::Key_Escape)
-        Command4_Click();
+        closeBook();
     else
         QWidget::keyPressEvent(event);
 }
@@ -117,8 +117,8 @@ bool RunBook::Form_Load()
 {
     if (!showFile())
         return false;
-    T_rundor->resizeColumnsToContents();
-    T_rundor->horizontalHeader()->setStretchLastSection(true);
+    runTable->resizeColumnsToContents();
+    runTable->horizontalHeader()->setStretchLastSection(true);
     return true;
 }
 
@@ -129,13 +129,13 @@ bool RunBook::showFile()
         m_windows.dialogs().message(this, seqfile::readFailedMessage(run::fileName()));
         return false;
     }
-    const int current = T_rundor->currentIndex().isValid() ? T_rundor->currentIndex().row() : 0;
+    const int current = runTable->currentIndex().isValid() ? runTable->currentIndex().row() : 0;
     m_model->setRuns(m_course, runs.records);
     if (m_orderColumn >= 0)
         m_model->sort(m_orderColumn, m_order);
-    L_antal->setText(QStringLiteral("%1 rundor").arg(m_model->rowCount()));
+    countLabel->setText(QStringLiteral("%1 rundor").arg(m_model->rowCount()));
     if (m_model->rowCount() > 0)
-        T_rundor->selectRow(std::min(current, m_model->rowCount() - 1));
+        runTable->selectRow(std::min(current, m_model->rowCount() - 1));
     return true;
 }
 
@@ -149,23 +149,23 @@ void RunBook::showFilesAfresh(const QString &courseBefore, const QString &course
         m_course = courseAfter;
         setProperty("subject", m_course);
         setWindowTitle(form::plainCaption(caption()));
-        T_rundor->setAccessibleName(caption());
+        runTable->setAccessibleName(caption());
     }
     showFile();
 }
 
-void RunBook::T_rundor_HeaderClick(int column)
+void RunBook::orderByColumn(int column)
 {
     m_order = column == m_orderColumn && m_order == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
     m_orderColumn = column;
     m_model->sort(column, m_order);
-    T_rundor->horizontalHeader()->setSortIndicatorShown(true);
-    T_rundor->horizontalHeader()->setSortIndicator(column, m_order);
+    runTable->horizontalHeader()->setSortIndicatorShown(true);
+    runTable->horizontalHeader()->setSortIndicator(column, m_order);
 }
 
 std::optional<int> RunBook::currentRow()
 {
-    const QModelIndex current = T_rundor->currentIndex();
+    const QModelIndex current = runTable->currentIndex();
     if (current.isValid())
         return current.row();
     m_windows.dialogs().message(this, QStringLiteral("Välj först en runda i tabellen."));
@@ -174,13 +174,13 @@ std::optional<int> RunBook::currentRow()
 
 std::optional<run::Occurrence> RunBook::chosenRun() const
 {
-    const QModelIndex current = T_rundor->currentIndex();
+    const QModelIndex current = runTable->currentIndex();
     if (!current.isValid())
         return std::nullopt;
     return m_model->occurrence(current.row());
 }
 
-void RunBook::Command1_Click()
+void RunBook::correctRun()
 {
     const std::optional<int> row = currentRow();
     if (!row)
@@ -195,7 +195,7 @@ void RunBook::Command1_Click()
     m_windows.show(Window::CorrectRun);
 }
 
-void RunBook::Command2_Click()
+void RunBook::deleteRun()
 {
     const std::optional<int> row = currentRow();
     if (!row)
@@ -207,15 +207,13 @@ void RunBook::Command2_Click()
         return;
     const seqfile::StoreStatus status = run::remove(m_model->occurrence(*row));
     if (status != seqfile::StoreStatus::Stored) {
-        dialogs.message(this, status == seqfile::StoreStatus::Refused
-                                  ? run::goneMessage()
-                                  : seqfile::failureMessage(status, run::fileName()));
+        dialogs.message(this, run::storeMessage(status));
         return;
     }
     m_windows.tellFilesChanged();
 }
 
-void RunBook::Command3_Click()
+void RunBook::exportRows()
 {
     Dialogs &dialogs = m_windows.dialogs();
     const QString path = dialogs.saveFileName(this, QStringLiteral("Exportera rundorna"),
@@ -225,7 +223,7 @@ void RunBook::Command3_Click()
         dialogs.message(this, csvexport::failedMessage(path));
 }
 
-void RunBook::Command4_Click()
+void RunBook::closeBook()
 {
     m_windows.unload(Window::RunBook);
 }

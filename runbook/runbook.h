@@ -30,14 +30,14 @@ public:
     // The run of the current row, if any.
     std::optional<run::Occurrence> chosenRun() const;
 
-    // "Ändra…", "Ta bort", "Exportera…" and "Stäng"; Enter in the table is
-    // "Ändra…", Delete "Ta bort" and Escape "Stäng".
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
+    // The buttons "Ändra…" (also Enter in the table and a double click),
+    // "Ta bort" (also Delete), "Exportera…" and "Stäng" (also Escape).
+    void correctRun();
+    void deleteRun();
+    void exportRows();
+    void closeBook();
     // A header clicked: ordered by its column, again the other way.
-    void T_rundor_HeaderClick(int column);
+    void orderByColumn(int column);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -59,10 +59,10 @@ private:
     int m_orderColumn = -1;
     Qt::SortOrder m_order = Qt::AscendingOrder;
 
-    QTableView *T_rundor = nullptr;
-    QLabel *L_antal = nullptr;
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command2 = nullptr;
-    QPushButton *Command3 = nullptr;
-    QPushButton *Command4 = nullptr;
+    QTableView *runTable = nullptr;
+    QLabel *countLabel = nullptr;
+    QPushButton *correctButton = nullptr;
+    QPushButton *deleteButton = nullptr;
+    QPushButton *exportButton = nullptr;
+    QPushButton *closeButton = nullptr;
 };

@@ -4,40 +4,12 @@
 #include "analysis/resulttable.h"
 #include "analysis/selection.h"
 #include "data/coursefile.h"
-#include "data/numeric.h"
 
 #include <QCollator>
 #include <QLocale>
 
 #include <algorithm>
 #include <numeric>
-
-namespace {
-
-// Two digits, ".", two digits, ".", two digits.
-bool isTimeText(QStringView time)
-{
-    if (time.size() != 8)
-        return false;
-    for (qsizetype i = 0; i < 8; ++i) {
-        const bool digit = time[i] >= u'0' && time[i] <= u'9';
-        if (i == 2 || i == 5 ? time[i] != u'.' : !digit)
-            return false;
-    }
-    return true;
-}
-
-// Seconds a kilometre, to the nearest second; -1 when there is none to show.
-int perKmSeconds(QStringView finalTime, QStringView distance)
-{
-    const double metres = numericValue(distance);
-    if (!isTimeText(finalTime) || metres == 99999 || !(metres > 0))
-        return -1;
-    const ordering::Key time = ordering::timeKey(finalTime);
-    return qRound((time[0] * 3600 + time[1] * 60 + time[2]) * 1000 / metres);
-}
-
-} // namespace
 
 RunBookModel::RunBookModel(QObject *parent)
     : QAbstractTableModel(parent)
@@ -49,14 +21,6 @@ QStringList RunBookModel::columnNames()
     return {QStringLiteral("Datum"), QStringLiteral("Tempo"), QStringLiteral("Sluttid"), QStringLiteral("min/km"),
             QStringLiteral("Mellantider"), QStringLiteral("Grader"), QStringLiteral("Vikt"),
             QStringLiteral("Information")};
-}
-
-QString RunBookModel::perKm(QStringView finalTime, QStringView distance)
-{
-    const int seconds = perKmSeconds(finalTime, distance);
-    if (seconds < 0)
-        return QString();
-    return QString::number(seconds / 60) + u'.' + QString::number(seconds % 60).rightJustified(2, u'0');
 }
 
 void RunBookModel::setRuns(const QString &courseLine, const QStringList &records)
@@ -103,7 +67,7 @@ QString RunBookModel::text(int row, int column) const
     case Date: return fields.at(4).toString();
     case Pace: return fields.at(3).toString();
     case Final: return n > 0 ? fields.at(7 + n).toString() : QString();
-    case PerKm: return n > 0 ? perKm(fields.at(7 + n), fields.at(2)) : QString();
+    case PerKm: return n > 0 ? run::paceText(fields.at(7 + n), fields.at(2)) : QString();
     case Splits: return resulttable::splitTimes(fields, n);
     case Temperature: return fields.at(6).toString();
     case Weight: return fields.at(7).toString();
@@ -151,7 +115,7 @@ void RunBookModel::sort(int column, Qt::SortOrder order)
             else if (column == Final)
                 keys.push_back(ordering::timeKey(n > 0 ? fields.at(7 + n) : QStringView()));
             else if (column == PerKm)
-                keys.push_back({double(n > 0 ? perKmSeconds(fields.at(7 + n), fields.at(2)) : -1), 0, 0});
+                keys.push_back({double(n > 0 ? run::paceSeconds(fields.at(7 + n), fields.at(2)).value_or(-1) : -1), 0, 0});
             else
                 for (int f = 8; f < 8 + width; ++f)
                     keys.push_back(ordering::timeKey(fields.at(f)));

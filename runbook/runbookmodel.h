@@ -25,11 +25,6 @@ public:
     // "Information".
     static QStringList columnNames();
 
-    // The final time per kilometre, "4.55" for 4 minutes 55 seconds, to the
-    // nearest second; empty when the distance is 99999 (not known) or not
-    // above 0, or the final time is not hh.mm.ss.
-    static QString perKm(QStringView finalTime, QStringView distance);
-
     // Shows the runs of the course with this line among the records (the run
     // file's, in file order), in file order.
     void setRuns(const QString &courseLine, const QStringList &records);

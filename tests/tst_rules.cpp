@@ -68,7 +68,8 @@ QStringList apply(Rule rule, QStringList in)
         const QByteArray bytes = seqfile::writeItems(in, &ok);
         return {QString::fromLatin1(bytes), ok ? t("written") : t("refused"), n(seqfile::isStorable(in.last()))};
     }
-    case Rule::Course: return {course::name(text), course::count(text), course::distance(text), n(course::timedPoints(text))};
+    case Rule::Course:
+        return {course::name(text), course::count(text), course::distance(text), n(course::timedPoints(text))};
     case Rule::Date: {
         const dateandtime::DateParts p = dateandtime::dateParts(text);
         return {n(p.day), n(p.month), n(p.year), n(dateandtime::yearOf(text))};
@@ -103,15 +104,17 @@ QStringList apply(Rule rule, QStringList in)
         model.setRuns(in.value(1), in.mid(2));
         if (text != u"-")
             model.sort(text.left(1).toInt(), text.endsWith(u'd') ? Qt::DescendingOrder : Qt::AscendingOrder);
+        const QByteArray csv = csvexport::bytes(model);
         QStringList rows;
         for (int r = 0; r < model.rowCount(); ++r) // unordered, every cell; ordered, the notes
-            rows << (text == u"-" ? QString::fromUtf8(csvexport::bytes(model)).split(t("\r\n")).value(r + 1) : model.text(r, 7));
-        return rule == Rule::Book ? rows : QStringList{QString::fromLatin1(csvexport::bytes(model))};
+            rows << (text == u"-" ? QString::fromUtf8(csv).split(t("\r\n")).value(r + 1) : model.text(r, 7));
+        return rule == Rule::Book ? rows : QStringList{QString::fromLatin1(csv)};
     }
     case Rule::Record: { // the record, and the boxes taken back out of it for a correction
-        const runcheck::Entry back = runcheck::entryOf(runcheck::makeRecord(text, {in[1], in[2], in[3], in[4], in[5], in.mid(6)}, fields),
-                                                       course::timedPoints(text));
-        return {runcheck::makeRecord(text, back, fields), (QStringList{back.pace, back.date, back.information, back.temperature, back.weight} + back.times).join(u'|')};
+        const QString record = runcheck::makeRecord(text, {in[1], in[2], in[3], in[4], in[5], in.mid(6)}, fields);
+        const runcheck::Entry back = runcheck::entryOf(record, course::timedPoints(text));
+        const QStringList boxes{back.pace, back.date, back.information, back.temperature, back.weight};
+        return {runcheck::makeRecord(text, back, fields), (boxes + back.times).join(u'|')};
     }
     case Rule::Read: { // course A's rows in ordering in[0], its years; then every record as save and exit orders them
         QList<run::Fields> runs = selection::selectRuns(in.mid(1), t("A"), 2);
@@ -130,25 +133,27 @@ QStringList apply(Rule rule, QStringList in)
                                                               got.standardError.section(u'\n', 0, 0)};
     }
     case Rule::Day: {
-        const auto day = progress::calendarDay(text);
+        const auto day = dateandtime::calendarDay(text);
         return {day ? QDate::fromJulianDay(*day).toString(Qt::ISODate) : t("-")};
     }
     case Rule::Seconds: {
-        const auto seconds = progress::seconds(text);
-        return seconds ? QStringList{n(*seconds), progress::shortTime(*seconds), progress::timeText(*seconds)} : QStringList{t("-")};
+        const auto seconds = dateandtime::seconds(text);
+        return seconds ? QStringList{n(*seconds), dateandtime::shortTime(*seconds), dateandtime::timeText(*seconds)}
+                       : QStringList{t("-")};
     }
     case Rule::Pace: { // distance, final time
-        const auto metres = progress::knownDistance(text);
-        return {metres ? progress::shortTime(progress::secondsPerKilometre(*progress::seconds(in[1]), *metres)) : t("-")};
+        const QString pace = run::paceText(in[1], text);
+        return {pace.isEmpty() ? t("-") : pace};
     }
     case Rule::Years: { // a course line, then runs as "pace date time"
         QList<run::Fields> runs;
-        for (const QString &each : in.mid(1))
-            runs << run::Fields(text + u'/' + QString(each).replace(u' ', t("/")).insert(each.lastIndexOf(u' ') + 1, t("x/+1/70.0/")), 9);
+        for (QString each : in.mid(1))
+            runs << run::Fields(text + u'/'
+                                + each.insert(each.lastIndexOf(u' ') + 1, t("x/+1/70.0/")).replace(u' ', u'/'), 9);
         const progress::Progress figures = progress::compute(runs, course::timedPoints(text));
         QStringList rows;
         for (const progress::Year &year : figures.years)
-            rows << progress::yearTexts(year, progress::knownDistance(course::distance(text))).join(u',');
+            rows << progress::yearTexts(year, course::knownDistance(course::distance(text))).join(u',');
         return rows << t("left %1").arg(figures.leftOut);
     }
     case Rule::Ticks: {
@@ -159,14 +164,15 @@ QStringList apply(Rule rule, QStringList in)
     }
     case Rule::DateTicks: {
         QStringList ticks;
-        const auto x = [](const QString &date) { return progress::chartX(*progress::calendarDay(date)); };
+        const auto x = [](const QString &date) { return progress::chartX(*dateandtime::calendarDay(date)); };
         for (const progress::Tick &tick : progress::xTicks(x(in[0]), x(in[1]), in[2].toInt()))
             ticks << tick.label + u'@' + QString::number(qint64(tick.value / 86400000));
         return ticks;
     }
     case Rule::Thin: { // the visible square from 0 to 4, cells of the size given first, then the points
         QStringList shown;
-        for (const QPointF &p : progress::thinned(points(in.mid(1)), QRectF(0, 0, 4, 4), text.toDouble(), text.toDouble()))
+        const double cell = text.toDouble();
+        for (const QPointF &p : progress::thinned(points(in.mid(1)), QRectF(0, 0, 4, 4), cell, cell))
             shown << n(p.x()) + u',' + n(p.y());
         return shown;
     }
@@ -198,11 +204,12 @@ private Q_SLOTS:
             QTest::newRow(tag) << rule << in << out;
         };
         const QString nines(400, u'9');
-        // Cases written "in=>out", several texts on a side parted by "|".
-        const auto cases = [row](Rule rule, std::initializer_list<const char *> list) {
+        // Cases written "in=>out", several texts on a side parted by "|"; the
+        // texts of more follow those of each case's in.
+        const auto cases = [row](Rule rule, std::initializer_list<const char *> list, const QStringList &more = {}) {
             for (const char *c : list)
                 row(qPrintable(t(c).replace(u'\r', t("\\r")).replace(u'\n', t("\\n"))), rule,
-                    t(c).section(t("=>"), 0, 0).split(u'|'), t(c).section(t("=>"), 1).split(u'|'));
+                    t(c).section(t("=>"), 0, 0).split(u'|') + more, t(c).section(t("=>"), 1).split(u'|'));
         };
         // The numeric value: leading numeric characters, blanks ignored.
         cases(Rule::Numeric, {"02=>2", "2-=>2", "eb=>0", "=>0", " -12=>-12", "2 0=>20", "1.2.3=>1.2", "1e1=>1",
@@ -213,24 +220,28 @@ private Q_SLOTS:
 
         // The item reader and writer of the data files.
         cases(Rule::Items, {"\"ab\"cd\r\n=>ab", " \ta b \t\r\n=>a b", "a,b\r\n\"c,d\"=>a|b|c,d", "  \"a\" x,b=>a|b",
-                            "\"a\"\nb\rc=>a|b|c", "\"a\"\r\n\r\n\"\"\r\n=>a|", "\"a\"\r\r\n\"b\"\n\r \r\n\t=>a|b", "a,\r\n=>a|", "a, ,b=>a||b", "\"ab\n\"cd\"\r\n=>ab|cd", "a\"b\r\n=>a\"b"});
+                            "\"a\"\nb\rc=>a|b|c", "\"a\"\r\n\r\n\"\"\r\n=>a|", "\"a\"\r\r\n\"b\"\n\r \r\n\t=>a|b",
+                            "a,\r\n=>a|", "a, ,b=>a||b", "\"ab\n\"cd\"\r\n=>ab|cd", "a\"b\r\n=>a\"b"});
         row("empty file", Rule::Items, {QString()}, {});
         // An item is written quoted, CR LF, in the code page, or refused; an
         // unquoted item holding a double quote (only one read from a file
         // can) is written back as it stands, which reads back the same.
-        cases(Rule::Write, {"a,b| c |=>\"a,b\"\r\n\" c \"\r\n\"\"\r\n|written|1", "ö€Š=>\"ö\u0080\u008a\"\r\n|written|1",
-                            "‚ƒ„…†‡ˆ‰‹ŒŽ‘’“”•–—˜™š›œžŸ=>\"\u0082\u0083\u0084\u0085\u0086\u0087\u0088\u0089\u008b\u008c\u008e\u0091"
-                            "\u0092\u0093\u0094\u0095\u0096\u0097\u0098\u0099\u009a\u009b\u009c\u009e\u009f\"\r\n|written|1",
-                            "a|\u0080=>|refused|0", "a\nb=>|refused|0", "a|b\",c=>|refused|1", " a\"b=>|refused|1", "a\"b=>a\"b\r\n|written|1"});
+        cases(Rule::Write, {"a,b| c |=>\"a,b\"\r\n\" c \"\r\n\"\"\r\n|written|1",
+            "ö€Š=>\"ö\u0080\u008a\"\r\n|written|1",
+            "‚ƒ„…†‡ˆ‰‹ŒŽ‘’“”•–—˜™š›œžŸ=>\"" "\u0082\u0083\u0084\u0085\u0086"
+            "\u0087\u0088\u0089\u008b\u008c\u008e\u0091\u0092\u0093\u0094\u0095\u0096\u0097\u0098\u0099\u009a\u009b"
+            "\u009c\u009e\u009f\"\r\n|written|1", "a|\u0080=>|refused|0", "a\nb=>|refused|0", "a|b\",c=>|refused|1",
+            " a\"b=>|refused|1", "a\"b=>a\"b\r\n|written|1"});
 
         // Course lines are cut from their end; nothing is read outside a short
         // line. Dates and times by position, months by the table.
-        cases(Rule::Course, {"Hörnsjön 2 stora varv/03/06000=>Hörnsjön 2 stora varv|03|06000|3", "a/b/10/00012=>a/b|10|00012|10",
-                             "12345678=>|12|45678|0", "1234567=>|1|34567|1", "=>|||0", "x/11/00010=>x|11|00010|0"});
+        cases(Rule::Course, {"Hörnsjön 2 stora varv/03/06000=>Hörnsjön 2 stora varv|03|06000|3",
+                             "a/b/10/00012=>a/b|10|00012|10", "12345678=>|12|45678|0", "1234567=>|1|34567|1", "=>|||0",
+                             "x/11/00010=>x|11|00010|0"});
         cases(Rule::Date, {"02-feb-2001=>2|2|2001|2001", "02-FEB-2001=>2|2|2001|2001", "02-Feb-2001=>2|0|2001|2001",
                            "2-feb-2001=>2|0|2001|2001", "02.feb.2001=>2|2|2001|2001", "15-maj-2003=>15|5|2003|2003",
-                           "01-okt-2003=>1|10|2003|2003", "31-DEC-2003=>31|12|2003|2003", "=>0|0|0|0", "02-feb-01=>2|2|0|0",
-                           "1234567890x=>12|0|890|890"});
+                           "01-okt-2003=>1|10|2003|2003", "31-DEC-2003=>31|12|2003|2003", "=>0|0|0|0",
+                           "02-feb-01=>2|2|0|0", "1234567890x=>12|0|890|890"});
 
         // The checks of a new course: the message, and the text left in the box.
         const char *unstorable = "Banans namn innehåller tecken som inte kan sparas i filen !";
@@ -240,36 +251,40 @@ private Q_SLOTS:
                            "Runt/sjön 中=>Banans namn får inte innehålla tecknen / eller \" !",
                            "Runt \"sjön\"=>Banans namn får inte innehålla tecknen / eller \" !"});
         row("name han", Rule::Name, {t("Bana 中")}, {t(unstorable)});
-        row("count huge", Rule::Count, {nines}, {t("Antalet mellantider inklusive sluttiden får vara max 10 st !"), nines});
+        const QString tooMany = t("Antalet mellantider inklusive sluttiden får vara max 10 st !");
+        row("count huge", Rule::Count, {nines}, {tooMany, nines});
         cases(Rule::Count, {"=>empty|", "11=>Antalet mellantider inklusive sluttiden får vara max 10 st !|11",
                             "3=>|03", "9=>|09", "10=>|10", "02=>|02"});
+        const QString outOfRange = t("Antalet mellantider inklusive sluttiden måste vara från 1 till 10!");
         for (const char *count : {"0", "5a", "010", " 5", "1.5"})
-            row(count, Rule::Count, {t(count)}, {t("Antalet mellantider inklusive sluttiden måste vara från 1 till 10!"), t(count)});
+            row(count, Rule::Count, {t(count)}, {outOfRange, t(count)});
         row("distance huge", Rule::Distance, {nines}, {t("Sträckan får vara max 99999 meter!"), nines});
-        cases(Rule::Distance, {"=>Du kan inte registrera in blankt!|", "100000=>Sträckan får vara max 99999 meter!|100000",
+        cases(Rule::Distance, {"=>Du kan inte registrera in blankt!|",
+                               "100000=>Sträckan får vara max 99999 meter!|100000",
                                "9=>Sträckan måste vara minst 10 meter!|9",
                                "006000=>Sträckan anges med max 5 tecken samt i meter. Ex/ 6000!|006000",
                                "?=>|99999", "10=>|00010", "600=>|00600", "6000=>|06000", "99999=>|99999"});
+        const QString badDistance = t("Något fel i registrering för distansen i meter.");
         for (const char *distance : {"12.5", "6000/", "6000\"", "1000中"})
-            row(distance, Rule::Distance, {t(distance)}, {t("Något fel i registrering för distansen i meter."), t(distance)});
+            row(distance, Rule::Distance, {t(distance)}, {badDistance, t(distance)});
 
         // Names are told apart exactly as typed and by the name alone; the
         // last stored line with the name decides.
-        cases(Rule::Duplicate, {"Bana/04/06000|Annan/02/01000|Bana/03/06000=>" SAME_NAME, "bana/03/06000|Bana/03/06000=>",
-                                "Bana/03/06000|Bana/03/06000|Bana/04/06000=>" SAME_NAME, "Bana /03/06000|Bana/03/06000=>",
-                                "Bana/03/06000|Bana/04/06000|Bana/03/06000=>Du har banan registrerad sedan tidigare, och "
-                                "antalet mellantider och distansen är samma. Jag tar inte med din bana. Prova om."});
+        cases(Rule::Duplicate, {"Bana/04/06000|Annan/02/01000|Bana/03/06000=>" SAME_NAME,
+            "bana/03/06000|Bana/03/06000=>", "Bana/03/06000|Bana/03/06000|Bana/04/06000=>" SAME_NAME,
+            "Bana /03/06000|Bana/03/06000=>", "Bana/03/06000|Bana/04/06000|Bana/03/06000=>Du har banan registrerad "
+            "sedan tidigare, och antalet mellantider och distansen är samma. Jag tar inte med din bana. Prova om."});
         // The checks of a new run: one box changed from the example run. A
         // date's day is its first two characters; the two between its parts
         // are not looked at.
-        const auto refused = [](const char *box) { return t("Fel registrerat i %1 registrerings rutan !").arg(t(box)); };
+        const auto refused = [](const char *nr) { return t("Fel registrerat i %1 registrerings rutan !").arg(t(nr)); };
         const auto check = [row](int box, std::initializer_list<const char *> texts, const QStringList &messages) {
             for (const char *text : texts)
                 row(qPrintable(n(box) + u' ' + t(text)), Rule::RunCheck, {n(box) + u'=' + t(text)}, messages);
         };
-        for (const char *accepted : {"0=T", "0=M", "1=00-feb-2001", "1=31-dec-2100", "1=311feb_2001", "2=Åsa €, 100% \\ bra!",
-                                     "3=+5", "3=-12", "3=+50", "3=-50", "3=+0", "4=79.0", "4=500.", "4=5.00", "5=59.59.59",
-                                     "8=nonsense"}) // time box 4 is past the course's three timed points
+        for (const char *accepted : {"0=T", "0=M", "1=00-feb-2001", "1=31-dec-2100", "1=311feb_2001",
+                 "2=Åsa €, 100% \\ bra!", "3=+5", "3=-12", "3=+50", "3=-50", "3=+0", "4=79.0", "4=500.", "4=5.00",
+                 "5=59.59.59", "8=nonsense"}) // time box 4 is past the course's three timed points
             row(accepted, Rule::RunCheck, {t(accepted)}, {});
         check(0, {"t", "m", "", "TM", " T"}, {refused("1:a")});
         check(1, {"2-feb-2001", "32-feb-2001", "02-feb-1899", "02-feb-2101", "", "02-feb-20011", "02/feb/2001",
@@ -294,11 +309,13 @@ private Q_SLOTS:
         // 10 (a hand-edited course file) refuses the run once the boxes pass.
         row("first failure only", Rule::RunCheck, l("0=t|1=x|2=|3=20|4=1"), {refused("1:a")});
         row("second failure only", Rule::RunCheck, l("1=x|2=|3=20|4=1|5="), {refused("2:a")});
-        row("first time box only", Rule::RunCheck, l("n=02|5=|6="), {t("Du kan inte lämna blankt här! Tidsruta nr  1")});
+        row("first time box only", Rule::RunCheck, l("n=02|5=|6="),
+            {t("Du kan inte lämna blankt här! Tidsruta nr  1")});
         const QStringList countRange{t("Antalet mellantider inklusive sluttiden måste vara från 1 till 10!")};
         for (const char *count : {"n=00", "n=11"})
             row(count, Rule::RunCheck, {t(count)}, countRange);
-        const QString quoted = t("Banans namn innehåller tecknet \" och rundan kan inte sparas. Ändra banans namn först.");
+        const QString quoted = t("Banans namn innehåller tecknet \" och rundan kan inte sparas. "
+                                 "Ändra banans namn först.");
         row("quoted course", Rule::RunCheck, {t("c=Ba\"na"), t("2=Sol, regn")}, {quoted});
         row("weight before quoted course", Rule::RunCheck, l("c=Ba\"na|4=7"), {refused("5:e")});
         row("weight before count", Rule::RunCheck, l("n=00|4=7"), {refused("5:e")});
@@ -317,11 +334,14 @@ private Q_SLOTS:
             {t("A/01/00010/M/02-feb-2001/x//79.0/00.10.15"), t("M|02-feb-2001|x||79.0|00.10.15")});
         // Runs with empty fields read, order, show and save as any other.
         const QStringList empties = l("A/02/00100/T/01-jan-2001////00.05.00/00.10.00|B/01/00100/M/04-jan-2002///7/1|"
-                                      "A/02/00100/M/03-jan-2003/Bra//70.0/00.04.00/00.09.00|A/02/00100/T/02-jan-2002//+5//00.06.00/00.11.00");
-        const QStringList a{t("03-jan-2003,00.09.00,00.04.00"), t("02-jan-2002,00.11.00,00.06.00"), t("01-jan-2001,00.10.00,00.05.00")};
+                                      "A/02/00100/M/03-jan-2003/Bra//70.0/00.04.00/00.09.00|"
+                                      "A/02/00100/T/02-jan-2002//+5//00.06.00/00.11.00");
+        const QStringList a = l("03-jan-2003,00.09.00,00.04.00|02-jan-2002,00.11.00,00.06.00|"
+                                "01-jan-2001,00.10.00,00.05.00");
         for (const char *order : {"0 012", "1 210", "2 021", "3 120"}) // the ordering, then its rows of a
-            row(order, Rule::Read, QStringList{t(order).left(1)} + empties, QStringList{t("2001-2003"), a[order[2] - '0'],
-                a[order[3] - '0'], a[order[4] - '0'], empties[2], empties[1], empties[3], empties[0]});
+            row(order, Rule::Read, QStringList{t(order).left(1)} + empties,
+                {t("2001-2003"), a[order[2] - '0'], a[order[3] - '0'], a[order[4] - '0'], empties[2], empties[1],
+                 empties[3], empties[0]});
         cases(Rule::Prompt, {"1=>Ange sluttiden Ex/ 00.10.15 (dvs hh.mm.ss)",
                              "2=>Ange mellantiden samt sluttiden Ex/ 00.10.15 (dvs hh.mm.ss)",
                              "3=>Ange 2 mellantider samt sluttiden Ex/ 00.10.15 (dvs hh.mm.ss)",
@@ -337,36 +357,37 @@ private Q_SLOTS:
                            "A/03/06000/M/02-Feb-2001/Å/+3/80.0/00.11.00/00.20.00/01.00.00|"
                            "A/03/06000/M/02-feb-2001/z/+3/80.0/00.09.59/00.22.00/00.59.59|"
                            "A/03/06000/T/01-jan-2000/Ä/+3/80.0/00.10.15/00.21.40/00.30.00";
-        for (const char *order : {"-=>02-feb-2001;T;00.29.30;4.55;00.10.15 : 00.21.40;+20;79.0;\"Sol; \"\"x\"\"\"|"
-                                  "28-jan-2001;M;1.00.00;;00.10.15 : 00.21.40;-5;80.5;Ö|"
-                                  "02-Feb-2001;M;01.00.00;10.00;00.11.00 : 00.20.00;+3;80.0;Å|"
-                                  "02-feb-2001;M;00.59.59;10.00;00.09.59 : 00.22.00;+3;80.0;z|"
-                                  "01-jan-2000;T;00.30.00;5.00;00.10.15 : 00.21.40;+3;80.0;Ä",
-                                  "0a=>Ä|Å|Ö|Sol; \"x\"|z", "0d=>Sol; \"x\"|z|Ö|Å|Ä", "2a=>Sol; \"x\"|Ä|z|Ö|Å",
-                                  "2d=>Ö|Å|z|Ä|Sol; \"x\"", "3a=>Ö|Sol; \"x\"|Ä|Å|z", "4a=>z|Sol; \"x\"|Ö|Ä|Å",
-                                  "7a=>Sol; \"x\"|z|Å|Ä|Ö", "5d=>Å|z|Ä|Sol; \"x\"|Ö"})
-            row(order, Rule::Book, t(order).section(t("=>"), 0, 0).split(u'|') + l(book), t(order).section(t("=>"), 1).split(u'|'));
+        cases(Rule::Book, {"-=>02-feb-2001;T;00.29.30;4.55;00.10.15 : 00.21.40;+20;79.0;\"Sol; \"\"x\"\"\"|"
+                           "28-jan-2001;M;1.00.00;;00.10.15 : 00.21.40;-5;80.5;Ö|"
+                           "02-Feb-2001;M;01.00.00;10.00;00.11.00 : 00.20.00;+3;80.0;Å|"
+                           "02-feb-2001;M;00.59.59;10.00;00.09.59 : 00.22.00;+3;80.0;z|"
+                           "01-jan-2000;T;00.30.00;5.00;00.10.15 : 00.21.40;+3;80.0;Ä",
+                           "0a=>Ä|Å|Ö|Sol; \"x\"|z", "0d=>Sol; \"x\"|z|Ö|Å|Ä", "2a=>Sol; \"x\"|Ä|z|Ö|Å",
+                           "2d=>Ö|Å|z|Ä|Sol; \"x\"", "3a=>Ö|Sol; \"x\"|Ä|Å|z", "4a=>z|Sol; \"x\"|Ö|Ä|Å",
+                           "7a=>Sol; \"x\"|z|Å|Ä|Ö", "5d=>Å|z|Ä|Sol; \"x\"|Ö"}, l(book));
         row("distance not known", Rule::Book, l("-|B/01/99999|B/01/99999/T/02-feb-2001/x/+20/79.0/00.10.15"),
             {t("02-feb-2001;T;00.10.15;;;+20;79.0;x")});
         row("final time not hh.mm.ss", Rule::Book, l("-|B/01/01000|B/01/01000/T/02-feb-2001/x/+20/79.0/00.1x.15"),
             {t("02-feb-2001;T;00.1x.15;;;+20;79.0;x")});
-        for (const char *order : {"4d=>x|y", "2d=>y|x", "3d=>y|x"}) // one timed point: no split times, a final time
-            row(order, Rule::Book, t(order).section(t("=>"), 0, 0).split(u'|') + l("B/01/01000|B/01/01000/T/02-feb-2001/x/+20/"
-                "79.0/00.10.15|B/01/01000/T/02-feb-2001/y/+20/79.0/00.20.00"), t(order).section(t("=>"), 1).split(u'|'));
+        // One timed point: no split times, a final time.
+        cases(Rule::Book, {"4d=>x|y", "2d=>y|x", "3d=>y|x"},
+              l("B/01/01000|B/01/01000/T/02-feb-2001/x/+20/79.0/00.10.15|B/01/01000/T/02-feb-2001/y/+20/79.0/"
+                "00.20.00"));
         row("csv", Rule::Csv, l("0d|B/01/01000|B/01/01000/T/02-feb-2001/a;b\nc/+20/79.0/00.03.05|"
                                 "B/01/01000/M/03-feb-2001/x/-5/79.0/00.04.00"),
             {t("\u00EF\u00BB\u00BFDatum;Tempo;Sluttid;min/km;Mellantider;Grader;Vikt;Information\r\n"
                "03-feb-2001;M;00.04.00;4.00;;-5;79.0;x\r\n02-feb-2001;T;00.03.05;3.05;;+20;79.0;\"a;b\nc\"\r\n")});
 
-        cases(Rule::Caption, {"06000=> 6000 meter", "99999=> 99999 meter", "=> 0 meter", "-0=> 0 meter", "-0010=>-10 meter"});
+        cases(Rule::Caption, {"06000=> 6000 meter", "99999=> 99999 meter", "=> 0 meter", "-0=> 0 meter",
+                              "-0010=>-10 meter"});
 
         // The command line; Qt's own options are unknown too.
 #define HELP "=>0|Användning: kvistra [FLAGGA]|"
 #define UNKNOWN "=>2||kvistra: okänt argument: "
-        cases(Rule::Arguments, {"=>windows", "--version=>0|Kvistra 2.1|", "-v=>0|Kvistra 2.1|", "--help" HELP, "-h" HELP,
-                                "-vh" HELP, "--version --help" HELP, "--versio" UNKNOWN "--versio", "--" UNKNOWN "--",
-                                "--version=2" UNKNOWN "--version=2", "-v RUNDA_BA" UNKNOWN "RUNDA_BA",
-                                "-platform offscreen" UNKNOWN "-platform"});
+        cases(Rule::Arguments, {"=>windows", "--version=>0|Kvistra 2.1|", "-v=>0|Kvistra 2.1|", "--help" HELP,
+                                "-h" HELP, "-vh" HELP, "--version --help" HELP, "--versio" UNKNOWN "--versio",
+                                "--" UNKNOWN "--", "--version=2" UNKNOWN "--version=2",
+                                "-v RUNDA_BA" UNKNOWN "RUNDA_BA", "-platform offscreen" UNKNOWN "-platform"});
         // The progress chart: a run is drawn when its date is a day of the
         // calendar and its final time a time; the years newest first, the
         // median halfway between the middle two, rounded up; pace to the
@@ -374,28 +395,34 @@ private Q_SLOTS:
         cases(Rule::Day, {"02-feb-2001=>2001-02-02", "29-FEB-2000=>2000-02-29", "29-feb-1900=>-", "31-apr-2001=>-",
                           "00-feb-2001=>-", "02-Feb-2001=>-", "02-feb-01=>-", ".5-feb-2001=>-", "02=>-", "=>-",
                           "31.dec.0001=>0001-12-31"});
-        cases(Rule::Seconds, {"00.41.10=>2470|41.10|00.41.10", "01.02.05=>3725|1.02.05|01.02.05", "00:00:01=>1|0.01|00.00.01",
+        cases(Rule::Seconds, {"00.41.10=>2470|41.10|00.41.10", "01.02.05=>3725|1.02.05|01.02.05", "00:00:01=>-",
                               "99.59.59=>359999|99.59.59|99.59.59", "00.60.00=>-", "00.00.60=>-", "00.00.00=>-",
                               "0.10.15=>-", "00.1a.15=>-", " 0.10.15=>-", "=>-"});
-        cases(Rule::Pace, {"06000|00.29.30=>4.55", "10000|00.41.10=>4.07", "06000|00.00.03=>0.01", "00010|00.00.10=>16.40",
-                           "99999|00.29.30=>-", "00009|00.29.30=>-", "5a|00.29.30=>-"});
-        cases(Rule::Years, {"A/01/06000|T 02-feb-2001 00.41.10|M 05-mar-2001 00.40.00|M 01-jan-2002 00.43.01|M 31-dec-2002 "
-                            "00.43.02|x 01-jan-2002 00.30.00|T 31-feb-2002 00.30.00|M 01-jan-2003 00.60.00"
-                            "=>2002,2,0,00.43.01,00.43.02,7.10|2001,2,1,00.40.00,00.40.35,6.40|left 3",
-                            "A/01/99999|T 01-jan-2005 00.30.00|T 01-jan-2005 00.10.00|M 01-jan-2005 00.20.00=>2005,3,2,00.10.00,00.20.00|left 0",
-                            "A/xx/06000|T 02-feb-2001 00.41.10=>left 1", "A/01/06000=>left 0"});
-        cases(Rule::Ticks, {"0|100|5=>0|30|60|90", "2410|2700|8=>2460|2520|2580|2640|2700", "0|100000|5=>0|36000|72000"});
+        cases(Rule::Pace, {"06000|00.29.30=>4.55", "10000|00.41.10=>4.07", "06000|00.00.03=>0.01",
+                           "00010|00.00.10=>16.40", "99999|00.29.30=>-", "00009|00.29.30=>-", "5a|00.29.30=>-",
+                           "06000|00:29:30=>-"});
+        cases(Rule::Years, {"A/01/06000|T 02-feb-2001 00.41.10|M 05-mar-2001 00.40.00|M 01-jan-2002 00.43.01|"
+                            "M 31-dec-2002 00.43.02|x 01-jan-2002 00.30.00|T 31-feb-2002 00.30.00|"
+                            "M 01-jan-2003 00.60.00=>2002,2,0,00.43.01,00.43.02,7.10|"
+                            "2001,2,1,00.40.00,00.40.35,6.40|left 3",
+                            "A/01/99999|T 01-jan-2005 00.30.00|T 01-jan-2005 00.10.00|M 01-jan-2005 00.20.00"
+                            "=>2005,3,2,00.10.00,00.20.00|left 0", "A/xx/06000|T 02-feb-2001 00.41.10=>left 1",
+                            "A/01/06000=>left 0"});
+        cases(Rule::Ticks, {"0|100|5=>0|30|60|90", "2410|2700|8=>2460|2520|2580|2640|2700",
+                            "0|100000|5=>0|36000|72000"});
         for (const char *range : {"100|100|5", "0|900000|8"})
             row(range, Rule::Ticks, l(range), {});
-        cases(Rule::DateTicks, {"15-dec-2018|15-jan-2024|8=>2019@17897|2020@18262|2021@18628|2022@18993|2023@19358|2024@19723",
-                                "15-dec-2018|15-jan-2021|8=>2019-01@17897|2019-07@18078|2020-01@18262|2020-07@18444|2021-01@18628",
-                                "15-dec-2018|15-jan-2040|8=>2020@18262|2025@20089|2030@21915|2035@23741|2040@25567",
-                                "15-jan-2019|15-dec-2019|8=>2019-03@17956|2019-05@18017|2019-07@18078|2019-09@18140|2019-11@18201",
-                                "01-mar-2019|03-mar-2019|8=>2019-03-02@17957|2019-03-03@17958",
-                                "01-jan-0001|01-jan-7999|8=>1000@-354285|2000@10957|3000@376200|4000@741442|5000@1106685|"
-                                "6000@1471927|7000@1837170"});
+        cases(Rule::DateTicks, {
+            "15-dec-2018|15-jan-2024|8=>2019@17897|2020@18262|2021@18628|2022@18993|2023@19358|2024@19723",
+            "15-dec-2018|15-jan-2021|8=>2019-01@17897|2019-07@18078|2020-01@18262|2020-07@18444|2021-01@18628",
+            "15-dec-2018|15-jan-2040|8=>2020@18262|2025@20089|2030@21915|2035@23741|2040@25567",
+            "15-jan-2019|15-dec-2019|8=>2019-03@17956|2019-05@18017|2019-07@18078|2019-09@18140|2019-11@18201",
+            "01-mar-2019|03-mar-2019|8=>2019-03-02@17957|2019-03-03@17958",
+            "01-jan-0001|01-jan-7999|8=>1000@-354285|2000@10957|3000@376200|4000@741442|5000@1106685|6000@1471927|"
+            "7000@1837170"});
         row("dates beyond any step", Rule::DateTicks, l("01-jan-0001|01-jan-9999|7"), {});
-        cases(Rule::Thin, {"1|0,0|0.5,0.5|1.5,0|3,3|4.9,5|9,9|3,-2=>0,0|1.5,0|3,3|4.9,5", "0|0,0|0.5,0.5|9,9=>0,0|0.5,0.5|9,9"});
+        cases(Rule::Thin, {"1|0,0|0.5,0.5|1.5,0|3,3|4.9,5|9,9|3,-2=>0,0|1.5,0|3,3|4.9,5",
+                           "0|0,0|0.5,0.5|9,9=>0,0|0.5,0.5|9,9"});
     }
 
     void rules()
@@ -430,18 +457,22 @@ private Q_SLOTS:
             return t(texts.begin()[random.bounded(std::min<int>(width, int(texts.size())))]);
         };
         const double bare[] = {-qInf(), -0.0, 0.0, 0.5, qInf(), -1.0};
+        const auto some = [&] { return bare[random.bounded(width)]; };
         std::vector<ordering::Key> keys;
         QList<QStringList> runs;
         QStringList records;
         for (int k = 0; k < size; ++k) {
             const QString date = pick({"d", "", "d"}).isEmpty() ? QString()
-                : pick({"01", "02", ".5", "31"}) + u'-' + pick({"jan", "Feb", "FEB", "feb"}) + u'-' + pick({"2001", "1999", "01.5"});
-            const QString time = pick({"00", "01", ".5", ""}) + u'.' + pick({"10", "00", "", "59"}) + u'.' + pick({"15", "", "00"});
+                : pick({"01", "02", ".5", "31"}) + u'-' + pick({"jan", "Feb", "FEB", "feb"}) + u'-'
+                      + pick({"2001", "1999", "01.5"});
+            const QString time = pick({"00", "01", ".5", ""}) + u'.' + pick({"10", "00", "", "59"}) + u'.'
+                                 + pick({"15", "", "00"});
             const bool cut = pick({"", "cut"}).isEmpty(); // no final time, or no fourth "/"
             runs << (QStringList{t("Bana"), t("03"), t("06000"), t("T"), date, n(k), t("+20"), t("79.0")}
                      << QStringList(timed - 1, t("00.01.00")) << time).mid(0, cut ? 7 + timed : 8 + timed);
             records << (cut ? t("A/1/1/") : t("A/1/1/M/") + date + u'/') + n(k);
-            keys.push_back(target == 5   ? ordering::Key{k % 2 ? bare[random.bounded(width)] : double(random.bounded(size / 16 + 1)), bare[random.bounded(width)], bare[random.bounded(width)]}
+            keys.push_back(target == 5   ? ordering::Key{k % 2 ? some() : double(random.bounded(size / 16 + 1)),
+                                                         some(), some()}
                            : target == 4 ? ordering::dateKey(saveandexit::dateText(records.last()))
                            : target < 2  ? ordering::dateKey(date)
                                          : ordering::timeKey(cut ? QString() : time));
@@ -472,35 +503,38 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("after");
-        const QString x = t("A/01/00010/T/02-feb-2001/x/+20/79.0/00.10.15"), y = x + t("0"), b = t("B/01/00010/M/01-jan-2001/y/-5/80.0/00.20.00");
+        const QString x = t("A/01/00010/T/02-feb-2001/x/+20/79.0/00.10.15"), y = x + t("0");
+        const QString b = t("B/01/00010/M/01-jan-2001/y/-5/80.0/00.20.00");
         const QString runGone = t("Rundan finns inte längre i filen RUNDA_RE. Inget har ändrats i filen.");
-        const QString files = t("A/01/00010|B/01/00010#") + x + u'|' + b + u'|' + x, renamed = t("C/01/00020") + x.mid(10);
+        const QString files = t("A/01/00010|B/01/00010#") + x + u'|' + b + u'|' + x;
+        const QString renamed = t("C/01/00020") + x.mid(10);
         const auto row = [](const char *tag, const QString &before, Change change, const QStringList &args,
                             const QString &message, const QString &after) {
             QTest::newRow(tag) << before << change << args << message << after;
         };
-        row("second of equal runs, one put before it", t("#") + y + u'|' + x + u'|' + b + u'|' + x, Change::Replace, {x, t("1"), y},
-            QString(), t("#") + y + u'|' + x + u'|' + b + u'|' + y);
+        row("second of equal runs, one put before it", t("#") + y + u'|' + x + u'|' + b + u'|' + x, Change::Replace,
+            {x, t("1"), y}, QString(), t("#") + y + u'|' + x + u'|' + b + u'|' + y);
         row("run gone", t("#") + x + u'|' + b, Change::Replace, {x, t("1"), y}, runGone, t("#") + x + u'|' + b);
-        row("first of equal runs removed", t("#") + x + u'|' + b + u'|' + x, Change::Remove, {x, t("0")}, QString(), t("#") + b + u'|' + x);
+        row("first of equal runs removed", t("#") + x + u'|' + b + u'|' + x, Change::Remove, {x, t("0")}, QString(),
+            t("#") + b + u'|' + x);
         row("removed run gone", t("#") + b, Change::Remove, {x, t("0")}, runGone, t("#") + b);
         row("course and its runs", files, Change::Course, l("A/01/00010|C/01/00020"), QString(),
             t("C/01/00020|B/01/00010#") + renamed + u'|' + b + u'|' + renamed);
         row("count of a course with one run", files, Change::Course, l("B/01/00010|B/02/00010"),
             t("Banan har 1 registrerade rundor. Antalet tider kan inte ändras."), files);
-        row("count of a course without runs", t("A/01/00010|D/01/00010#") + x, Change::Course, l("D/01/00010|D/02/00010"), QString(),
-            t("A/01/00010|D/02/00010#") + x);
+        row("count of a course without runs", t("A/01/00010|D/01/00010#") + x, Change::Course,
+            l("D/01/00010|D/02/00010"), QString(), t("A/01/00010|D/02/00010#") + x);
         row("name of another course", files, Change::Course, l("A/01/00010|B/01/00020"), t(SAME_NAME), files);
         row("course unchanged", files, Change::Course, l("A/01/00010|A/01/00010"), QString(), files);
         row("course gone", files, Change::Course, l("D/01/00010|C/01/00010"),
             t("Banan finns inte längre i filen RUNDA_BA. Inget har ändrats i filen."), files);
         row("course with runs deleted", files, Change::Delete, l("B/01/00010"),
             t("Banan har 1 registrerade rundor och kan inte tas bort."), files);
-        row("course without runs deleted", t("A/01/00010|D/01/00010|B/01/00010#") + b, Change::Delete, l("D/01/00010"), QString(),
-            t("A/01/00010|B/01/00010#") + b);
+        row("course without runs deleted", t("A/01/00010|D/01/00010|B/01/00010#") + b, Change::Delete,
+            l("D/01/00010"), QString(), t("A/01/00010|B/01/00010#") + b);
         // A program stopped between the two writes of a correction.
-        row("stopped after the course file", t("C/01/00020|B/01/00010#") + x + u'|' + b, Change::Recover, l("A/01/00010|C/01/00020"),
-            QString(), t("C/01/00020|B/01/00010#") + renamed + u'|' + b);
+        row("stopped after the course file", t("C/01/00020|B/01/00010#") + x + u'|' + b, Change::Recover,
+            l("A/01/00010|C/01/00020"), QString(), t("C/01/00020|B/01/00010#") + renamed + u'|' + b);
         row("stopped before the course file", files, Change::Recover, l("A/01/00010|C/01/00020"), QString(), files);
     }
 
@@ -517,8 +551,8 @@ private Q_SLOTS:
         QString told;
         if (change == Change::Replace || change == Change::Remove) {
             const run::Occurrence occurrence{args[0], args[1].toInt()};
-            const seqfile::StoreStatus status = change == Change::Remove ? run::remove(occurrence) : run::replace(occurrence, args.value(2));
-            told = status == seqfile::StoreStatus::Refused ? run::goneMessage() : seqfile::failureMessage(status, run::fileName());
+            told = run::storeMessage(change == Change::Remove ? run::remove(occurrence)
+                                                              : run::replace(occurrence, args.value(2)));
         } else if (change == Change::Course) {
             told = coursechange::storeChange(args[0], args[1]);
         } else if (change == Change::Delete) {
@@ -552,7 +586,8 @@ private Q_SLOTS:
         QVERIFY(seqfile::writeFile(t("DATA"), seqfile::readFile(t("DATA")).items));
         QCOMPARE(folder.read(t("DATA")), bytes);
         for (const int shift : {-3, -2, -1, 0, 1}) {
-            bytes = "\"a\"\r\n\"" + QByteArray((1 << 20) - 8 + shift, 'x') + "\"\r\n\"b\"\r\rc,\"d\r\ne\n" + QByteArray(1 << 20, 'y') + "\r\"z";
+            bytes = "\"a\"\r\n\"" + QByteArray((1 << 20) - 8 + shift, 'x') + "\"\r\n\"b\"\r\rc,\"d\r\ne\n"
+                    + QByteArray(1 << 20, 'y') + "\r\"z";
             folder.write(t("DATA"), bytes);
             QCOMPARE(seqfile::readFile(t("DATA")).items, seqfile::readItems(cp1252::decode(bytes)));
         }
@@ -561,7 +596,8 @@ private Q_SLOTS:
         folder.block(t("TAKEN"));
         QVERIFY(!seqfile::writeFile(t("TAKEN"), l("a")));
         QCOMPARE(folder.read(t("DATA")), bytes);
-        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), l("DATA|TAKEN"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 l("DATA|TAKEN"));
     }
 };
 

@@ -21,29 +21,34 @@ using namespace Qt::StringLiterals;
 namespace {
 
 using Files = QMap<QString, QByteArray>;
-const QString run0 = u"A/01/00010/M/01-jan-2001/x/+5/70.0/00.20.00"_s, run1 = u"A/01/00010/T/02-feb-2003/z/+5/70.0/00.19.00"_s;
-const Files both{{u"RUNDA_BA"_s, "\"A/01/00010\"\r\n"}, {u"RUNDA_RE"_s, "\"" + run0.toUtf8() + "\"\r\n\"A/01/00010/M/01-jan-2005/y/+5/70.0/00.20.00\"\r\n"}};
-QString told(seqfile::StoreStatus status)
-{
-    return status == seqfile::StoreStatus::Refused ? run::goneMessage() : seqfile::failureMessage(status, run::fileName());
-}
+const QString run0 = u"A/01/00010/M/01-jan-2001/x/+5/70.0/00.20.00"_s;
+const QString run1 = u"A/01/00010/T/02-feb-2003/z/+5/70.0/00.19.00"_s;
+const Files both{{u"RUNDA_BA"_s, "\"A/01/00010\"\r\n"},
+                 {u"RUNDA_RE"_s, "\"" + run0.toUtf8() + "\"\r\n\"A/01/00010/M/01-jan-2005/y/+5/70.0/00.20.00\"\r\n"}};
+const auto told = run::storeMessage;
 
 // Each store path: the data file it changes, the folder before, and the store,
 // which returns what the user is told, empty when it stored.
 struct Path { QString file; Files before; std::function<QString()> store; };
 const std::map<QString, Path> paths{
     {u"run"_s, {u"RUNDA_RE"_s, both, [] { return told(run::append(run1)); }}},
-    {u"run, a dead copy's lock left"_s, {u"RUNDA_RE"_s, [] { Files f = both; f.insert(u"RUNDA_RE.lock"_s, "999999999\nkvistra\n\n"); return f; }(), [] { return told(run::append(run1)); }}},
+    {u"run, a dead copy's lock left"_s,
+     {u"RUNDA_RE"_s, [] { Files f = both; f.insert(u"RUNDA_RE.lock"_s, "999999999\nkvistra\n\n"); return f; }(),
+      [] { return told(run::append(run1)); }}},
     {u"run correction"_s, {u"RUNDA_RE"_s, both, [] { return told(run::replace({run0, 0}, run1)); }}},
     {u"run deletion"_s, {u"RUNDA_RE"_s, both, [] { return told(run::remove({run0, 0})); }}},
-    {u"course correction"_s, {u"RUNDA_BA"_s, both, [] { return coursechange::storeChange(u"A/01/00010"_s, u"C/01/00010"_s); }}},
-    {u"course deletion"_s, {u"RUNDA_BA"_s, [] { Files f = both; f[u"RUNDA_BA"_s] += "\"B/02/01200\"\r\n"; return f; }(), [] { return coursechange::removeCourse(u"B/02/01200"_s); }}},
+    {u"course correction"_s,
+     {u"RUNDA_BA"_s, both, [] { return coursechange::storeChange(u"A/01/00010"_s, u"C/01/00010"_s); }}},
+    {u"course deletion"_s,
+     {u"RUNDA_BA"_s, [] { Files f = both; f[u"RUNDA_BA"_s] += "\"B/02/01200\"\r\n"; return f; }(),
+      [] { return coursechange::removeCourse(u"B/02/01200"_s); }}},
     {u"course"_s, {u"RUNDA_BA"_s, both, [] { return coursecheck::storeCourse(u"B/02/01200"_s); }}},
     {u"first course"_s, {u"RUNDA_BA"_s, {}, [] {
          ScriptedDialogs dialogs;
          dialogs.answers = QStringList{u"B"_s, u"2"_s, u"1200"_s};
          registerFirstCourse(dialogs, nullptr);
-         return dialogs.shown.size() > 4 ? dialogs.shown.last().text : QString(); // a box after the warning and the three questions
+         // a box after the warning and the three questions
+         return dialogs.shown.size() > 4 ? dialogs.shown.last().text : QString();
      }}},
     {u"save and exit"_s, {u"RUNDA_RE"_s, both, [] { return told(saveandexit::saveRunsInDateOrder()); }}},
 };
@@ -51,7 +56,8 @@ const std::map<QString, Path> paths{
 // The index of the first line from the given one on that matches, or -1.
 qsizetype find(const QStringList &lines, const QString &pattern, qsizetype from = 0)
 {
-    const auto line = std::find_if(lines.begin() + std::max<qsizetype>(from, 0), lines.end(), [re = QRegularExpression(pattern)](const QString &l) { return re.match(l).hasMatch(); });
+    const auto matches = [re = QRegularExpression(pattern)](const QString &l) { return re.match(l).hasMatch(); };
+    const auto line = std::find_if(lines.begin() + std::max<qsizetype>(from, 0), lines.end(), matches);
     return line == lines.end() ? -1 : line - lines.begin();
 }
 
@@ -74,7 +80,9 @@ struct Case
     Files files(bool all = false) const
     {
         Files result;
-        for (const QString &name : QDir(dir.path()).entryList(all ? QStringList() : QStringList{u"RUNDA_BA"_s, u"RUNDA_RE"_s}, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        const QStringList names = all ? QStringList() : QStringList{u"RUNDA_BA"_s, u"RUNDA_RE"_s};
+        const auto filter = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden;
+        for (const QString &name : QDir(dir.path()).entryList(names, filter)) {
             QFile file(dir.filePath(name));
             result[name] = file.open(QIODevice::ReadOnly) ? file.readAll() : "unreadable";
         }
@@ -90,7 +98,8 @@ struct Case
         environment.insert(u"ASAN_OPTIONS"_s, u"detect_leaks=0"_s); // LeakSanitizer cannot work under strace
         driver.setProcessEnvironment(environment);
         QFile log(dir.path() + u".log"_s);
-        QStringList arguments{u"-y"_s, u"-o"_s, log.fileName(), u"-e"_s, u"trace=open,openat,write,fsync,fdatasync,link,linkat,rename,renameat,renameat2,unlink,unlinkat"_s};
+        QStringList arguments{u"-y"_s, u"-o"_s, log.fileName(), u"-e"_s, u"trace=open,openat,write,fsync,fdatasync,"
+                              u"link,linkat,rename,renameat,renameat2,unlink,unlinkat"_s};
         if (inject && !inject->isEmpty())
             arguments << u"-e"_s << u"inject="_s + *inject;
         arguments << QCoreApplication::applicationFilePath() << u"--store"_s << (what.isEmpty() ? path : what);
@@ -145,7 +154,8 @@ private Q_SLOTS:
                 const int n = ++seen[syscall];
                 for (const char *fault : {"signal=SIGKILL", "error=EIO", "error=ENOSPC"}) {
                     if (listing.inFolder(call) && (syscall == u"write"_s || fault != "error=ENOSPC"_ba))
-                        QTest::addRow("%s: %s #%d %s", qPrintable(name), qPrintable(syscall), n, fault) << name << u"%1:%2:when=%3"_s.arg(syscall, QLatin1StringView(fault)).arg(n);
+                        QTest::addRow("%s: %s #%d %s", qPrintable(name), qPrintable(syscall), n, fault)
+                            << name << u"%1:%2:when=%3"_s.arg(syscall, QLatin1StringView(fault)).arg(n);
                 }
             }
         }
@@ -160,8 +170,10 @@ private Q_SLOTS:
         store.store(inject);
         // The new data on the disk, then given the file's name, then the folder synced.
         const QString folder = QRegularExpression::escape(store.dir.path());
-        const qsizetype synced = find(store.calls, u"^f(data)?sync\\(\\d+<"_s + folder + u"/#\\d+>\\(deleted\\)\\) += 0$"_s);
-        const qsizetype named = find(store.calls, u"^(linkat|rename)\\(.*\""_s + paths.at(path).file + u"\"(, AT_SYMLINK_FOLLOW)?\\) += 0$"_s);
+        const qsizetype synced =
+            find(store.calls, u"^f(data)?sync\\(\\d+<"_s + folder + u"/#\\d+>\\(deleted\\)\\) += 0$"_s);
+        const qsizetype named = find(store.calls, u"^(linkat|rename)\\(.*\""_s + paths.at(path).file
+                                                      + u"\"(, AT_SYMLINK_FOLLOW)?\\) += 0$"_s);
         const qsizetype folderSynced = find(store.calls, u"^fsync\\(\\d+<"_s + folder + u">\\) += 0$"_s, named);
         QVERIFY(!inject.isEmpty() || (synced >= 0 && synced < named && named < folderSynced));
         if (inject.isEmpty())
@@ -176,7 +188,9 @@ private Q_SLOTS:
         if (killed < 0 && out == u"stored"_s)
             QVERIFY2(now == after[path] && synced >= 0 && synced < named, "stored, yet not on the disk");
         else if (killed < 0) // told as not stored, or as completed at the next start
-            QVERIFY2(out.startsWith(u"Filen RUNDA_"_s) && now == (out.endsWith(u"Inget har ändrats i filen."_s) ? before : after[path]), qPrintable(out));
+            QVERIFY2(out.startsWith(u"Filen RUNDA_"_s)
+                         && now == (out.endsWith(u"Inget har ändrats i filen."_s) ? before : after[path]),
+                     qPrintable(out));
         store.store(std::nullopt);
         QCOMPARE(store.files(true).keys(), after[path].keys());
     }

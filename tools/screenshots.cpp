@@ -1,7 +1,10 @@
 // Pictures every window of Kvistra in a telling state, as PNG files of the
 // windows' exact size (the frame left out), for the README:
 //
-//     kvistra_screenshots <output folder>
+//     kvistra_screenshots <output folder> [scale]
+//
+// A scale (2, say) shows the windows as QT_SCALE_FACTOR does, each picture
+// that many times as wide and high.
 //
 // It runs headless and in a temporary data folder of its own, which it fills
 // with the course and run files each picture needs; tools/screenshots builds
@@ -12,6 +15,7 @@
 #include "runbook/runbookmodel.h"
 #include "app/navigation.h"
 #include "data/coursefile.h"
+#include "data/dateandtime.h"
 #include "data/runfile.h"
 #include "registration/regbana.h"
 #include "registration/regrunda.h"
@@ -33,6 +37,7 @@
 #include <QStyleHints>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 
 #include <cstdio>
 #include <cstdlib>
@@ -54,7 +59,7 @@ void picture(QWidget *widget, const QString &fileName, const std::function<void(
         whenShown();
     const QImage image = widget->grab().toImage();
     const QString path = output.filePath(fileName);
-    if (image.size() != widget->size() || !image.save(path, "PNG"))
+    if (image.deviceIndependentSize().toSize() != widget->size() || !image.save(path, "PNG"))
         throw std::runtime_error(qPrintable(path + QStringLiteral(" cannot be written")));
     std::printf("%s: %d x %d\n", qPrintable(path), image.width(), image.height());
 }
@@ -131,15 +136,6 @@ QWidget *open(WindowRegistry &windows, Window id)
     return window;
 }
 
-// A duration in seconds as a time text: 2467 -> "00.41.07".
-QString timeText(int seconds)
-{
-    return QStringLiteral("%1.%2.%3")
-        .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
-        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
 const QString months[] = {QStringLiteral("jan"), QStringLiteral("feb"), QStringLiteral("mar"),
                           QStringLiteral("apr"), QStringLiteral("maj"), QStringLiteral("jun"),
                           QStringLiteral("jul"), QStringLiteral("aug"), QStringLiteral("sep"),
@@ -176,7 +172,7 @@ void writeLog()
         int total = 0;
         for (const int lap : laps) {
             total += lap;
-            entry.times << timeText(total);
+            entry.times << dateandtime::timeText(total);
         }
         runs << runcheck::makeRecord(courses.first(), entry);
     }
@@ -204,7 +200,8 @@ void writeProgress()
         entry.temperature = QStringLiteral("+%1").arg(3 + (i * 7) % 20);
         entry.weight = QStringLiteral("7%1.%2").arg(5 + i % 3).arg(i % 10);
         const int total = trend + wobble - (race ? 75 : 0);
-        entry.times = {timeText(total * 30 / 100), timeText(total * 65 / 100), timeText(total)};
+        entry.times = {dateandtime::timeText(total * 30 / 100), dateandtime::timeText(total * 65 / 100),
+                       dateandtime::timeText(total)};
         runs << runcheck::makeRecord(line, entry);
     }
     if (!seqfile::writeFile(run::fileName(), runs))
@@ -243,8 +240,8 @@ void pictureEveryWindow()
     QWidget *book = windows.window(Window::RunBook);
     if (!book)
         throw std::runtime_error("the run book did not open");
-    static_cast<RunBook *>(book)->T_rundor_HeaderClick(RunBookModel::Final);
-    child<QTableView>(book, "T_rundor")->selectRow(3);
+    static_cast<RunBook *>(book)->orderByColumn(RunBookModel::Final);
+    child<QTableView>(book, "runTable")->selectRow(3);
     picture(book, QStringLiteral("runbook.png"));
     picture(open(windows, Window::CorrectRun), QStringLiteral("correctrun.png"));
     windows.unload(Window::CorrectRun);
@@ -273,7 +270,7 @@ void pictureEveryWindow()
     type(regrunda, "T_reg7", QStringLiteral("+12"));
     type(regrunda, "T_reg8", QStringLiteral("77.5"));
     for (int k = 1; k <= 10; ++k)
-        type(regrunda, qPrintable(QStringLiteral("Text%1").arg(k)), timeText(k * 155 - k % 3 * 4));
+        type(regrunda, qPrintable(QStringLiteral("Text%1").arg(k)), dateandtime::timeText(k * 155 - k % 3 * 4));
     picture(regrunda, QStringLiteral("regrunda.png"));
     windows.unload(Window::Regrunda);
 
@@ -282,7 +279,7 @@ void pictureEveryWindow()
 
     // The choice of fields, the weight left out.
     QWidget *chooseFields = open(windows, Window::ChooseFields);
-    child<QCheckBox>(chooseFields, "Check3")->setChecked(false);
+    child<QCheckBox>(chooseFields, "weightBox")->setChecked(false);
     picture(chooseFields, QStringLiteral("choosefields.png"));
 
     // The chart of the second course, beside the analysis window.
@@ -311,11 +308,29 @@ void quietAboutThePlatform(QtMsgType type, const QMessageLogContext &context, co
 
 int main(int argc, char *argv[])
 {
-    // Headless, at one pixel per device-independent pixel and in the
-    // program's own style, whatever the desktop asks for.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Headless, on a screen of 1920 x 1080 device-independent pixels (the
+    // headless default is too small for the windows placed beside the
+    // analysis window), at the scale asked for (one pixel per
+    // device-independent pixel by default) and in the program's own style,
+    // whatever the desktop asks for.
+    const double scale = argc == 3 ? std::atof(argv[2]) : 1;
+    QTemporaryFile screen;
+    if (scale <= 0 || !screen.open()
+        || screen.write(QStringLiteral("{\"screens\": [{\"name\": \"screen\", \"x\": 0, \"y\": 0, \"width\": %1, "
+                                       "\"height\": %2, \"logicalDpi\": 96, \"logicalBaseDpi\": 96}]}")
+                            .arg(qRound(1920 * scale))
+                            .arg(qRound(1080 * scale))
+                            .toUtf8())
+               < 0
+        || !screen.flush()) {
+        std::fputs("usage: kvistra_screenshots <output folder> [scale]\n", stderr);
+        return EXIT_FAILURE;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screen.fileName()));
     for (const char *name : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI", "QT_STYLE_OVERRIDE"})
         qunsetenv(name);
+    if (argc == 3)
+        qputenv("QT_SCALE_FACTOR", argv[2]);
     standardHandler = qInstallMessageHandler(quietAboutThePlatform);
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
@@ -325,8 +340,8 @@ int main(int argc, char *argv[])
     useSwedishQtTexts();
 
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() != 2) {
-        std::fputs("usage: kvistra_screenshots <output folder>\n", stderr);
+    if (arguments.size() < 2 || arguments.size() > 3) {
+        std::fputs("usage: kvistra_screenshots <output folder> [scale]\n", stderr);
         return EXIT_FAILURE;
     }
     output.setPath(QDir(arguments.at(1)).absolutePath());

@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 
 namespace form {
 
@@ -150,6 +151,29 @@ QFont sansSerif(qreal pointSize)
 void useProgramFonts()
 {
     QApplication::setFont(sansSerif(8));
+}
+
+void placeBeside(QWidget *window, const QWidget *beside)
+{
+    if (!beside || !beside->screen())
+        return;
+    const QRect screen = beside->screen()->availableGeometry();
+    const QRect besideFrame = beside->frameGeometry();
+    // The window's frame is not known before it is shown: it is taken to be
+    // as wide as the other window's.
+    const QMargins frame(beside->geometry().left() - besideFrame.left(), beside->geometry().top() - besideFrame.top(),
+                         besideFrame.right() - beside->geometry().right(),
+                         besideFrame.bottom() - beside->geometry().bottom());
+    const QSize room = screen.size().shrunkBy(frame);
+    window->resize(window->size().boundedTo(room).expandedTo(window->minimumSize().boundedTo(room)));
+    QRect wanted(besideFrame.topRight() + QPoint(1, 0), window->size().grownBy(frame));
+    if (!screen.contains(wanted))
+        wanted.moveTopLeft(besideFrame.topLeft() + QPoint(40, 40));
+    wanted.moveRight(std::min(wanted.right(), screen.right()));
+    wanted.moveBottom(std::min(wanted.bottom(), screen.bottom()));
+    wanted.moveLeft(std::max(wanted.left(), screen.left()));
+    wanted.moveTop(std::max(wanted.top(), screen.top()));
+    window->move(wanted.topLeft());
 }
 
 QString plainCaption(const QString &text)

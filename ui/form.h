@@ -44,10 +44,25 @@ QString shown(const QString &text);
 // of a changed document.
 QString plainCaption(const QString &text);
 
+// Places a window of our own beside another (the analysis window): to its
+// right when the screen that holds it has room, else a little below and to
+// the right of its corner; either way wholly within that screen's available
+// area, made smaller first when it is larger than that area.
+void placeBeside(QWidget *window, const QWidget *beside);
+
 // A text box and a command button with their object names and places.
 QLineEdit *makeBox(QWidget *parent, const QString &name, int left, int top, int width, int height);
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption, int left, int top,
                         int width, int height);
+
+// A window's own button on a layout it shares with another window: the
+// window's member that is to hold it, its object name and its caption.
+struct OwnButton
+{
+    QPushButton *&control;
+    QString name;
+    QString caption;
+};
 
 // Shows a field's prompt and box, or leaves both hidden where they stand
 // when the runner does not register that field: the other controls keep

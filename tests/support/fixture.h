@@ -235,7 +235,8 @@ struct Fixture
             auto *bar = find<QScrollBar>(t("Menu"), w[1]);
             QStyleOptionSlider option;
             (bar->*&OpenScrollBar::initStyleOption)(&option);
-            const QRect r = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+            const QRect r =
+                bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
             const int middle = bar->width() / 2;
             return std::pair{r.right() < middle ? t("left") : r.left() > middle ? t("right") : t("across"), 2};
         }
@@ -291,7 +292,8 @@ struct Fixture
                     return needed.width() > label->width() || needed.height() > label->height();
                 }
                 auto *button = qobject_cast<QPushButton *>(control);
-                return (button && button->sizeHint().width() > button->width()) || !(control->focusPolicy() & Qt::TabFocus)
+                return (button && button->sizeHint().width() > button->width())
+                       || !(control->focusPolicy() & Qt::TabFocus)
                        || QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty();
             };
             return std::pair{names((main ? main->centralWidget() : widget(w[1]))
@@ -351,7 +353,8 @@ struct Fixture
             if (qEnvironmentVariableIsSet("KVISTRA_WRITE_LAYOUT") && listing.open(QIODevice::WriteOnly))
                 listing.write((have.join(u'\n') + u'\n').toUtf8());
             listing.close();
-            const QStringList want = listing.open(QIODevice::ReadOnly) ? t(listing.readAll()).split(u'\n') : QStringList();
+            const QStringList want =
+                listing.open(QIODevice::ReadOnly) ? t(listing.readAll()).split(u'\n') : QStringList();
             for (qsizetype i = 0; i < std::max(have.size(), want.size() - 1); ++i) {
                 if (have.value(i) != want.value(i))
                     return std::pair{have.value(i) + t(" where the listing has ") + want.value(i), 1};
@@ -374,7 +377,8 @@ struct Fixture
             for (int row = -1; row < model->rowCount(); ++row) {
                 QStringList cells;
                 for (int column = 0; column < model->columnCount(); ++column)
-                    cells << (row < 0 ? model->headerData(column, Qt::Horizontal) : model->index(row, column).data()).toString();
+                    cells << (row < 0 ? model->headerData(column, Qt::Horizontal) : model->index(row, column).data())
+                                 .toString();
                 rows << cells.join(u',');
             }
             return std::pair{rows.join(u'|'), 3};
@@ -470,7 +474,8 @@ struct Fixture
             QApplication::processEvents();
         } else if (verb == u"context") { // by the window system, as a person's right click comes
             auto *list = find<QListWidget>(w[1], t("List1"));
-            const QPoint at = list->viewport()->mapTo(widget(w[1]), list->visualItemRect(list->item(w[2].toInt())).center());
+            const QPoint row = list->visualItemRect(list->item(w[2].toInt())).center();
+            const QPoint at = list->viewport()->mapTo(widget(w[1]), row);
             QTest::mouseClick(widget(w[1])->windowHandle(), Qt::RightButton, {}, at);
         } else if (verb == u"header") {
             QHeaderView *header = find<QTableView>(w[1], w[2])->horizontalHeader();
