@@ -2,10 +2,10 @@
 
 #include "data/coursefile.h"
 #include "data/runfile.h"
+#include "data/savedfile.h"
 #include "data/seqfile.h"
 #include "registration/coursecheck.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -52,7 +52,7 @@ qsizetype renameRuns(QStringList &records, const QString &oldLine, const QString
 // both locks are held. The message when that could not be done.
 QString finishLeftChange()
 {
-    seqfile::removeLeftovers(intentFileName());
+    savedfile::removeLeftovers(intentFileName());
     if (!QFileInfo::exists(intentFileName()))
         return QString();
     const seqfile::ReadResult intent = seqfile::readFile(intentFileName());
@@ -213,8 +213,7 @@ QString recover()
 {
     // Nothing to do without the intent file or a temporary file of it, which
     // a program stopped while writing it leaves.
-    if (!QFileInfo::exists(intentFileName())
-        && QDir().entryList({intentFileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden).isEmpty())
+    if (!QFileInfo::exists(intentFileName()) && savedfile::leftovers(intentFileName()).isEmpty())
         return QString();
     const Locks locks;
     if (!locks.held())

@@ -41,8 +41,8 @@ QString storeChange(const QString &oldLine, const QString &newLine);
 // has runs or is no longer there. The message to show; empty when removed.
 QString removeCourse(const QString &line);
 
-// The intent file of a correction under way; not a name of the kind that
-// a store's leftovers have (seqfile::removeLeftovers), so none removes it.
+// The intent file of a correction under way. Its own leftovers are those
+// of savedfile::write; nothing else of a name like it is removed.
 QString intentFileName();
 
 // Completes or drops a correction that a stopped program left half done, and
