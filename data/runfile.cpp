@@ -1,5 +1,7 @@
 #include "data/runfile.h"
 
+#include "data/coursefile.h"
+
 namespace run {
 
 QString fileName()
@@ -11,14 +13,6 @@ Table load()
 {
     seqfile::ReadResult read = seqfile::readFile(fileName());
     return Table{read.status, std::move(read.items)};
-}
-
-seqfile::StoreStatus append(const QString &record)
-{
-    return seqfile::update(fileName(), [&record](seqfile::ReadResult &current) {
-        current.items.append(record);
-        return true;
-    });
 }
 
 qsizetype find(const QStringList &records, const Occurrence &run)
@@ -46,11 +40,39 @@ seqfile::StoreStatus change(const Occurrence &run, const std::function<void(QStr
     });
 }
 
+// Changes the run file as store does, while the course file holds the course
+// line; the course file's lock is held around it all. The message to show.
+QString storeOnCourse(const QString &courseLine, const std::function<seqfile::StoreStatus()> &store)
+{
+    const seqfile::Lock courses(course::fileName());
+    if (!courses.held())
+        return seqfile::failureMessage(courses.status(), course::fileName());
+    const seqfile::ReadResult lines = seqfile::readFile(course::fileName());
+    if (lines.status == seqfile::ReadStatus::Failed)
+        return seqfile::readFailedMessage(course::fileName());
+    if (!lines.items.contains(courseLine))
+        return courseGoneMessage();
+    const seqfile::StoreStatus status = store();
+    return status == seqfile::StoreStatus::Refused ? goneMessage() : seqfile::failureMessage(status, fileName());
+}
+
 } // namespace
 
-seqfile::StoreStatus replace(const Occurrence &run, const QString &newRecord)
+QString append(const QString &courseLine, const QString &record)
 {
-    return change(run, [&newRecord](QStringList &records, qsizetype at) { records[at] = newRecord; });
+    return storeOnCourse(courseLine, [&record] {
+        return seqfile::update(fileName(), [&record](seqfile::ReadResult &current) {
+            current.items.append(record);
+            return true;
+        });
+    });
+}
+
+QString replace(const QString &courseLine, const Occurrence &run, const QString &newRecord)
+{
+    return storeOnCourse(courseLine, [&] {
+        return change(run, [&newRecord](QStringList &records, qsizetype at) { records[at] = newRecord; });
+    });
 }
 
 seqfile::StoreStatus remove(const Occurrence &run)
@@ -61,6 +83,11 @@ seqfile::StoreStatus remove(const Occurrence &run)
 QString goneMessage()
 {
     return QStringLiteral("Rundan finns inte längre i filen RUNDA_RE. Inget har ändrats i filen.");
+}
+
+QString courseGoneMessage()
+{
+    return QStringLiteral("Banan finns inte längre i filen RUNDA_BA. Rundan har inte sparats.");
 }
 
 QStringView courseName(QStringView record)

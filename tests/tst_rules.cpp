@@ -174,7 +174,7 @@ QStringList apply(Rule rule, QStringList in)
     return {};
 }
 
-enum class Change { Replace, Remove, Course, Delete, Recover };
+enum class Change { Append, Replace, Remove, Course, Delete, Recover };
 
 // The items of a data file written "a|b", none for an empty text.
 QStringList items(const QString &text) { return text.isEmpty() ? QStringList() : text.split(u'|'); }
@@ -479,9 +479,15 @@ private Q_SLOTS:
                             const QString &message, const QString &after) {
             QTest::newRow(tag) << before << change << args << message << after;
         };
-        row("second of equal runs, one put before it", t("#") + y + u'|' + x + u'|' + b + u'|' + x, Change::Replace, {x, t("1"), y},
-            QString(), t("#") + y + u'|' + x + u'|' + b + u'|' + y);
-        row("run gone", t("#") + x + u'|' + b, Change::Replace, {x, t("1"), y}, runGone, t("#") + x + u'|' + b);
+        const QString a = t("A/01/00010#");
+        const QString courseGone = t("Banan finns inte längre i filen RUNDA_BA. Rundan har inte sparats.");
+        row("second of equal runs, one put before it", a + y + u'|' + x + u'|' + b + u'|' + x, Change::Replace,
+            {x, t("1"), y}, QString(), a + y + u'|' + x + u'|' + b + u'|' + y);
+        row("run gone", a + x + u'|' + b, Change::Replace, {x, t("1"), y}, runGone, a + x + u'|' + b);
+        // A run is stored only on a course line the course file holds.
+        row("run on a course gone", t("C/01/00020#") + b, Change::Append, {x}, courseGone, t("C/01/00020#") + b);
+        row("run corrected on a course gone", t("A/01/00020#") + x, Change::Replace, {x, t("0"), y}, courseGone,
+            t("A/01/00020#") + x);
         row("first of equal runs removed", t("#") + x + u'|' + b + u'|' + x, Change::Remove, {x, t("0")}, QString(), t("#") + b + u'|' + x);
         row("removed run gone", t("#") + b, Change::Remove, {x, t("0")}, runGone, t("#") + b);
         row("course and its runs", files, Change::Course, l("A/01/00010|C/01/00020"), QString(),
@@ -515,9 +521,13 @@ private Q_SLOTS:
         QVERIFY(seqfile::writeFile(t("RUNDA_BA"), items(before.section(u'#', 0, 0))));
         QVERIFY(seqfile::writeFile(t("RUNDA_RE"), items(before.section(u'#', 1))));
         QString told;
-        if (change == Change::Replace || change == Change::Remove) {
-            const run::Occurrence occurrence{args[0], args[1].toInt()};
-            const seqfile::StoreStatus status = change == Change::Remove ? run::remove(occurrence) : run::replace(occurrence, args.value(2));
+        const QString line = args.last().section(u'/', 0, 2); // of the record stored
+        if (change == Change::Append) {
+            told = run::append(line, args[0]);
+        } else if (change == Change::Replace) {
+            told = run::replace(line, {args[0], args[1].toInt()}, args[2]);
+        } else if (change == Change::Remove) {
+            const seqfile::StoreStatus status = run::remove({args[0], args[1].toInt()});
             told = status == seqfile::StoreStatus::Refused ? run::goneMessage() : seqfile::failureMessage(status, run::fileName());
         } else if (change == Change::Course) {
             told = coursechange::storeChange(args[0], args[1]);

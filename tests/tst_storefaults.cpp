@@ -32,9 +32,11 @@ QString told(seqfile::StoreStatus status)
 // which returns what the user is told, empty when it stored.
 struct Path { QString file; Files before; std::function<QString()> store; };
 const std::map<QString, Path> paths{
-    {u"run"_s, {u"RUNDA_RE"_s, both, [] { return told(run::append(run1)); }}},
-    {u"run, a dead copy's lock left"_s, {u"RUNDA_RE"_s, [] { Files f = both; f.insert(u"RUNDA_RE.lock"_s, "999999999\nkvistra\n\n"); return f; }(), [] { return told(run::append(run1)); }}},
-    {u"run correction"_s, {u"RUNDA_RE"_s, both, [] { return told(run::replace({run0, 0}, run1)); }}},
+    {u"run"_s, {u"RUNDA_RE"_s, both, [] { return run::append(u"A/01/00010"_s, run1); }}},
+    {u"run, a dead copy's lock left"_s,
+     {u"RUNDA_RE"_s, [] { Files f = both; f.insert(u"RUNDA_RE.lock"_s, "999999999\nkvistra\n\n"); return f; }(),
+      [] { return run::append(u"A/01/00010"_s, run1); }}},
+    {u"run correction"_s, {u"RUNDA_RE"_s, both, [] { return run::replace(u"A/01/00010"_s, {run0, 0}, run1); }}},
     {u"run deletion"_s, {u"RUNDA_RE"_s, both, [] { return told(run::remove({run0, 0})); }}},
     {u"course correction"_s, {u"RUNDA_BA"_s, both, [] { return coursechange::storeChange(u"A/01/00010"_s, u"C/01/00010"_s); }}},
     {u"course deletion"_s, {u"RUNDA_BA"_s, [] { Files f = both; f[u"RUNDA_BA"_s] += "\"B/02/01200\"\r\n"; return f; }(), [] { return coursechange::removeCourse(u"B/02/01200"_s); }}},

@@ -184,6 +184,12 @@ private Q_SLOTS:
                                    "Regrunda Text2 ") + refusedTwice.arg(t("Du kan inte lämna blankt här! Tidsruta nr  2"))
                                + t(" >> type Regrunda Text2 00.21.40 >> press Regrunda Command1 >> file RUNDA_RE ")
                                + fiveRuns + u';' + example);
+        // The course renamed by another copy meanwhile: nothing is stored, the
+        // list comes back as the file holds it, the boxes keep what was typed.
+        row("run on a course gone", regrunda.arg(fiveRuns) + t("BA Kort/01/00010;Hörnsjön/03/06000 >> press Regrunda "
+            "Command1 >> messages Banan finns inte längre i filen RUNDA_BA. Rundan har inte sparats. >> ") + choosing
+            + t(" >> file RUNDA_RE ") + fiveRuns + t(" >> choose Regrunda 1 >> press Regrunda Command1 >> file "
+            "RUNDA_RE ") + fiveRuns + t(";Hörnsjön") + example.mid(21));
         row("run stored meanwhile", regrunda.arg(fiveRuns) + t("RE %1;A >> lock RUNDA_RE dead >> press Regrunda Command1 >> "
                                                                "loaded Start >> file RUNDA_RE %1;A;").arg(fiveRuns)
                                         + example + t(" >> file RUNDA_RE.lock -"));
