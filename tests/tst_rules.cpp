@@ -508,6 +508,13 @@ private Q_SLOTS:
         row("stopped after the course file", t("C/01/00020|B/01/00010#") + x + u'|' + b, Change::Recover, l("A/01/00010|C/01/00020"),
             QString(), t("C/01/00020|B/01/00010#") + renamed + u'|' + b);
         row("stopped before the course file", files, Change::Recover, l("A/01/00010|C/01/00020"), QString(), files);
+        row("distance, stopped after the course file", t("A/01/00020#") + x, Change::Recover,
+            l("A/01/00010|A/01/00020"), QString(), t("A/01/00020#A/01/00020") + x.mid(10));
+        // An intent left behind, and a new course made under the old name
+        // since: its runs are not the old course's. A damaged intent proves nothing.
+        row("stale intent", t("C/01/00020|A/02/00500#") + x, Change::Recover, l("A/01/00010|C/01/00020"), QString(),
+            t("C/01/00020|A/02/00500#") + x);
+        row("damaged intent", files, Change::Recover, l("A/01/00010"), coursechange::damagedIntentMessage(), files);
     }
 
     void changes()
@@ -540,7 +547,7 @@ private Q_SLOTS:
         QCOMPARE(told, message);
         QCOMPARE(seqfile::readFile(t("RUNDA_BA")).items, items(after.section(u'#', 0, 0)));
         QCOMPARE(seqfile::readFile(t("RUNDA_RE")).items, items(after.section(u'#', 1)));
-        QVERIFY(!folder.exists(coursechange::intentFileName()));
+        QCOMPARE(folder.exists(coursechange::intentFileName()), told == coursechange::damagedIntentMessage());
     }
 
     // The data files through the disk: every byte comes back as it was, NUL
