@@ -236,10 +236,12 @@ private Q_SLOTS:
         const char *unstorable = "Banans namn innehåller tecken som inte kan sparas i filen !";
         row("name 51", Rule::Name, {QString(50, u'x') + u'/'}, {t("Antal tecken får ej överstiga 50 st !")});
         row("name line break", Rule::Name, {t("Bana\nny")}, {t(unstorable)});
-        cases(Rule::Name, {"=>Du kan inte registrera en bana med inget namn alls !", "   =>", "Ö€ Hörnsjön=>",
+        cases(Rule::Name, {"=>Du kan inte registrera en bana med inget namn alls !",
+                           "   =>Du kan inte registrera en bana med inget namn alls !", "Ö€ Hörnsjön=>",
                            "Runt/sjön 中=>Banans namn får inte innehålla tecknen / eller \" !",
                            "Runt \"sjön\"=>Banans namn får inte innehålla tecknen / eller \" !"});
         row("name han", Rule::Name, {t("Bana 中")}, {t(unstorable)});
+        row("50 and end blanks", Rule::Name, {u' ' + QString(50, u'x') + t(" \t")}, {QString()}); // end blanks go first
         row("count huge", Rule::Count, {nines}, {t("Antalet mellantider inklusive sluttiden får vara max 10 st !"), nines});
         cases(Rule::Count, {"=>empty|", "11=>Antalet mellantider inklusive sluttiden får vara max 10 st !|11",
                             "3=>|03", "9=>|09", "10=>|10", "02=>|02"});
@@ -256,7 +258,8 @@ private Q_SLOTS:
         // Names are told apart exactly as typed and by the name alone; the
         // last stored line with the name decides.
         cases(Rule::Duplicate, {"Bana/04/06000|Annan/02/01000|Bana/03/06000=>" SAME_NAME, "bana/03/06000|Bana/03/06000=>",
-                                "Bana/03/06000|Bana/03/06000|Bana/04/06000=>" SAME_NAME, "Bana /03/06000|Bana/03/06000=>",
+                                "Bana/03/06000|Bana/03/06000|Bana/04/06000=>" SAME_NAME,
+                                "Bana /03/06000| Bana/04/06000=>" SAME_NAME, // end blanks are no part of a name
                                 "Bana/03/06000|Bana/04/06000|Bana/03/06000=>Du har banan registrerad sedan tidigare, och "
                                 "antalet mellantider och distansen är samma. Jag tar inte med din bana. Prova om."});
         // The checks of a new run: one box changed from the example run. A

@@ -99,7 +99,7 @@ private Q_SLOTS:
         // The first start: a refused answer is told and its question alone
         // asked again; Cancel is an empty answer.
         const QString questions = t("INFORMATION  Fil saknas som ska innehålla dina registrerade banor");
-        row("first start", t("answer Hörnsjön 2 stora varv;3;6000 >> open Menu >> messages %1 >> boxes !%2|INMATNING "
+        row("first start", t("answer  Hörnsjön 2 stora varv ;3;6000 >> open Menu >> messages %1 >> boxes !%2|INMATNING "
             "AV BANA|INMATNING AV ANTALET TIDS REGISTRERINGAR|REGISTRERING FÖR BANA >> prompts Vad ska banan heta tex "
             "Hörnsjön 2 stora varv, max 50 tecken.|Hörnsjön 2 stora varv. Hur många tider ska du registrera "
             "(mellantider + slutiden) max 10 st.|Hörnsjön 2 stora varv. Distans i meter. Vet du inte distansen så ange "
@@ -142,10 +142,10 @@ private Q_SLOTS:
                                   + t(" >> type Regbana T_mellan11 7 >> type Regbana T_distans11 9")
                                   + refused.arg(t("Sträckan måste vara minst 10 meter!"))
                                   + t(" >> text Regbana T_mellan11 07 >> text Regbana T_distans11 9 >> ")
-                                  + typeCourse.arg(t("Kort"), t("1"), t("10"))
+                                  + typeCourse.arg(t("Kort "), t("1"), t("10"))
                                   + refused.arg(identical)
                                   + t(" >> text Regbana T_distans11 00010 >> loaded Start Regbana >> file RUNDA_BA ")
-                                  + three.mid(3) + t(" >> ") + typeCourse.arg(t("Ny"), t("3"), t("6000"))
+                                  + three.mid(3) + t(" >> ") + typeCourse.arg(t(" Ny "), t("3"), t("6000"))
                                   + t(" >> press Regbana Command1 >> file RUNDA_BA ") + stored + t("Ny/03/06000"));
         // Stored after what the file holds at the press, not when the window
         // opened; the lock of another copy of the program is waited for, and
@@ -263,7 +263,8 @@ private Q_SLOTS:
         // A course corrected in both files; one with runs is not deleted.
         row("course corrected and deleted", book + t("press Menu M_AndraBana >> type CorrectCourse T_mellan11 4 >> press "
             "CorrectCourse Command1 >> messages Banan har 3 registrerade rundor. Antalet tider kan inte ändras. >> type "
-            "CorrectCourse T_mellan11 3 >> type CorrectCourse T_distans11 7000 >> press CorrectCourse Command1 >> loaded "
+            "CorrectCourse T_mellan11 3 >> type CorrectCourse T_ban11 A  >> type CorrectCourse T_distans11 7000 >> "
+            "press CorrectCourse Command1 >> loaded "
             "Start Menu RunBook >> text Menu T_dist  7000 meter >> caption RunBook Alla rundor: A >> count RUNDA_RE 4 "
             "A/03/07000/T/01-jan-2001/a/+1/70.0/00.01.00/00.02.00/00.30.00 >> press Menu M_TaBortBana >> messages Banan har 3 "
             "registrerade rundor och kan inte tas bort. >> choose Menu 2 >> answer Nej >> press Menu M_TaBortBana >> "
