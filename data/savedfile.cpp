@@ -6,8 +6,9 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
-#if defined(Q_OS_UNIX)
 #include <cstdio>
+
+#if defined(Q_OS_UNIX)
 #include <fcntl.h>
 #include <unistd.h>
 #elif defined(Q_OS_WIN)
