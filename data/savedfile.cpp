@@ -115,8 +115,10 @@ bool write(const QString &path, QByteArrayView bytes)
     }
     if (!file.isOpen())
         return false;
+    // The owner's bits as they are, not as they are for the user saving
+    // (root may write a file whose owner may not).
     if (existing.exists())
-        file.setPermissions(existing.permissions());
+        file.setPermissions(existing.permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser));
     const bool written = file.write(bytes.data(), bytes.size()) == bytes.size() && file.flush() && syncToDisk(file);
     file.close();
     if (!written || file.error() != QFileDevice::NoError || !replace(file.fileName(), target)) {
