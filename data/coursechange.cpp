@@ -2,10 +2,10 @@
 
 #include "data/coursefile.h"
 #include "data/runfile.h"
+#include "data/savedfile.h"
 #include "data/seqfile.h"
 #include "registration/coursecheck.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -48,30 +48,35 @@ qsizetype renameRuns(QStringList &records, const QString &oldLine, const QString
     return changed;
 }
 
-// A correction left half done by a stopped program, completed or dropped;
-// both locks are held. The message when that could not be done.
-QString finishLeftChange()
+// A correction left half done by a stopped program; both locks are held. It
+// is completed only while the course file shows that it took the change: it
+// holds the new line, and no other line holds the old name (a course made
+// since under the old name has runs of its own, which must stay). Otherwise
+// the intent file is stale and goes without a run rewritten. A damaged one
+// proves nothing: it is neither acted on nor removed, and *damaged is set.
+// The message when that could not be done.
+QString finishLeftChange(bool *damaged)
 {
-    seqfile::removeLeftovers(intentFileName());
+    savedfile::removeLeftovers(intentFileName());
     if (!QFileInfo::exists(intentFileName()))
         return QString();
     const seqfile::ReadResult intent = seqfile::readFile(intentFileName());
-    if (intent.status == seqfile::ReadStatus::Failed)
-        return seqfile::readFailedMessage(intentFileName());
-    if (intent.items.size() == 2) {
-        const QString &oldLine = intent.items.at(0), &newLine = intent.items.at(1);
-        const seqfile::ReadResult courses = seqfile::readFile(course::fileName());
-        if (courses.status == seqfile::ReadStatus::Failed)
-            return seqfile::readFailedMessage(course::fileName());
-        // The course file took the new line: the runs follow. Otherwise the
-        // change never reached the run file either.
-        if (courses.items.contains(newLine) && !courses.items.contains(oldLine)) {
-            seqfile::ReadResult runs = seqfile::readFile(run::fileName());
-            if (runs.status == seqfile::ReadStatus::Failed)
-                return seqfile::readFailedMessage(run::fileName());
-            if (renameRuns(runs.items, oldLine, newLine) > 0 && !seqfile::writeFile(run::fileName(), runs.items))
-                return seqfile::writeFailedMessage(run::fileName());
-        }
+    *damaged = intent.status != seqfile::ReadStatus::Ok || intent.items.size() != 2;
+    if (*damaged)
+        return QString();
+    const QString &oldLine = intent.items.at(0), &newLine = intent.items.at(1);
+    const seqfile::ReadResult courses = seqfile::readFile(course::fileName());
+    if (courses.status == seqfile::ReadStatus::Failed)
+        return seqfile::readFailedMessage(course::fileName());
+    const bool oldNameHeld = std::any_of(courses.items.begin(), courses.items.end(), [&](const QString &line) {
+        return line != newLine && course::name(line) == course::name(oldLine);
+    });
+    if (courses.items.contains(newLine) && !oldNameHeld) {
+        seqfile::ReadResult runs = seqfile::readFile(run::fileName());
+        if (runs.status == seqfile::ReadStatus::Failed)
+            return seqfile::readFailedMessage(run::fileName());
+        if (renameRuns(runs.items, oldLine, newLine) > 0 && !seqfile::writeFile(run::fileName(), runs.items))
+            return seqfile::writeFailedMessage(run::fileName());
     }
     QFile::remove(intentFileName());
     return QString();
@@ -91,7 +96,8 @@ Current readBoth(const Locks &locks)
 {
     if (!locks.held())
         return {locks.failure(), {}, {}};
-    if (QString refusal = finishLeftChange(); !refusal.isEmpty())
+    bool damaged = false;
+    if (QString refusal = finishLeftChange(&damaged); !refusal.isEmpty())
         return {refusal, {}, {}};
     Current now{QString(), seqfile::readFile(course::fileName()), seqfile::readFile(run::fileName())};
     if (now.courses.status == seqfile::ReadStatus::Failed)
@@ -165,7 +171,10 @@ QString storeChange(const QString &oldLine, const QString &newLine)
                                                                   : seqfile::writeFailedMessage(course::fileName());
     }
 
-    // Two files: the intent file tells the next start what was under way.
+    // Two files: the intent file tells the next start what was under way. A
+    // damaged one left in its place is not written over.
+    if (QFileInfo::exists(intentFileName()))
+        return damagedIntentMessage();
     if (!seqfile::writeFile(intentFileName(), {oldLine, newLine}))
         return seqfile::writeFailedMessage(course::fileName());
     if (!seqfile::writeFile(course::fileName(), newCourses)) {
@@ -209,17 +218,24 @@ QString intentFileName()
     return QStringLiteral("RUNDA_BA.andring");
 }
 
+QString damagedIntentMessage()
+{
+    return QStringLiteral("Filen RUNDA_BA.andring kunde inte läsas. En ändring av en bana kan vara ofullständig. "
+                          "Kontrollera banorna.");
+}
+
 QString recover()
 {
     // Nothing to do without the intent file or a temporary file of it, which
     // a program stopped while writing it leaves.
-    if (!QFileInfo::exists(intentFileName())
-        && QDir().entryList({intentFileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden).isEmpty())
+    if (!QFileInfo::exists(intentFileName()) && savedfile::leftovers(intentFileName()).isEmpty())
         return QString();
     const Locks locks;
     if (!locks.held())
         return locks.failure();
-    return finishLeftChange();
+    bool damaged = false;
+    const QString failure = finishLeftChange(&damaged);
+    return damaged ? damagedIntentMessage() : failure;
 }
 
 } // namespace coursechange

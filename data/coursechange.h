@@ -13,7 +13,7 @@
 // the old and the new course line; it is removed after the second write. A
 // failed write puts back what the first one changed. A program that stops
 // between the writes leaves the intent file, and recover() at the next start
-// completes the change, or drops it when the course file never took it.
+// completes the change when the course file shows it took it, or drops it.
 namespace coursechange {
 
 // The number of runs of the course in these records, or in the run file as
@@ -41,15 +41,23 @@ QString storeChange(const QString &oldLine, const QString &newLine);
 // has runs or is no longer there. The message to show; empty when removed.
 QString removeCourse(const QString &line);
 
-// The intent file of a correction under way; not a name of the kind that
-// a store's leftovers have (seqfile::removeLeftovers), so none removes it.
+// The intent file of a correction under way. Its own leftovers are those
+// of savedfile::write; nothing else of a name like it is removed.
 QString intentFileName();
 
-// Completes or drops a correction that a stopped program left half done, and
-// removes what such a program left of the intent file; the program calls it
-// at start, before the first window. Returns the message to
-// show when that could not be done (the intent file then stays for the next
-// start); empty otherwise.
+// "Filen RUNDA_BA.andring kunde inte läsas. En ändring av en bana kan vara
+// ofullständig. Kontrollera banorna.": an intent file that cannot be read as
+// two course lines. It is left in its place, and no correction that needs
+// an intent file of its own is made while it is there.
+QString damagedIntentMessage();
+
+// Completes or drops a correction that a stopped program left half done
+// (completed only while the course file holds its new line and no other
+// course holds its old name), and removes what such a program left of the
+// intent file; the program calls it at start, before the first window.
+// Returns the message to show: why that could not be done (the intent file
+// then stays for the next start), or damagedIntentMessage(); empty
+// otherwise.
 QString recover();
 
 } // namespace coursechange

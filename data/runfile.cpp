@@ -16,14 +16,6 @@ Table load()
     return Table{read.status, std::move(read.items)};
 }
 
-seqfile::StoreStatus append(const QString &record)
-{
-    return seqfile::update(fileName(), [&record](seqfile::ReadResult &current) {
-        current.items.append(record);
-        return true;
-    });
-}
-
 qsizetype find(const QStringList &records, const Occurrence &run)
 {
     int seen = 0;
@@ -49,11 +41,38 @@ seqfile::StoreStatus change(const Occurrence &run, const std::function<void(QStr
     });
 }
 
+// Changes the run file as store does, while the course file holds the course
+// line; the course file's lock is held around it all. The message to show.
+QString storeOnCourse(const QString &courseLine, const std::function<seqfile::StoreStatus()> &store)
+{
+    const seqfile::Lock courses(course::fileName());
+    if (!courses.held())
+        return seqfile::failureMessage(courses.status(), course::fileName());
+    const seqfile::ReadResult lines = seqfile::readFile(course::fileName());
+    if (lines.status == seqfile::ReadStatus::Failed)
+        return seqfile::readFailedMessage(course::fileName());
+    if (!lines.items.contains(courseLine))
+        return courseGoneMessage();
+    return storeMessage(store());
+}
+
 } // namespace
 
-seqfile::StoreStatus replace(const Occurrence &run, const QString &newRecord)
+QString append(const QString &courseLine, const QString &record)
 {
-    return change(run, [&newRecord](QStringList &records, qsizetype at) { records[at] = newRecord; });
+    return storeOnCourse(courseLine, [&record] {
+        return seqfile::update(fileName(), [&record](seqfile::ReadResult &current) {
+            current.items.append(record);
+            return true;
+        });
+    });
+}
+
+QString replace(const QString &courseLine, const Occurrence &run, const QString &newRecord)
+{
+    return storeOnCourse(courseLine, [&] {
+        return change(run, [&newRecord](QStringList &records, qsizetype at) { records[at] = newRecord; });
+    });
 }
 
 seqfile::StoreStatus remove(const Occurrence &run)
@@ -84,6 +103,11 @@ QString paceText(QStringView finalTime, QStringView distance)
 {
     const std::optional<qint64> pace = paceSeconds(finalTime, distance);
     return pace ? dateandtime::shortTime(*pace) : QString();
+}
+
+QString courseGoneMessage()
+{
+    return QStringLiteral("Banan finns inte längre i filen RUNDA_BA. Rundan har inte sparats.");
 }
 
 QStringView courseName(QStringView record)

@@ -27,9 +27,14 @@ struct Table
 
 Table load();
 
-// Adds a run record after the records the run file holds at this moment,
-// runs another copy of the program stored since it was last read included.
-seqfile::StoreStatus append(const QString &record);
+// Adds a run record on the course with that course line after the records
+// the run file holds at this moment, runs another copy of the program stored
+// since it was last read included. Stored only while the course file holds
+// the course line: its lock is taken first (as everywhere), the line looked
+// for under it, and held until the run file is written. Returns the message
+// to show: courseGoneMessage() when the line is gone, or why a file could not
+// be read or changed; empty when the run was stored.
+QString append(const QString &courseLine, const QString &record);
 
 // Which run of the file: its record text, and which of the records equal to
 // it it is, counted from 0 in file order. Equal records are the same run
@@ -47,12 +52,16 @@ qsizetype find(const QStringList &records, const Occurrence &run);
 // Puts the new record in the place of that occurrence, or takes it out, in
 // the run file as it is at this moment, under its lock; every other record
 // stays as it was, in its place. Refused, the file unchanged, when the file
-// no longer holds that occurrence (goneMessage() tells it).
-seqfile::StoreStatus replace(const Occurrence &run, const QString &newRecord);
+// no longer holds that occurrence (goneMessage() tells it). A new record is
+// put in as append() adds one, only on a course line the course file holds;
+// it returns the message to show, empty when the run was stored.
+QString replace(const QString &courseLine, const Occurrence &run, const QString &newRecord);
 seqfile::StoreStatus remove(const Occurrence &run);
 
 // "Rundan finns inte längre i filen RUNDA_RE. Inget har ändrats i filen."
 QString goneMessage();
+// "Banan finns inte längre i filen RUNDA_BA. Rundan har inte sparats."
+QString courseGoneMessage();
 
 // What the user is told of a change of the run file that did not store:
 // goneMessage() when it was refused, the file's message otherwise; empty

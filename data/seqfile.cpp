@@ -1,18 +1,11 @@
 #include "data/seqfile.h"
 
 #include "data/cp1252.h"
+#include "data/savedfile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QRegularExpression>
-#include <QSaveFile>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace seqfile {
 namespace {
@@ -38,37 +31,6 @@ qsizetype skipTerminator(QStringView text, qsizetype pos)
     if (pos < text.size() && text[pos] == u',')
         return pos + 1;
     return skipLineEnd(text, pos);
-}
-
-// The new file's bytes are on the disk before it takes the data file's name.
-// QSaveFile's commit syncs too, but goes on when that fails.
-bool syncToDisk(QSaveFile &file)
-{
-#if defined(Q_OS_LINUX)
-    return ::fdatasync(file.handle()) == 0;
-#elif defined(Q_OS_UNIX)
-    return ::fsync(file.handle()) == 0;
-#else
-    Q_UNUSED(file);
-    return true;
-#endif
-}
-
-// The folder is synced after the rename, so that a power cut cannot take the
-// data file back to its old, or to no, content. By then the file holds the
-// new data whatever comes of it, so a failure here is not a failed store.
-void syncFolder(const QString &path)
-{
-#ifdef Q_OS_UNIX
-    const int folder = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
-                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
-    }
-#else
-    Q_UNUSED(path);
-#endif
 }
 
 // Removes a lock file that a copy of the program left empty, dying between
@@ -100,20 +62,6 @@ bool takeLock(QLockFile &lock, const QString &name)
 }
 
 } // namespace
-
-void removeLeftovers(const QString &path)
-{
-    const QFileInfo info(path);
-    const QRegularExpression temporary(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(info.fileName()) + QStringLiteral("\\.[A-Za-z]{6}")));
-    QDir folder = info.absoluteDir();
-    const QStringList names = folder.entryList({info.fileName() + QStringLiteral(".??????")},
-                                               QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &name : names) {
-        if (temporary.match(name).hasMatch())
-            folder.remove(name);
-    }
-}
 
 QStringList readItems(QStringView text)
 {
@@ -232,22 +180,7 @@ bool writeFile(const QString &path, const QStringList &items)
 {
     bool encoded = false;
     const QByteArray bytes = writeItems(items, &encoded);
-    if (!encoded)
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // commit() flushes the last buffered bytes but does not notice when that
-    // flush fails (a full disk takes only part of them): it would replace
-    // the file with a cut one. Flush first and check.
-    if (file.write(bytes) != bytes.size() || !file.flush() || !syncToDisk(file)) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit())
-        return false;
-    syncFolder(path);
-    return true;
+    return encoded && savedfile::write(path, bytes);
 }
 
 Lock::Lock(const QString &path)
@@ -258,7 +191,7 @@ Lock::Lock(const QString &path)
         m_status = m_file.error() == QLockFile::LockFailedError ? StoreStatus::Busy : StoreStatus::WriteFailed;
         return;
     }
-    removeLeftovers(path);
+    savedfile::removeLeftovers(path);
 }
 
 StoreStatus update(const QString &path, const std::function<bool(ReadResult &current)> &change)

@@ -50,10 +50,9 @@ struct ReadResult
 // path that exists but cannot be read is Failed.
 ReadResult readFile(const QString &path);
 
-// Replaces a data file atomically: either the file then holds exactly the
-// items, or it is left byte for byte as it was and false is returned. The
-// new content is on the disk before it replaces the old, and the folder is
-// synced after, so a power cut leaves the one or the other.
+// Replaces a data file through savedfile::write: either the file then holds
+// exactly the items, or it is left byte for byte as it was and false is
+// returned (also when an item cannot be written).
 bool writeFile(const QString &path, const QStringList &items);
 
 enum class StoreStatus {
@@ -69,7 +68,8 @@ enum class StoreStatus {
 // died and waiting three seconds at most, or as long as setLockWait last
 // said, for a live one. status() is Stored when it holds the lock, Busy when
 // another program holds it, WriteFailed when no lock file can be made. Once
-// it holds the lock, it removes the data file's leftovers (removeLeftovers).
+// it holds the lock, it removes what killed writes of the data file left
+// (savedfile::removeLeftovers), and nothing else.
 class Lock
 {
 public:
@@ -84,12 +84,6 @@ private:
     QLockFile m_file;
     StoreStatus m_status = StoreStatus::Stored;
 };
-
-// Removes what a copy of the program killed in the middle of writing the
-// file left beside it: QSaveFile's temporary files, named after the file, a
-// full stop and six random letters (RUNDA_RE.QEqzqL). Only while the file's
-// lock is held: a live store keeps its temporary file under it.
-void removeLeftovers(const QString &path);
 
 // Changes a data file as it is at this moment, as one step between copies
 // of the program: a lock file beside the data file (its name with ".lock"

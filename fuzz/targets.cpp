@@ -98,8 +98,7 @@ void numeric(const QByteArray &bytes)
 void courseChecks(const QByteArray &bytes)
 {
     const QStringList boxes = QString::fromUtf8(bytes).split(u'\n');
-    const QString name = boxes.value(0);
-    QString count = boxes.value(1), distance = boxes.value(2);
+    QString name = boxes.value(0), count = boxes.value(1), distance = boxes.value(2);
     if (!coursecheck::checkName(name).isEmpty() || !coursecheck::checkCount(count, QStringLiteral("-")).isEmpty()
         || !coursecheck::checkDistance(distance).isEmpty())
         return;

@@ -4,12 +4,14 @@
 #include "progress/yeartable.h"
 #include "data/coursefile.h"
 #include "data/dateandtime.h"
+#include "data/savedfile.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/registry.h"
 #include "ui/twips.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QButtonGroup>
 #include <QCategoryAxis>
 #include <QChart>
@@ -26,7 +28,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
@@ -372,8 +373,11 @@ void Chart::savePicture()
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".png");
-    const QImage picture = chartView->grab().toImage();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit())
+    // The picture is made whole in memory first, so that one that cannot be
+    // written whole leaves no file.
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !chartView->grab().toImage().save(&buffer, "PNG")
+        || !savedfile::write(path, png))
         m_windows.dialogs().message(this, seqfile::writeFailedMessage(QFileInfo(path).fileName()));
 }

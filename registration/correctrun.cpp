@@ -52,10 +52,11 @@ void CorrectRun::storeCorrection()
     if (!refusal.isEmpty())
         return;
 
-    // The run is found again in the run file as it is now.
-    const seqfile::StoreStatus status = run::replace(m_run, runcheck::makeRecord(m_course, entry, m_fields));
-    if (status != seqfile::StoreStatus::Stored) {
-        dialogs.message(this, run::storeMessage(status));
+    // The run is found again in the run file as it is now, and stored only
+    // on a course the course file still holds.
+    const QString failure = run::replace(m_course, m_run, runcheck::makeRecord(m_course, entry, m_fields));
+    if (!failure.isEmpty()) {
+        dialogs.message(this, failure);
         return;
     }
     m_windows.unload(Window::CorrectRun);

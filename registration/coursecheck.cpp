@@ -20,8 +20,9 @@ bool isOneOrTwoDigits(const QString &text)
 
 } // namespace
 
-QString checkName(const QString &name)
+QString checkName(QString &name)
 {
+    name = name.trimmed();
     if (name.size() > 50)
         return QStringLiteral("Antal tecken får ej överstiga 50 st !");
     if (name.isEmpty())
@@ -76,7 +77,7 @@ QString checkDistance(QString &distance)
     return QString();
 }
 
-QString checkCourse(const QString &name, QString &count, QString &distance)
+QString checkCourse(QString &name, QString &count, QString &distance)
 {
     QString refusal = checkName(name);
     if (refusal.isEmpty())
@@ -89,12 +90,13 @@ QString checkCourse(const QString &name, QString &count, QString &distance)
 Duplicate findDuplicate(const QStringList &lines, const QString &newLine)
 {
     Duplicate verdict = Duplicate::None;
-    const QString newName = course::name(newLine);
+    const QString newName = course::name(newLine).trimmed();
     for (const QString &line : lines) {
-        if (line == newLine)
-            verdict = Duplicate::Identical;
-        else if (course::name(line) == newName)
-            verdict = Duplicate::SameName;
+        if (course::name(line).trimmed() != newName)
+            continue;
+        const bool same = course::count(line) == course::count(newLine)
+            && course::distance(line) == course::distance(newLine);
+        verdict = same ? Duplicate::Identical : Duplicate::SameName;
     }
     return verdict;
 }

@@ -8,10 +8,12 @@
 // message of the first test that fails, or an empty text when all pass.
 namespace coursecheck {
 
-// The name as typed: at most 50 characters, not empty, and nothing that
-// would break the course file or the run records ("/", a double quote, a
-// character the files cannot store). A name of blanks only is a name.
-QString checkName(const QString &name);
+// A typed name loses the blanks at its start and end before it is checked
+// or stored (as "Sjön runt " becomes "Sjön runt"); then it has at most 50
+// characters, is not empty, and holds nothing that would break the course
+// file or the run records ("/", a double quote, a character the files cannot
+// store).
+QString checkName(QString &name);
 
 // The count of timed points, 1 to 10, as one or two digits. On success the
 // text gets its leading zero ("3" -> "03"). emptyMessage differs between
@@ -25,14 +27,16 @@ QString checkDistance(QString &distance);
 
 // The three boxes of the course window in their order: the name, the count
 // (an empty one told "Du kan inte skriva blankt här !") and the distance.
-// The count and the distance get what their checks put in them (leading
-// zeros, "99999" for "?"), also when a later check fails; the window writes
-// both back into its boxes.
-QString checkCourse(const QString &name, QString &count, QString &distance);
+// Each gets what its check puts in it (the name without its end blanks, the
+// leading zeros, "99999" for "?"), also when a later check fails; the window
+// writes the count and the distance back into their boxes.
+QString checkCourse(QString &name, QString &count, QString &distance);
 
 enum class Duplicate { None, SameName, Identical };
 
-// Scans the stored lines in order; the last one that matches decides.
+// Scans the stored lines in order; the last one that matches decides. Names
+// are compared without the blanks at their ends, stored ones too: a course
+// stored as "Sjön runt " has the name "Sjön runt".
 Duplicate findDuplicate(const QStringList &lines, const QString &newLine);
 
 QString duplicateMessage(Duplicate verdict);

@@ -41,7 +41,7 @@ void CourseForm::buildCourseForm(QWidget *window, const QString &heading, const 
 
 QString CourseForm::checkCourseBoxes(QString *line)
 {
-    const QString name = T_ban11->text();
+    QString name = T_ban11->text();
     QString count = T_mellan11->text();
     QString distance = T_distans11->text();
 

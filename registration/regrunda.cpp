@@ -52,18 +52,25 @@ Regrunda::Regrunda(WindowRegistry &windows)
 
 bool Regrunda::Form_Load()
 {
-    Dialogs &dialogs = m_windows.dialogs();
-    course::Table courses = course::load();
-    if (courses.status == seqfile::ReadStatus::Failed) {
-        dialogs.message(this, seqfile::readFailedMessage(course::fileName()));
+    if (!listCourses())
+        return false;
+    if (run::load().status == seqfile::ReadStatus::Failed) {
+        m_windows.dialogs().message(this, seqfile::readFailedMessage(run::fileName()));
         return false;
     }
-    if (run::load().status == seqfile::ReadStatus::Failed) {
-        dialogs.message(this, seqfile::readFailedMessage(run::fileName()));
+    m_fields = fieldchoice::load();
+    return true;
+}
+
+bool Regrunda::listCourses()
+{
+    course::Table courses = course::load();
+    if (courses.status == seqfile::ReadStatus::Failed) {
+        m_windows.dialogs().message(this, seqfile::readFailedMessage(course::fileName()));
         return false;
     }
     m_courses = std::move(courses.lines);
-    m_fields = fieldchoice::load();
+    List1->clear();
     for (const QString &line : std::as_const(m_courses))
         List1->addItem(form::shown(course::name(line)));
     return true;
@@ -103,10 +110,20 @@ void Regrunda::Command1_Click()
         return;
 
     // The run goes after what the run file holds now, not when this window
-    // opened.
-    const seqfile::StoreStatus status = run::append(runcheck::makeRecord(courseLine, entry, m_fields));
-    if (status != seqfile::StoreStatus::Stored) {
-        dialogs.message(this, seqfile::failureMessage(status, run::fileName()));
+    // opened, and only on a course the course file still holds.
+    const QString failure = run::append(courseLine, runcheck::makeRecord(courseLine, entry, m_fields));
+    if (!failure.isEmpty()) {
+        dialogs.message(this, failure);
+        // The course is gone: the list comes back as the file holds it now,
+        // and the boxes keep what was typed for the course chosen next.
+        if (failure == run::courseGoneMessage()) {
+            hideRunBoxes();
+            m_chosen = -1;
+            listCourses();
+            Label7->show();
+            List1->show();
+            List1->setFocus();
+        }
         return;
     }
     m_windows.unload(Window::Regrunda);

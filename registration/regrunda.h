@@ -34,6 +34,10 @@ public:
     void Command2_Click();
 
 private:
+    // Lists the courses of the course file as it is now; false, after
+    // telling the user, when it cannot be read.
+    bool listCourses();
+
     WindowRegistry &m_windows;
 
     // Read when the window opened: the courses, whose positions are those of

@@ -71,6 +71,15 @@ void RunForm::showRunBoxes(const QString &courseName, int n, const fieldchoice::
     }
 }
 
+void RunForm::hideRunBoxes()
+{
+    for (QWidget *control : std::initializer_list<QWidget *>{T_banareg1, Label1, Label2, Label3, Label4, Label5, Label6,
+                                                             Label8, T_reg4, T_reg5, T_reg6, T_reg7, T_reg8, m_storeButton})
+        control->hide();
+    for (QLineEdit *box : Text)
+        box->hide();
+}
+
 runcheck::Entry RunForm::typedEntry(int n) const
 {
     runcheck::Entry entry{T_reg4->text(), T_reg5->text(), T_reg6->text(), T_reg7->text(), T_reg8->text(), {}};

@@ -30,6 +30,9 @@ protected:
     // its prompt and box hidden where they stand, so Tab passes it by.
     void showRunBoxes(const QString &courseName, int n, const fieldchoice::Chosen &chosen);
 
+    // Hides all that showRunBoxes shows; the boxes keep their texts.
+    void hideRunBoxes();
+
     // The texts of the five boxes and of the first n time boxes, as typed.
     runcheck::Entry typedEntry(int n) const;
 

@@ -1,11 +1,11 @@
 #include "runbook/csvexport.h"
 
 #include "data/coursefile.h"
+#include "data/savedfile.h"
 
 #include <QAbstractItemModel>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace csvexport {
 namespace {
@@ -47,17 +47,7 @@ QByteArray bytes(const QAbstractItemModel &model)
 
 bool write(const QString &path, const QAbstractItemModel &model)
 {
-    const QByteArray data = bytes(model);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // As for the data files: a flush that fails part way must not be
-    // committed as a whole file.
-    if (file.write(data) != data.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return savedfile::write(path, bytes(model));
 }
 
 QString defaultPath(const QString &courseName)

@@ -13,8 +13,8 @@ namespace csvexport {
 
 QByteArray bytes(const QAbstractItemModel &model);
 
-// Writes bytes(model) to the path through QSaveFile: the file then holds
-// them, or is as it was and false is returned.
+// Writes bytes(model) to the path through savedfile::write: the file then
+// holds them, or is as it was and false is returned.
 bool write(const QString &path, const QAbstractItemModel &model);
 
 // The course's file name (course::fileNameFor) with ".csv", in the data

@@ -180,7 +180,7 @@ QStringList apply(Rule rule, QStringList in)
     return {};
 }
 
-enum class Change { Replace, Remove, Course, Delete, Recover };
+enum class Change { Append, Replace, Remove, Course, Delete, Recover };
 
 // The items of a data file written "a|b", none for an empty text.
 QStringList items(const QString &text) { return text.isEmpty() ? QStringList() : text.split(u'|'); }
@@ -247,10 +247,12 @@ private Q_SLOTS:
         const char *unstorable = "Banans namn innehåller tecken som inte kan sparas i filen !";
         row("name 51", Rule::Name, {QString(50, u'x') + u'/'}, {t("Antal tecken får ej överstiga 50 st !")});
         row("name line break", Rule::Name, {t("Bana\nny")}, {t(unstorable)});
-        cases(Rule::Name, {"=>Du kan inte registrera en bana med inget namn alls !", "   =>", "Ö€ Hörnsjön=>",
+        cases(Rule::Name, {"=>Du kan inte registrera en bana med inget namn alls !",
+                           "   =>Du kan inte registrera en bana med inget namn alls !", "Ö€ Hörnsjön=>",
                            "Runt/sjön 中=>Banans namn får inte innehålla tecknen / eller \" !",
                            "Runt \"sjön\"=>Banans namn får inte innehålla tecknen / eller \" !"});
         row("name han", Rule::Name, {t("Bana 中")}, {t(unstorable)});
+        row("50 and end blanks", Rule::Name, {u' ' + QString(50, u'x') + t(" \t")}, {QString()}); // end blanks go first
         const QString tooMany = t("Antalet mellantider inklusive sluttiden får vara max 10 st !");
         row("count huge", Rule::Count, {nines}, {tooMany, nines});
         cases(Rule::Count, {"=>empty|", "11=>Antalet mellantider inklusive sluttiden får vara max 10 st !|11",
@@ -272,7 +274,8 @@ private Q_SLOTS:
         // last stored line with the name decides.
         cases(Rule::Duplicate, {"Bana/04/06000|Annan/02/01000|Bana/03/06000=>" SAME_NAME,
             "bana/03/06000|Bana/03/06000=>", "Bana/03/06000|Bana/03/06000|Bana/04/06000=>" SAME_NAME,
-            "Bana /03/06000|Bana/03/06000=>", "Bana/03/06000|Bana/04/06000|Bana/03/06000=>Du har banan registrerad "
+            "Bana /03/06000| Bana/04/06000=>" SAME_NAME, // end blanks are no part of a name
+            "Bana/03/06000|Bana/04/06000|Bana/03/06000=>Du har banan registrerad "
             "sedan tidigare, och antalet mellantider och distansen är samma. Jag tar inte med din bana. Prova om."});
         // The checks of a new run: one box changed from the example run. A
         // date's day is its first two characters; the two between its parts
@@ -512,9 +515,15 @@ private Q_SLOTS:
                             const QString &message, const QString &after) {
             QTest::newRow(tag) << before << change << args << message << after;
         };
-        row("second of equal runs, one put before it", t("#") + y + u'|' + x + u'|' + b + u'|' + x, Change::Replace,
-            {x, t("1"), y}, QString(), t("#") + y + u'|' + x + u'|' + b + u'|' + y);
-        row("run gone", t("#") + x + u'|' + b, Change::Replace, {x, t("1"), y}, runGone, t("#") + x + u'|' + b);
+        const QString a = t("A/01/00010#");
+        const QString courseGone = t("Banan finns inte längre i filen RUNDA_BA. Rundan har inte sparats.");
+        row("second of equal runs, one put before it", a + y + u'|' + x + u'|' + b + u'|' + x, Change::Replace,
+            {x, t("1"), y}, QString(), a + y + u'|' + x + u'|' + b + u'|' + y);
+        row("run gone", a + x + u'|' + b, Change::Replace, {x, t("1"), y}, runGone, a + x + u'|' + b);
+        // A run is stored only on a course line the course file holds.
+        row("run on a course gone", t("C/01/00020#") + b, Change::Append, {x}, courseGone, t("C/01/00020#") + b);
+        row("run corrected on a course gone", t("A/01/00020#") + x, Change::Replace, {x, t("0"), y}, courseGone,
+            t("A/01/00020#") + x);
         row("first of equal runs removed", t("#") + x + u'|' + b + u'|' + x, Change::Remove, {x, t("0")}, QString(),
             t("#") + b + u'|' + x);
         row("removed run gone", t("#") + b, Change::Remove, {x, t("0")}, runGone, t("#") + b);
@@ -536,6 +545,13 @@ private Q_SLOTS:
         row("stopped after the course file", t("C/01/00020|B/01/00010#") + x + u'|' + b, Change::Recover,
             l("A/01/00010|C/01/00020"), QString(), t("C/01/00020|B/01/00010#") + renamed + u'|' + b);
         row("stopped before the course file", files, Change::Recover, l("A/01/00010|C/01/00020"), QString(), files);
+        row("distance, stopped after the course file", t("A/01/00020#") + x, Change::Recover,
+            l("A/01/00010|A/01/00020"), QString(), t("A/01/00020#A/01/00020") + x.mid(10));
+        // An intent left behind, and a new course made under the old name
+        // since: its runs are not the old course's. A damaged intent proves nothing.
+        row("stale intent", t("C/01/00020|A/02/00500#") + x, Change::Recover, l("A/01/00010|C/01/00020"), QString(),
+            t("C/01/00020|A/02/00500#") + x);
+        row("damaged intent", files, Change::Recover, l("A/01/00010"), coursechange::damagedIntentMessage(), files);
     }
 
     void changes()
@@ -549,10 +565,13 @@ private Q_SLOTS:
         QVERIFY(seqfile::writeFile(t("RUNDA_BA"), items(before.section(u'#', 0, 0))));
         QVERIFY(seqfile::writeFile(t("RUNDA_RE"), items(before.section(u'#', 1))));
         QString told;
-        if (change == Change::Replace || change == Change::Remove) {
-            const run::Occurrence occurrence{args[0], args[1].toInt()};
-            told = run::storeMessage(change == Change::Remove ? run::remove(occurrence)
-                                                              : run::replace(occurrence, args.value(2)));
+        const QString line = args.last().section(u'/', 0, 2); // of the record stored
+        if (change == Change::Append) {
+            told = run::append(line, args[0]);
+        } else if (change == Change::Replace) {
+            told = run::replace(line, {args[0], args[1].toInt()}, args[2]);
+        } else if (change == Change::Remove) {
+            told = run::storeMessage(run::remove({args[0], args[1].toInt()}));
         } else if (change == Change::Course) {
             told = coursechange::storeChange(args[0], args[1]);
         } else if (change == Change::Delete) {
@@ -564,7 +583,7 @@ private Q_SLOTS:
         QCOMPARE(told, message);
         QCOMPARE(seqfile::readFile(t("RUNDA_BA")).items, items(after.section(u'#', 0, 0)));
         QCOMPARE(seqfile::readFile(t("RUNDA_RE")).items, items(after.section(u'#', 1)));
-        QVERIFY(!folder.exists(coursechange::intentFileName()));
+        QCOMPARE(folder.exists(coursechange::intentFileName()), told == coursechange::damagedIntentMessage());
     }
 
     // The data files through the disk: every byte comes back as it was, NUL

@@ -98,9 +98,9 @@ private Q_SLOTS:
         // The first start: a refused answer is told and its question alone
         // asked again; Cancel is an empty answer.
         const QString questions = t("INFORMATION  Fil saknas som ska innehålla dina registrerade banor");
-        row("first start", t("answer Hörnsjön 2 stora varv;3;6000 >> open Menu >> messages %1 >> boxes !%2|INMATNING "
-            "AV BANA|INMATNING AV ANTALET TIDS REGISTRERINGAR|REGISTRERING FÖR BANA >> prompts Vad ska banan heta tex "
-            "Hörnsjön 2 stora varv, max 50 tecken.|Hörnsjön 2 stora varv. Hur många tider ska du registrera "
+        row("first start", t("answer  Hörnsjön 2 stora varv ;3;6000 >> open Menu >> messages %1 >> boxes !%2|"
+            "INMATNING AV BANA|INMATNING AV ANTALET TIDS REGISTRERINGAR|REGISTRERING FÖR BANA >> prompts Vad ska "
+            "banan heta tex Hörnsjön 2 stora varv, max 50 tecken.|Hörnsjön 2 stora varv. Hur många tider ska du registrera "
             "(mellantider + slutiden) max 10 st.|Hörnsjön 2 stora varv. Distans i meter. Vet du inte distansen så "
             "ange ? tillsvidare! >> file RUNDA_BA Hörnsjön 2 stora varv/03/06000 >> text Menu "
             "L_antbanor 1").arg(warning, questions));
@@ -139,9 +139,9 @@ private Q_SLOTS:
             "med inget namn alls !")) + t(" >> text Regbana T_mellan11 x >> ") + typeCourse.arg(t("Ny"), QString(),
             t("?")) + refused.arg(t("Du kan inte skriva blankt här !")) + t(" >> type Regbana T_mellan11 7 >> type "
             "Regbana T_distans11 9") + refused.arg(t("Sträckan måste vara minst 10 meter!"))
-            + t(" >> text Regbana T_mellan11 07 >> text Regbana T_distans11 9 >> ") + typeCourse.arg(t("Kort"), t("1"),
+            + t(" >> text Regbana T_mellan11 07 >> text Regbana T_distans11 9 >> ") + typeCourse.arg(t("Kort "), t("1"),
             t("10")) + refused.arg(identical) + t(" >> text Regbana T_distans11 00010 >> loaded Start Regbana >> "
-            "file RUNDA_BA ") + three.mid(3) + t(" >> ") + typeCourse.arg(t("Ny"), t("3"), t("6000"))
+            "file RUNDA_BA ") + three.mid(3) + t(" >> ") + typeCourse.arg(t(" Ny "), t("3"), t("6000"))
             + t(" >> press Regbana Command1 >> file RUNDA_BA ") + stored + t("Ny/03/06000"));
         // Stored after what the file holds at the press, not when the window
         // opened; the lock of another copy of the program is waited for, and
@@ -179,6 +179,12 @@ private Q_SLOTS:
             + refusedTwice.arg(t("Du kan inte lämna blankt här! Tidsruta nr  2"))
             + t(" >> type Regrunda Text2 00.21.40 >> press Regrunda Command1 >> file RUNDA_RE ") + fiveRuns + u';'
             + example);
+        // The course renamed by another copy meanwhile: nothing is stored, the
+        // list comes back as the file holds it, the boxes keep what was typed.
+        row("run on a course gone", regrunda.arg(fiveRuns) + t("BA Kort/01/00010;Hörnsjön/03/06000 >> press "
+            "Regrunda Command1 >> messages Banan finns inte längre i filen RUNDA_BA. Rundan har inte sparats. >> ")
+            + choosing + t(" >> file RUNDA_RE ") + fiveRuns + t(" >> choose Regrunda 1 >> press Regrunda Command1 >> "
+            "file RUNDA_RE ") + fiveRuns + t(";Hörnsjön") + example.mid(21));
         row("run stored meanwhile", regrunda.arg(fiveRuns) + t("RE %1;A >> lock RUNDA_RE dead >> press Regrunda "
             "Command1 >> loaded Start >> file RUNDA_RE %1;A;").arg(fiveRuns) + example + t(" >> file RUNDA_RE.lock -"));
         // A folder in the run file's place reads as nothing.
@@ -261,7 +267,8 @@ private Q_SLOTS:
         // A course corrected in both files; one with runs is not deleted.
         row("course corrected and deleted", book + t("press Menu M_AndraBana >> type CorrectCourse T_mellan11 4 >> "
             "press CorrectCourse storeButton >> messages Banan har 3 registrerade rundor. Antalet tider kan inte "
-            "ändras. >> type CorrectCourse T_mellan11 3 >> type CorrectCourse T_distans11 7000 >> press CorrectCourse "
+            "ändras. >> type CorrectCourse T_mellan11 3 >> type CorrectCourse T_ban11 A  >> "
+            "type CorrectCourse T_distans11 7000 >> press CorrectCourse "
             "storeButton >> loaded Start Menu RunBook >> text Menu T_dist  7000 meter >> caption RunBook Alla rundor: "
             "A >> count RUNDA_RE 4 A/03/07000/T/01-jan-2001/a/+1/70.0/00.01.00/00.02.00/00.30.00 >> press Menu "
             "M_TaBortBana >> messages Banan har 3 registrerade rundor och kan inte tas bort. >> choose Menu 2 >> "

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds Kvistra and then starts it ("run"), runs every test ("test") or
+# Builds Kvistra alone and then starts it ("run"), runs every test ("test") or
 # builds its Debian package ("package", build-package/kvistra_*.deb). On a
 # fresh Debian 12 machine it first installs the packages that are missing.
 # "run" starts the program in the folder it was called from, which is where
@@ -19,8 +19,9 @@ esac
 # fonts-liberation: an Arial-like font that fits the windows' fixed layouts,
 # which were drawn for a narrow sans-serif. qt6-translations-l10n: Qt's own
 # texts (context menus of the text boxes, say) in Swedish. qt6-charts-dev:
-# the progress chart of a course.
-packages=(cmake make g++ qt6-base-dev qt6-charts-dev fonts-liberation qt6-translations-l10n)
+# the progress chart of a course; its CMake files need Qt6OpenGL, whose
+# libqt6opengl6-dev qt6-base-dev only recommends.
+packages=(cmake make g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev fonts-liberation qt6-translations-l10n)
 # The tests build the benchmarks (bench/) as well, without running them, and
 # run again in a clang build (clang, libclang-rt-14-dev) with AddressSanitizer
 # and UndefinedBehaviorSanitizer, which also builds the fuzz targets; strace
@@ -142,11 +143,13 @@ END
 
 build="$root/build"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j"$(nproc)"
-
+# To start the program, the program alone is built: not the tests and the
+# benchmarks.
 if [ "$what" = run ]; then
+    cmake --build "$build" -j"$(nproc)" --target kvistra
     exec "$build/kvistra"
 fi
+cmake --build "$build" -j"$(nproc)"
 (cd "$build" && ctest --output-on-failure -j"$(nproc)")
 
 started=$SECONDS

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+
+// A file saved whole or not at all: the program's one writer, for the data
+// files and for the files a user exports alike.
+namespace savedfile {
+
+// Replaces the file at path with the bytes, or leaves it byte for byte as it
+// was and returns false. The bytes go to a temporary file beside it, named
+// as leftovers() describes; they are written, flushed and synced to the disk,
+// each step checked, before the temporary file takes the file's name in one
+// step, and the folder is synced after (a failure of that last sync is not
+// told: the file holds the new bytes by then). A step that fails takes the
+// temporary file away again. As with QSaveFile, a symbolic link is followed
+// and kept, a file that may not be written is not replaced, and the new file
+// gets the old one's permissions.
+bool write(const QString &path, QByteArrayView bytes);
+
+// What writes of the file killed part way left beside it: files named after
+// it, ".kvistra-tmp-" and six letters or digits (RUNDA_RE.kvistra-tmp-x3Tq9A),
+// a name no user gives a file. Nothing else is ever taken for one.
+QStringList leftovers(const QString &path);
+
+// Removes the leftovers; only while no write of the file can be under way
+// (for a data file: while its lock is held).
+void removeLeftovers(const QString &path);
+
+} // namespace savedfile
