@@ -100,9 +100,9 @@ private Q_SLOTS:
         const QString questions = t("INFORMATION  Fil saknas som ska innehålla dina registrerade banor");
         row("first start", t("answer  Hörnsjön 2 stora varv ;3;6000 >> open Menu >> messages %1 >> boxes !%2|"
             "INMATNING AV BANA|INMATNING AV ANTALET TIDS REGISTRERINGAR|REGISTRERING FÖR BANA >> prompts Vad ska "
-            "banan heta tex Hörnsjön 2 stora varv, max 50 tecken.|Hörnsjön 2 stora varv. Hur många tider ska du registrera "
-            "(mellantider + slutiden) max 10 st.|Hörnsjön 2 stora varv. Distans i meter. Vet du inte distansen så "
-            "ange ? tillsvidare! >> file RUNDA_BA Hörnsjön 2 stora varv/03/06000 >> text Menu "
+            "banan heta tex Hörnsjön 2 stora varv, max 50 tecken.|Hörnsjön 2 stora varv. Hur många tider ska du "
+            "registrera (mellantider + slutiden) max 10 st.|Hörnsjön 2 stora varv. Distans i meter. Vet du inte "
+            "distansen så ange ? tillsvidare! >> file RUNDA_BA Hörnsjön 2 stora varv/03/06000 >> text Menu "
             "L_antbanor 1").arg(warning, questions));
         row("answers refused", t("answer a/b;Bana;;3;12.5;? >> open Menu >> messages %1|Banans namn får inte "
             "innehålla tecknen / eller \" !|Du kan inte registrera in inga tider alls !|Något fel i registrering "
