@@ -31,4 +31,6 @@ private:
     // The fields shown, checked and stored: the runner's choice and those
     // the run holds.
     fieldchoice::Chosen m_fields;
+    // Those the run holds empty, which may stay so.
+    fieldchoice::Chosen m_heldEmpty;
 };

@@ -56,10 +56,12 @@ QList<QPointF> points(const QStringList &texts)
 QStringList apply(Rule rule, QStringList in)
 {
     bool ok = false;
-    // A "skip=" text leaves fields out: I the note, T the temperature, V the weight.
+    // A "skip=" text leaves fields out: I the note, T the temperature, V the weight; in lower case, they are
+    // held empty by the run a correction corrects.
     const QString skip = in.filter(t("skip=")).value(0);
     in.removeIf([](const QString &each) { return each.startsWith(u"skip="); });
     const fieldchoice::Chosen fields{!skip.contains(u'I'), !skip.contains(u'T'), !skip.contains(u'V')};
+    const fieldchoice::Chosen held{skip.contains(u'i'), skip.contains(u't'), skip.contains(u'v')};
     QString text = in.value(0);
     switch (rule) {
     case Rule::Numeric: return {n(numericValue(text))};
@@ -96,7 +98,7 @@ QStringList apply(Rule rule, QStringList in)
             else
                 entry.times << value; // past the course's three timed points
         }
-        return runcheck::checkRun(course::makeLine(name, count, t("06000")), entry, fields);
+        return runcheck::checkRun(course::makeLine(name, count, t("06000")), entry, fields, held);
     }
     case Rule::Book: case Rule::Csv: { // "-" or a column and "a" or "d" to order by; the course line; the records
         RunBookModel model;
@@ -315,6 +317,10 @@ private Q_SLOTS:
         row("record skip=ITV", Rule::Record, l("A/01/00010|M|02-feb-2001|x|-5|79.0|00.10.15|skip=ITV"),
             {t("A/01/00010/M/02-feb-2001////00.10.15"), t("M|02-feb-2001||||00.10.15")});
         row("record skip=T", Rule::Record, l("A/01/00010|M|02-feb-2001|x|-5|79.0|00.10.15|skip=T"),
+        // A correction may leave empty what the run holds empty; what is typed is tested.
+        row("held empty", Rule::RunCheck, l("skip=tv|3=|4="), {});
+        for (const char *typed : {"skip=t|3=20", "skip=v|3="})
+            row(typed, Rule::RunCheck, l(typed), {refused("4:e")});
             {t("A/01/00010/M/02-feb-2001/x//79.0/00.10.15"), t("M|02-feb-2001|x||79.0|00.10.15")});
         // Runs with empty fields read, order, show and save as any other.
         const QStringList empties = l("A/02/00100/T/01-jan-2001////00.05.00/00.10.00|B/01/00100/M/04-jan-2002///7/1|"

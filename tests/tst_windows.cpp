@@ -254,6 +254,11 @@ private Q_SLOTS:
             "M_Rundor >> pick RunBook T_rundor 0 >> press RunBook Command1 >> shown CorrectRun Command1 Command2 Label1 "
             "Label2 Label3 Label4 Label6 Label8 T_banareg1 T_reg4 T_reg5 T_reg6 T_reg7 Text1 Text2 Text3 >> type "
             "CorrectRun T_reg7 +5 >> press CorrectRun Command1 >> messages >> file RUNDA_RE A/03/06000/T/01-jan-2001/a/+5//00.01.00/00.02.00/00.30.00"));
+        // A run stored without weight and temperature is corrected without them.
+        row("correction of a run with empty fields", courses + t(" >> RE A/03/06000/T/01-jan-2001/a///00.01.00/"
+            "00.02.00/00.30.00 >> open Menu >> choose Menu 0 >> press Menu M_Rundor >> pick RunBook T_rundor 0 >> "
+            "press RunBook Command1 >> type CorrectRun T_reg6 b >> press CorrectRun Command1 >> messages >> file "
+            "RUNDA_RE A/03/06000/T/01-jan-2001/b///00.01.00/00.02.00/00.30.00"));
         // A course corrected in both files; one with runs is not deleted.
         row("course corrected and deleted", book + t("press Menu M_AndraBana >> type CorrectCourse T_mellan11 4 >> press "
             "CorrectCourse Command1 >> messages Banan har 3 registrerade rundor. Antalet tider kan inte ändras. >> type "
