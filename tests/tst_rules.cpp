@@ -40,8 +40,8 @@ QString n(double value) { return QString::number(value); }
 #define SAME_NAME "Du har banan registrerad sedan tidigare. Jag tar inte med din nya bana. Prova om."
 
 enum class Rule { Numeric, Items, Write, Course, Date, Name, Count, Distance, Duplicate, Prompt,
-                  Caption, RunCheck, Record, Read, Arguments, Book, Csv, Day, Seconds, Pace, Years, Ticks, DateTicks,
-                  Thin };
+                  Caption, RunCheck, Record, Read, Arguments, Book, Csv, Field, Day, Seconds, Pace, Years, Ticks,
+                  DateTicks, Thin };
 
 // "x,y|x,y" as points and back.
 QList<QPointF> points(const QStringList &texts)
@@ -106,10 +106,13 @@ QStringList apply(Rule rule, QStringList in)
         if (text != u"-")
             model.sort(text.left(1).toInt(), text.endsWith(u'd') ? Qt::DescendingOrder : Qt::AscendingOrder);
         QStringList rows;
-        for (int r = 0; r < model.rowCount(); ++r) // unordered, every cell; ordered, the notes
-            rows << (text == u"-" ? QString::fromUtf8(csvexport::bytes(model)).split(t("\r\n")).value(r + 1) : model.text(r, 7));
+        const auto note = [&model](int r, int role) { return model.index(r, 7).data(role).toString(); };
+        for (int r = 0; r < model.rowCount(); ++r) // unordered, every cell exported; ordered, the notes shown, tooltips
+            rows << (text == u"-" ? QString::fromUtf8(csvexport::bytes(model)).split(t("\r\n")).value(r + 1)
+                                  : note(r, Qt::DisplayRole) + note(r, Qt::ToolTipRole));
         return rule == Rule::Book ? rows : QStringList{QString::fromLatin1(csvexport::bytes(model))};
     }
+    case Rule::Field: return {QString::fromUtf8(csvexport::field(text, csvexport::Form(in.value(1) == u"d")))};
     case Rule::Record: { // the record, and the boxes taken back out of it for a correction
         const runcheck::Entry back = runcheck::entryOf(runcheck::makeRecord(text, {in[1], in[2], in[3], in[4], in[5], in.mid(6)}, fields),
                                                        course::timedPoints(text));
@@ -314,13 +317,13 @@ private Q_SLOTS:
             row(accepted, Rule::RunCheck, l(accepted), {});
         row("chosen still tested", Rule::RunCheck, l("skip=IV|1=x|2=|3=20"), {refused("2:a")});
         row("next chosen tested", Rule::RunCheck, l("skip=T|3=x|4=79"), {refused("5:e")});
-        row("record skip=ITV", Rule::Record, l("A/01/00010|M|02-feb-2001|x|-5|79.0|00.10.15|skip=ITV"),
-            {t("A/01/00010/M/02-feb-2001////00.10.15"), t("M|02-feb-2001||||00.10.15")});
-        row("record skip=T", Rule::Record, l("A/01/00010|M|02-feb-2001|x|-5|79.0|00.10.15|skip=T"),
         // A correction may leave empty what the run holds empty; what is typed is tested.
         row("held empty", Rule::RunCheck, l("skip=tv|3=|4="), {});
         for (const char *typed : {"skip=t|3=20", "skip=v|3="})
             row(typed, Rule::RunCheck, l(typed), {refused("4:e")});
+        row("record skip=ITV", Rule::Record, l("A/01/00010|M|02-feb-2001|x|-5|79.0|00.10.15|skip=ITV"),
+            {t("A/01/00010/M/02-feb-2001////00.10.15"), t("M|02-feb-2001||||00.10.15")});
+        row("record skip=T", Rule::Record, l("A/01/00010|M|02-feb-2001|x|-5|79.0|00.10.15|skip=T"),
             {t("A/01/00010/M/02-feb-2001/x//79.0/00.10.15"), t("M|02-feb-2001|x||79.0|00.10.15")});
         // Runs with empty fields read, order, show and save as any other.
         const QStringList empties = l("A/02/00100/T/01-jan-2001////00.05.00/00.10.00|B/01/00100/M/04-jan-2002///7/1|"
@@ -344,26 +347,47 @@ private Q_SLOTS:
                            "A/03/06000/M/02-Feb-2001/Å/+3/80.0/00.11.00/00.20.00/01.00.00|"
                            "A/03/06000/M/02-feb-2001/z/+3/80.0/00.09.59/00.22.00/00.59.59|"
                            "A/03/06000/T/01-jan-2000/Ä/+3/80.0/00.10.15/00.21.40/00.30.00";
-        for (const char *order : {"-=>02-feb-2001;T;00.29.30;4.55;00.10.15 : 00.21.40;+20;79.0;\"Sol; \"\"x\"\"\"|"
-                                  "28-jan-2001;M;1.00.00;;00.10.15 : 00.21.40;-5;80.5;Ö|"
-                                  "02-Feb-2001;M;01.00.00;10.00;00.11.00 : 00.20.00;+3;80.0;Å|"
-                                  "02-feb-2001;M;00.59.59;10.00;00.09.59 : 00.22.00;+3;80.0;z|"
-                                  "01-jan-2000;T;00.30.00;5.00;00.10.15 : 00.21.40;+3;80.0;Ä",
+        for (const char *order : {"-=>02-feb-2001;T;00.29.30;4.55;00.10.15 : 00.21.40;+20;79,0;\"Sol; \"\"x\"\"\"|"
+                                  "28-jan-2001;M;1.00.00;;00.10.15 : 00.21.40;-5;80,5;Ö|"
+                                  "02-Feb-2001;M;01.00.00;10.00;00.11.00 : 00.20.00;+3;80,0;Å|"
+                                  "02-feb-2001;M;00.59.59;10.00;00.09.59 : 00.22.00;+3;80,0;z|"
+                                  "01-jan-2000;T;00.30.00;5.00;00.10.15 : 00.21.40;+3;80,0;Ä",
                                   "0a=>Ä|Å|Ö|Sol; \"x\"|z", "0d=>Sol; \"x\"|z|Ö|Å|Ä", "2a=>Sol; \"x\"|Ä|z|Ö|Å",
                                   "2d=>Ö|Å|z|Ä|Sol; \"x\"", "3a=>Ö|Sol; \"x\"|Ä|Å|z", "4a=>z|Sol; \"x\"|Ö|Ä|Å",
-                                  "7a=>Sol; \"x\"|z|Å|Ä|Ö", "5d=>Å|z|Ä|Sol; \"x\"|Ö"})
+                                  "7a=>Sol; \"x\"|z|Å|Ä|Ö", "5d=>Sol; \"x\"|Å|z|Ä|Ö"})
             row(order, Rule::Book, t(order).section(t("=>"), 0, 0).split(u'|') + l(book), t(order).section(t("=>"), 1).split(u'|'));
         row("distance not known", Rule::Book, l("-|B/01/99999|B/01/99999/T/02-feb-2001/x/+20/79.0/00.10.15"),
-            {t("02-feb-2001;T;00.10.15;;;+20;79.0;x")});
+            {t("02-feb-2001;T;00.10.15;;;+20;79,0;x")});
         row("final time not hh.mm.ss", Rule::Book, l("-|B/01/01000|B/01/01000/T/02-feb-2001/x/+20/79.0/00.1x.15"),
-            {t("02-feb-2001;T;00.1x.15;;;+20;79.0;x")});
+            {t("02-feb-2001;T;00.1x.15;;;+20;79,0;x")});
         for (const char *order : {"4d=>x|y", "2d=>y|x", "3d=>y|x"}) // one timed point: no split times, a final time
             row(order, Rule::Book, t(order).section(t("=>"), 0, 0).split(u'|') + l("B/01/01000|B/01/01000/T/02-feb-2001/x/+20/"
                 "79.0/00.10.15|B/01/01000/T/02-feb-2001/y/+20/79.0/00.20.00"), t(order).section(t("=>"), 1).split(u'|'));
         row("csv", Rule::Csv, l("0d|B/01/01000|B/01/01000/T/02-feb-2001/a;b\nc/+20/79.0/00.03.05|"
                                 "B/01/01000/M/03-feb-2001/x/-5/79.0/00.04.00"),
             {t("\u00EF\u00BB\u00BFDatum;Tempo;Sluttid;min/km;Mellantider;Grader;Vikt;Information\r\n"
-               "03-feb-2001;M;00.04.00;4.00;;-5;79.0;x\r\n02-feb-2001;T;00.03.05;3.05;;+20;79.0;\"a;b\nc\"\r\n")});
+               "03-feb-2001;M;00.04.00;4.00;;-5;79,0;x\r\n02-feb-2001;T;00.03.05;3.05;;+20;79,0;\"a;b\nc\"\r\n")});
+
+        // "Grader" and "Vikt" by value, a text that is no number first; more
+        // than 16 equal rows keep file order (std::sort's would not).
+        QStringList runs{t("B/01/01000")};
+        const QStringList own = l("a/-1/100.|b/-10/|c/x/x|d/+26/79.5|e//9.50|f/+9/+80");
+        for (int k = 0; k < 26; ++k) // six runs of their own, then 20 equal ones, their notes numbered from 0
+            runs << t("B/01/01000/M/02-feb-2001/%1/00.10.15").arg(k < 6 ? own[k] : n(k - 6) + t("/+5/70.0"));
+        const QString equal = t("0|1|2|3|4|5|6|7|8|9|10|11|12|13|14|15|16|17|18|19");
+        for (const char *o : {"5a=>c|e|b|a|=|f|d", "5d=>d|f|=|a|b|c|e", "6a=>b|c|e|=|d|f|a"})
+            row(o, Rule::Book, QStringList{t(o).left(2)} + runs, t(o).mid(4).replace(u'=', equal).split(u'|'));
+        // A cell shows 200 characters, then "…", the whole text plainly in its tooltip, and in the CSV file.
+        const QString note = t("<") + QString(200, u'x'), run = t("B/01/01000/M/02-feb-2001/%1/+5/79.9/00.10.15");
+        row("201 and 200 shown", Rule::Book, {t("0a"), runs[0], run.arg(note), run.arg(note.left(200))},
+            {note.left(200) + t("…<p>&lt;") + note.mid(1) + t("</p>"), note.left(200)});
+        row("201 exported", Rule::Book, {t("-"), runs[0], run.arg(note)},
+            {t("02-feb-2001;M;00.10.15;10.15;;+5;79,9;") + note});
+        // A field that could be taken for a formula gets an "'"; a number with a decimal comma where the column
+        // asks for it ("d"); quoted where needed.
+        cases(Rule::Field, {"a;b=>\"a;b\"", "a\"b=>\"a\"\"b\"", "a\rb=>\"a\rb\"", "a\nb=>\"a\nb\"", "=1+1=>'=1+1",
+                            "@x=>'@x", "\tx=>'\tx", "\rx=>\"'\rx\"", "-=>'-", "+2a;=>\"'+2a;\"", "+20=>+20", "-3=>-3",
+                            "-5.5=>-5.5", "79.9|d=>79,9", "100.|d=>100", "x.5|d=>x.5", "+.5|d=>+,5", "=>"});
 
         cases(Rule::Caption, {"06000=> 6000 meter", "99999=> 99999 meter", "=> 0 meter", "-0=> 0 meter", "-0010=>-10 meter"});
 

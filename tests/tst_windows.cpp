@@ -272,7 +272,7 @@ private Q_SLOTS:
         // failed write is told.
         row("export", book + t("answer ;ut.csv;x.csv >> block x.csv >> press RunBook Command3 >> press RunBook Command3 "
             ">> press RunBook Command3 >> prompts A.csv|A.csv|A.csv >> messages Filen x.csv kunde inte sparas. >> count "
-            "ut.csv 4 ï»¿Datum;Tempo;Sluttid;min/km;Mellantider;Grader;Vikt;Information"));
+            "ut.csv 7 ï»¿Datum;Tempo;Sluttid;min/km;Mellantider;Grader;Vikt;Information"));
         // A name shown as typed: never as formatting, "[*]" included.
         row("plain text", t("answer <i>Hörnsjön [*];3;6000;Nej >> open Menu >> messages %1 >> choose Menu 0 >> messages "
             "%2 >> press Menu M_TaBortBana >> messages Vill du ta bort banan <i>Hörnsjön [*]? >> press Menu M_Rundor >> "
