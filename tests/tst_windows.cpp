@@ -273,6 +273,14 @@ private Q_SLOTS:
         row("export", book + t("answer ;ut.csv;x.csv >> block x.csv >> press RunBook Command3 >> press RunBook Command3 "
             ">> press RunBook Command3 >> prompts A.csv|A.csv|A.csv >> messages Filen x.csv kunde inte sparas. >> count "
             "ut.csv 7 ï»¿Datum;Tempo;Sluttid;min/km;Mellantider;Grader;Vikt;Information"));
+        // A file that is there, the name's ending left out or not, is replaced
+        // after the program's own question: "Nej" shows the save dialog again.
+        const QString replace = t("Filen ut.csv finns redan. Vill du ersätta den?");
+        const QString header = t("ï»¿Datum;Tempo;Sluttid;min/km;Mellantider;Grader;Vikt;Information");
+        row("export over a file", book + t("answer ut.csv;Ja;ut.csv;Nej;;ut;Ja >> press RunBook Command3 >> pick "
+            "RunBook T_rundor 0 >> press RunBook Command2 >> press RunBook Command3 >> count ut.csv 7 %2 >> press "
+            "RunBook Command3 >> count ut.csv 5 %2 >> prompts A.csv|A.csv|ut.csv|A.csv >> messages Vill du ta bort "
+            "rundan 01-jan-2001 med sluttiden 00.30.00?|%1|%1").arg(replace, header));
         // A name shown as typed: never as formatting, "[*]" included.
         row("plain text", t("answer <i>Hörnsjön [*];3;6000;Nej >> open Menu >> messages %1 >> choose Menu 0 >> messages "
             "%2 >> press Menu M_TaBortBana >> messages Vill du ta bort banan <i>Hörnsjön [*]? >> press Menu M_Rundor >> "
