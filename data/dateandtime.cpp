@@ -63,11 +63,13 @@ double yearOf(QStringView date)
 
 std::optional<qint64> calendarDay(QStringView date)
 {
-    const DateParts parts = dateParts(date);
-    const auto isWhole = [](double value) { return std::isfinite(value) && value == std::floor(value); };
-    if (!isWhole(parts.day) || !isWhole(parts.year) || parts.month == 0 || parts.year < 1 || parts.year > 9999)
+    if (date.size() != 11 || date[2] != u'-' || date[6] != u'-')
         return std::nullopt;
-    const QDate day(int(parts.year), parts.month, parts.day > 31 ? 0 : int(parts.day));
+    for (const qsizetype at : {0, 1, 7, 8, 9, 10}) {
+        if (date[at] < u'0' || date[at] > u'9')
+            return std::nullopt;
+    }
+    const QDate day(int(yearOf(date)), monthNumber(date.mid(3, 3)), int(numericValue(date.left(2))));
     if (!day.isValid())
         return std::nullopt;
     return day.toJulianDay();

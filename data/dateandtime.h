@@ -48,10 +48,11 @@ double yearOf(QStringView date);
 // What computes with calendar days and seconds (the chart, the year table,
 // the pace) reads more strictly than the orderings do.
 
-// The calendar day (a Julian day number) of a date text that names one:
-// whole numbers for the day and the year, a month of the month table, and a
-// day that the month has in that year. None for "31-feb-2001",
-// "02-Feb-2001", "02-feb-01" or an empty text.
+// The calendar day (a Julian day number) of a date text that names one,
+// read strictly: two digits, "-", a month of the month table, "-", four
+// digits, nothing before or after, and a day that the month has in that
+// year. None for "31-feb-2001", "02-Feb-2001", "02.feb.2001", "02-feb-01",
+// "02-feb-2001 " or an empty text.
 std::optional<qint64> calendarDay(QStringView date);
 
 // The seconds of a time text that is one: two digits, ".", two digits, ".",

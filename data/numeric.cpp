@@ -6,6 +6,11 @@
 
 double numericValue(QStringView text)
 {
+    return leadingNumber(text).value_or(0.0);
+}
+
+std::optional<double> leadingNumber(QStringView text)
+{
     std::string number;
     bool negative = false;
     bool signSeen = false;
@@ -29,7 +34,7 @@ double numericValue(QStringView text)
         }
     }
     if (!digitSeen)
-        return 0.0;
+        return std::nullopt;
     // from_chars, unlike strtod, does not follow the user's locale: "." is
     // always the decimal point.
     double value = 0.0;

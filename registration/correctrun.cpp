@@ -25,6 +25,7 @@ CorrectRun::CorrectRun(WindowRegistry &windows, const QString &courseLine, const
     const int n = course::timedPoints(courseLine);
     const runcheck::Entry entry = runcheck::entryOf(run.record, n);
     m_fields = runcheck::correctionChoice(entry, fieldchoice::load());
+    m_heldEmpty = runcheck::heldEmpty(entry);
     showRunBoxes(form::shown(course::name(courseLine)), n, m_fields);
 
     for (const auto &[box, text] : {std::pair{T_reg4, entry.pace}, {T_reg5, entry.date}, {T_reg6, entry.information},
@@ -46,7 +47,7 @@ void CorrectRun::storeCorrection()
 {
     Dialogs &dialogs = m_windows.dialogs();
     const runcheck::Entry entry = typedEntry(course::timedPoints(m_course));
-    const QStringList refusal = runcheck::checkRun(m_course, entry, m_fields);
+    const QStringList refusal = runcheck::checkRun(m_course, entry, m_fields, m_heldEmpty);
     for (const QString &message : refusal)
         dialogs.message(this, message);
     if (!refusal.isEmpty())

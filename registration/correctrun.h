@@ -35,4 +35,7 @@ private:
 
     QPushButton *backButton = nullptr;
     QPushButton *storeButton = nullptr;
+
+    // Those the run holds empty, which may stay so.
+    fieldchoice::Chosen m_heldEmpty;
 };

@@ -109,13 +109,17 @@ QString checkTime(const QString &time, int k)
 
 } // namespace
 
-QStringList check(const Entry &entry, int n, const fieldchoice::Chosen &chosen)
+QStringList check(const Entry &entry, int n, const fieldchoice::Chosen &chosen, const fieldchoice::Chosen &mayStayEmpty)
 {
+    const auto tested = [](bool isChosen, bool mayBeEmpty, const QString &text) {
+        return isChosen && !(mayBeEmpty && text.isEmpty());
+    };
     for (const QStringList &refusal :
          {checkPace(entry.pace), checkDate(entry.date),
-          chosen.note ? checkInformation(entry.information) : QStringList(),
-          chosen.temperature ? checkTemperature(entry.temperature) : QStringList(),
-          chosen.weight ? checkWeight(entry.weight) : QStringList()}) {
+          tested(chosen.note, mayStayEmpty.note, entry.information) ? checkInformation(entry.information) : QStringList(),
+          tested(chosen.temperature, mayStayEmpty.temperature, entry.temperature) ? checkTemperature(entry.temperature)
+                                                                                  : QStringList(),
+          tested(chosen.weight, mayStayEmpty.weight, entry.weight) ? checkWeight(entry.weight) : QStringList()}) {
         if (!refusal.isEmpty())
             return refusal;
     }
@@ -131,9 +135,10 @@ QStringList check(const Entry &entry, int n, const fieldchoice::Chosen &chosen)
     return {};
 }
 
-QStringList checkRun(const QString &courseLine, const Entry &entry, const fieldchoice::Chosen &chosen)
+QStringList checkRun(const QString &courseLine, const Entry &entry, const fieldchoice::Chosen &chosen,
+                     const fieldchoice::Chosen &mayStayEmpty)
 {
-    QStringList refusal = check(entry, course::timedPoints(courseLine), chosen);
+    QStringList refusal = check(entry, course::timedPoints(courseLine), chosen, mayStayEmpty);
     if (refusal.isEmpty() && courseLine.contains(u'"'))
         refusal << quotedCourseMessage();
     return refusal;
@@ -143,6 +148,11 @@ fieldchoice::Chosen correctionChoice(const Entry &stored, const fieldchoice::Cho
 {
     return {chosen.note || !stored.information.isEmpty(), chosen.temperature || !stored.temperature.isEmpty(),
             chosen.weight || !stored.weight.isEmpty()};
+}
+
+fieldchoice::Chosen heldEmpty(const Entry &stored)
+{
+    return {stored.information.isEmpty(), stored.temperature.isEmpty(), stored.weight.isEmpty()};
 }
 
 QString quotedCourseMessage()

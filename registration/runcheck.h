@@ -9,6 +9,9 @@
 // registration window.
 namespace runcheck {
 
+// No field at all.
+inline constexpr fieldchoice::Chosen nothing{false, false, false};
+
 // The texts of the window's boxes, as typed.
 struct Entry
 {
@@ -31,8 +34,11 @@ struct Entry
 // would cut the record when the file is read) and a character the run file
 // cannot store.
 //
-// A field the runner has chosen not to register is not tested.
-QStringList check(const Entry &entry, int n, const fieldchoice::Chosen &chosen = {});
+// A field the runner has chosen not to register is not tested, nor is one
+// of mayStayEmpty left empty (a correction's field that the run holds empty:
+// see heldEmpty); whatever is typed into a field is tested.
+QStringList check(const Entry &entry, int n, const fieldchoice::Chosen &chosen = {},
+                  const fieldchoice::Chosen &mayStayEmpty = nothing);
 
 // The check of a run on the course with this course line, for a new run and
 // for a corrected one alike: check() with the course's number of timed
@@ -40,7 +46,8 @@ QStringList check(const Entry &entry, int n, const fieldchoice::Chosen &chosen =
 // that holds a double quote (only a hand-edited course file has one) cannot
 // stand in a record that reads back whole, so the run is refused with
 // quotedCourseMessage(). A field not chosen is not tested.
-QStringList checkRun(const QString &courseLine, const Entry &entry, const fieldchoice::Chosen &chosen = {});
+QStringList checkRun(const QString &courseLine, const Entry &entry, const fieldchoice::Chosen &chosen = {},
+                     const fieldchoice::Chosen &mayStayEmpty = nothing);
 
 // "Banans namn innehåller tecknet \" och rundan kan inte sparas. Ändra banans namn först."
 QString quotedCourseMessage();
@@ -53,6 +60,10 @@ Entry entryOf(const QString &record, int n);
 // chosen, and any the run already holds even when no longer chosen, so that a
 // correction never drops what was registered.
 fieldchoice::Chosen correctionChoice(const Entry &stored, const fieldchoice::Chosen &chosen);
+
+// The fields of a stored run that it holds empty: a correction may leave
+// them so (a run stored while they were left out).
+fieldchoice::Chosen heldEmpty(const Entry &stored);
 
 // The caption over the time boxes of a course with n timed points; empty
 // unless n is 1 to 10.

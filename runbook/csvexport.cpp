@@ -6,23 +6,30 @@
 #include <QAbstractItemModel>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
+
+#include <vector>
 
 namespace csvexport {
-namespace {
 
-void appendField(QByteArray &bytes, const QString &text)
+QByteArray field(const QString &text, Form form)
 {
-    const QByteArray utf8 = text.toUtf8();
-    if (!utf8.contains(';') && !utf8.contains('"') && !utf8.contains('\r') && !utf8.contains('\n')) {
-        bytes += utf8;
-        return;
+    static const QRegularExpression plainNumber(QStringLiteral("\\A[+-]?([0-9]+[.,]?[0-9]*|[.,][0-9]+)\\z"));
+    const bool number = plainNumber.match(text).hasMatch();
+    QString written = text;
+    if (number && form == Form::Decimal) {
+        written.replace(u'.', u',');
+        if (written.endsWith(u','))
+            written.chop(1);
     }
-    bytes += '"';
-    bytes += QByteArray(utf8).replace('"', "\"\"");
-    bytes += '"';
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    if (!number && !written.isEmpty() && formulaStarts.contains(written.front()))
+        written.prepend(u'\'');
+    QByteArray utf8 = written.toUtf8();
+    if (!utf8.contains(';') && !utf8.contains('"') && !utf8.contains('\r') && !utf8.contains('\n'))
+        return utf8;
+    return '"' + utf8.replace('"', "\"\"") + '"';
 }
-
-} // namespace
 
 QByteArray bytes(const QAbstractItemModel &model)
 {
@@ -31,14 +38,19 @@ QByteArray bytes(const QAbstractItemModel &model)
     for (int column = 0; column < columns; ++column) {
         if (column > 0)
             bytes += ';';
-        appendField(bytes, model.headerData(column, Qt::Horizontal).toString());
+        bytes += field(model.headerData(column, Qt::Horizontal).toString());
     }
     bytes += "\r\n";
+    std::vector<Form> forms;
+    for (int column = 0; column < columns; ++column)
+        forms.push_back(Form(model.headerData(column, Qt::Horizontal, FormRole).toInt()));
     for (int row = 0; row < model.rowCount(); ++row) {
         for (int column = 0; column < columns; ++column) {
             if (column > 0)
                 bytes += ';';
-            appendField(bytes, model.index(row, column).data().toString());
+            const QModelIndex index = model.index(row, column);
+            const QVariant whole = index.data(WholeTextRole);
+            bytes += field(whole.isValid() ? whole.toString() : index.data().toString(), forms[std::size_t(column)]);
         }
         bytes += "\r\n";
     }

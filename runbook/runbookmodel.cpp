@@ -4,12 +4,25 @@
 #include "analysis/resulttable.h"
 #include "analysis/selection.h"
 #include "data/coursefile.h"
+#include "data/numeric.h"
+#include "runbook/csvexport.h"
 
 #include <QCollator>
 #include <QLocale>
 
 #include <algorithm>
 #include <numeric>
+
+namespace {
+
+// A number's value; a text that does not begin with one comes first.
+ordering::Key numberKey(QStringView text)
+{
+    const std::optional<double> value = leadingNumber(text);
+    return {value ? 1.0 : 0.0, value.value_or(0.0), 0.0};
+}
+
+} // namespace
 
 RunBookModel::RunBookModel(QObject *parent)
     : QAbstractTableModel(parent)
@@ -47,33 +60,62 @@ int RunBookModel::columnCount(const QModelIndex &parent) const
 
 QVariant RunBookModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
+    if (!index.isValid() || index.row() >= rowCount())
         return QVariant();
-    return text(index.row(), index.column());
+    const int row = index.row(), column = index.column();
+    if (role == csvexport::WholeTextRole)
+        return text(row, column);
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+        return QVariant();
+    // A field is looked at where it stands in its record, never copied whole:
+    // a note may be megabytes long.
+    const std::optional<QStringView> field = fieldOf(row, column);
+    const QString worked = field ? QString() : text(row, column);
+    const QStringView whole = field ? *field : QStringView(worked);
+    if (whole.size() <= shownLength)
+        return role == Qt::DisplayRole ? QVariant(whole.toString()) : QVariant();
+    // A tooltip would take "<b>" in a note for formatting: it gets the text
+    // escaped, as a paragraph that wraps.
+    if (role == Qt::ToolTipRole)
+        return QStringLiteral("<p>%1</p>").arg(whole.toString().toHtmlEscaped());
+    const qsizetype cut = whole[shownLength - 1].isHighSurrogate() ? shownLength - 1 : shownLength;
+    return whole.first(cut).toString() + u'…';
 }
 
 QVariant RunBookModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
         return columnNames().value(section);
+    // A Swedish spreadsheet reads a weight with a decimal comma as a number.
+    if (orientation == Qt::Horizontal && role == csvexport::FormRole && section == Weight)
+        return int(csvexport::Form::Decimal);
     return QAbstractTableModel::headerData(section, orientation, role); // rows numbered from 1
+}
+
+std::optional<QStringView> RunBookModel::fieldOf(int row, int column) const
+{
+    const run::Fields &fields = runAt(row);
+    switch (column) {
+    case Date: return fields.at(4);
+    case Pace: return fields.at(3);
+    case Final: return m_timedPoints > 0 ? fields.at(7 + m_timedPoints) : QStringView();
+    case Temperature: return fields.at(6);
+    case Weight: return fields.at(7);
+    case Information: return fields.at(5);
+    default: return std::nullopt;
+    }
 }
 
 QString RunBookModel::text(int row, int column) const
 {
+    if (const std::optional<QStringView> field = fieldOf(row, column))
+        return field->toString();
     const run::Fields &fields = runAt(row);
     const int n = m_timedPoints;
-    switch (column) {
-    case Date: return fields.at(4).toString();
-    case Pace: return fields.at(3).toString();
-    case Final: return n > 0 ? fields.at(7 + n).toString() : QString();
-    case PerKm: return n > 0 ? run::paceText(fields.at(7 + n), fields.at(2)) : QString();
-    case Splits: return resulttable::splitTimes(fields, n);
-    case Temperature: return fields.at(6).toString();
-    case Weight: return fields.at(7).toString();
-    case Information: return fields.at(5).toString();
-    default: break;
-    }
+    if (column == PerKm)
+        return n > 0 ? run::paceText(fields.at(7 + n), fields.at(2)) : QString();
+    if (column == Splits)
+        return resulttable::splitTimes(fields, n);
     return QString();
 }
 
@@ -99,14 +141,12 @@ void RunBookModel::sort(int column, Qt::SortOrder order)
     const int width = column == Splits ? std::max(n - 1, 0) : 1;
     std::vector<ordering::Key> keys;
     std::vector<QCollatorSortKey> textKeys;
-    const bool asText = column == Pace || column == Temperature || column == Weight || column == Information;
+    const bool asText = column == Pace || column == Information;
     if (asText) {
         QCollator collator{QLocale(QLocale::Swedish, QLocale::Sweden)};
         textKeys.reserve(std::size_t(count));
-        for (const run::Fields &each : std::as_const(m_runs)) {
-            const int f = column == Pace ? 3 : column == Temperature ? 6 : column == Weight ? 7 : 5;
-            textKeys.push_back(collator.sortKey(each.at(f).toString()));
-        }
+        for (const run::Fields &each : std::as_const(m_runs))
+            textKeys.push_back(collator.sortKey(each.at(column == Pace ? 3 : 5).toString()));
     } else {
         keys.reserve(std::size_t(count) * std::size_t(width));
         for (const run::Fields &fields : std::as_const(m_runs)) {
@@ -116,6 +156,8 @@ void RunBookModel::sort(int column, Qt::SortOrder order)
                 keys.push_back(ordering::timeKey(n > 0 ? fields.at(7 + n) : QStringView()));
             else if (column == PerKm)
                 keys.push_back({double(n > 0 ? run::paceSeconds(fields.at(7 + n), fields.at(2)).value_or(-1) : -1), 0, 0});
+            else if (column == Temperature || column == Weight)
+                keys.push_back(numberKey(fields.at(column == Temperature ? 6 : 7)));
             else
                 for (int f = 8; f < 8 + width; ++f)
                     keys.push_back(ordering::timeKey(fields.at(f)));

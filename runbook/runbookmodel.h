@@ -7,17 +7,22 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
-// Every run of one course, one row per run, every field shown whole: the
-// table of the run book. The rows start in run-file order; sort() orders them
-// by a column, keeping equal rows in file order either way.
+// Every run of one course, one row per run: the table of the run book. A
+// cell shows at most shownLength characters of its text, then "…", and the
+// whole text as its tooltip and to the CSV export (csvexport::WholeTextRole),
+// so that a view sizes its columns by short texts however long a note is.
+// The rows start in run-file order; sort() orders them by a column, keeping
+// equal rows in file order either way.
 class RunBookModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
     enum Column { Date, Pace, Final, PerKm, Splits, Temperature, Weight, Information, ColumnCount };
+    static constexpr qsizetype shownLength = 200;
 
     explicit RunBookModel(QObject *parent = nullptr);
 
@@ -36,16 +41,20 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
     // Dates by year, month and day, "Sluttid", "min/km" and "Mellantider"
-    // as times, the rest as text.
+    // as times, "Grader" and "Vikt" by their numeric value (a text that does
+    // not begin with a number, the empty one too, before every number), the
+    // pace and the note as Swedish text.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
-    // The text of a cell as shown.
+    // The whole text of a cell.
     QString text(int row, int column) const;
     // Which run of the run file the row shows.
     run::Occurrence occurrence(int row) const;
 
 private:
     const run::Fields &runAt(int row) const { return m_runs[m_shown[std::size_t(row)]]; }
+    // The field a column shows as it stands; none for one worked out.
+    std::optional<QStringView> fieldOf(int row, int column) const;
 
     QString m_courseLine;
     int m_timedPoints = 0;

@@ -40,8 +40,8 @@ QString n(double value) { return QString::number(value); }
 #define SAME_NAME "Du har banan registrerad sedan tidigare. Jag tar inte med din nya bana. Prova om."
 
 enum class Rule { Numeric, Items, Write, Course, Date, Name, Count, Distance, Duplicate, Prompt,
-                  Caption, RunCheck, Record, Read, Arguments, Book, Csv, Day, Seconds, Pace, Years, Ticks, DateTicks,
-                  Thin };
+                  Caption, RunCheck, Record, Read, Arguments, Book, Csv, Field, Day, Seconds, Pace, Years, Ticks,
+                  DateTicks, Thin };
 
 // "x,y|x,y" as points and back.
 QList<QPointF> points(const QStringList &texts)
@@ -56,10 +56,12 @@ QList<QPointF> points(const QStringList &texts)
 QStringList apply(Rule rule, QStringList in)
 {
     bool ok = false;
-    // A "skip=" text leaves fields out: I the note, T the temperature, V the weight.
+    // A "skip=" text leaves fields out: I the note, T the temperature, V the weight; in lower case, they are
+    // held empty by the run a correction corrects.
     const QString skip = in.filter(t("skip=")).value(0);
     in.removeIf([](const QString &each) { return each.startsWith(u"skip="); });
     const fieldchoice::Chosen fields{!skip.contains(u'I'), !skip.contains(u'T'), !skip.contains(u'V')};
+    const fieldchoice::Chosen held{skip.contains(u'i'), skip.contains(u't'), skip.contains(u'v')};
     QString text = in.value(0);
     switch (rule) {
     case Rule::Numeric: return {n(numericValue(text))};
@@ -97,7 +99,7 @@ QStringList apply(Rule rule, QStringList in)
             else
                 entry.times << value; // past the course's three timed points
         }
-        return runcheck::checkRun(course::makeLine(name, count, t("06000")), entry, fields);
+        return runcheck::checkRun(course::makeLine(name, count, t("06000")), entry, fields, held);
     }
     case Rule::Book: case Rule::Csv: { // "-" or a column and "a" or "d" to order by; the course line; the records
         RunBookModel model;
@@ -106,10 +108,13 @@ QStringList apply(Rule rule, QStringList in)
             model.sort(text.left(1).toInt(), text.endsWith(u'd') ? Qt::DescendingOrder : Qt::AscendingOrder);
         const QByteArray csv = csvexport::bytes(model);
         QStringList rows;
-        for (int r = 0; r < model.rowCount(); ++r) // unordered, every cell; ordered, the notes
-            rows << (text == u"-" ? QString::fromUtf8(csv).split(t("\r\n")).value(r + 1) : model.text(r, 7));
+        const auto note = [&model](int r, int role) { return model.index(r, 7).data(role).toString(); };
+        for (int r = 0; r < model.rowCount(); ++r) // unordered, every cell exported; ordered, the notes shown, tooltips
+            rows << (text == u"-" ? QString::fromUtf8(csv).split(t("\r\n")).value(r + 1)
+                                  : note(r, Qt::DisplayRole) + note(r, Qt::ToolTipRole));
         return rule == Rule::Book ? rows : QStringList{QString::fromLatin1(csv)};
     }
+    case Rule::Field: return {QString::fromUtf8(csvexport::field(text, csvexport::Form(in.value(1) == u"d")))};
     case Rule::Record: { // the record, and the boxes taken back out of it for a correction
         const QString record = runcheck::makeRecord(text, {in[1], in[2], in[3], in[4], in[5], in.mid(6)}, fields);
         const runcheck::Entry back = runcheck::entryOf(record, course::timedPoints(text));
@@ -331,6 +336,10 @@ private Q_SLOTS:
             row(accepted, Rule::RunCheck, l(accepted), {});
         row("chosen still tested", Rule::RunCheck, l("skip=IV|1=x|2=|3=20"), {refused("2:a")});
         row("next chosen tested", Rule::RunCheck, l("skip=T|3=x|4=79"), {refused("5:e")});
+        // A correction may leave empty what the run holds empty; what is typed is tested.
+        row("held empty", Rule::RunCheck, l("skip=tv|3=|4="), {});
+        for (const char *typed : {"skip=t|3=20", "skip=v|3="})
+            row(typed, Rule::RunCheck, l(typed), {refused("4:e")});
         row("record skip=ITV", Rule::Record, l("A/01/00010|M|02-feb-2001|x|-5|79.0|00.10.15|skip=ITV"),
             {t("A/01/00010/M/02-feb-2001////00.10.15"), t("M|02-feb-2001||||00.10.15")});
         row("record skip=T", Rule::Record, l("A/01/00010|M|02-feb-2001|x|-5|79.0|00.10.15|skip=T"),
@@ -360,18 +369,18 @@ private Q_SLOTS:
                            "A/03/06000/M/02-Feb-2001/Å/+3/80.0/00.11.00/00.20.00/01.00.00|"
                            "A/03/06000/M/02-feb-2001/z/+3/80.0/00.09.59/00.22.00/00.59.59|"
                            "A/03/06000/T/01-jan-2000/Ä/+3/80.0/00.10.15/00.21.40/00.30.00";
-        cases(Rule::Book, {"-=>02-feb-2001;T;00.29.30;4.55;00.10.15 : 00.21.40;+20;79.0;\"Sol; \"\"x\"\"\"|"
-                           "28-jan-2001;M;1.00.00;;00.10.15 : 00.21.40;-5;80.5;Ö|"
-                           "02-Feb-2001;M;01.00.00;10.00;00.11.00 : 00.20.00;+3;80.0;Å|"
-                           "02-feb-2001;M;00.59.59;10.00;00.09.59 : 00.22.00;+3;80.0;z|"
-                           "01-jan-2000;T;00.30.00;5.00;00.10.15 : 00.21.40;+3;80.0;Ä",
+        cases(Rule::Book, {"-=>02-feb-2001;T;00.29.30;4.55;00.10.15 : 00.21.40;+20;79,0;\"Sol; \"\"x\"\"\"|"
+                           "28-jan-2001;M;1.00.00;;00.10.15 : 00.21.40;-5;80,5;Ö|"
+                           "02-Feb-2001;M;01.00.00;10.00;00.11.00 : 00.20.00;+3;80,0;Å|"
+                           "02-feb-2001;M;00.59.59;10.00;00.09.59 : 00.22.00;+3;80,0;z|"
+                           "01-jan-2000;T;00.30.00;5.00;00.10.15 : 00.21.40;+3;80,0;Ä",
                            "0a=>Ä|Å|Ö|Sol; \"x\"|z", "0d=>Sol; \"x\"|z|Ö|Å|Ä", "2a=>Sol; \"x\"|Ä|z|Ö|Å",
                            "2d=>Ö|Å|z|Ä|Sol; \"x\"", "3a=>Ö|Sol; \"x\"|Ä|Å|z", "4a=>z|Sol; \"x\"|Ö|Ä|Å",
-                           "7a=>Sol; \"x\"|z|Å|Ä|Ö", "5d=>Å|z|Ä|Sol; \"x\"|Ö"}, l(book));
+                           "7a=>Sol; \"x\"|z|Å|Ä|Ö", "5d=>Sol; \"x\"|Å|z|Ä|Ö"}, l(book));
         row("distance not known", Rule::Book, l("-|B/01/99999|B/01/99999/T/02-feb-2001/x/+20/79.0/00.10.15"),
-            {t("02-feb-2001;T;00.10.15;;;+20;79.0;x")});
+            {t("02-feb-2001;T;00.10.15;;;+20;79,0;x")});
         row("final time not hh.mm.ss", Rule::Book, l("-|B/01/01000|B/01/01000/T/02-feb-2001/x/+20/79.0/00.1x.15"),
-            {t("02-feb-2001;T;00.1x.15;;;+20;79.0;x")});
+            {t("02-feb-2001;T;00.1x.15;;;+20;79,0;x")});
         // One timed point: no split times, a final time.
         cases(Rule::Book, {"4d=>x|y", "2d=>y|x", "3d=>y|x"},
               l("B/01/01000|B/01/01000/T/02-feb-2001/x/+20/79.0/00.10.15|B/01/01000/T/02-feb-2001/y/+20/79.0/"
@@ -379,7 +388,28 @@ private Q_SLOTS:
         row("csv", Rule::Csv, l("0d|B/01/01000|B/01/01000/T/02-feb-2001/a;b\nc/+20/79.0/00.03.05|"
                                 "B/01/01000/M/03-feb-2001/x/-5/79.0/00.04.00"),
             {t("\u00EF\u00BB\u00BFDatum;Tempo;Sluttid;min/km;Mellantider;Grader;Vikt;Information\r\n"
-               "03-feb-2001;M;00.04.00;4.00;;-5;79.0;x\r\n02-feb-2001;T;00.03.05;3.05;;+20;79.0;\"a;b\nc\"\r\n")});
+               "03-feb-2001;M;00.04.00;4.00;;-5;79,0;x\r\n02-feb-2001;T;00.03.05;3.05;;+20;79,0;\"a;b\nc\"\r\n")});
+
+        // "Grader" and "Vikt" by value, a text that is no number first; more
+        // than 16 equal rows keep file order (std::sort's would not).
+        QStringList runs{t("B/01/01000")};
+        const QStringList own = l("a/-1/100.|b/-10/|c/x/x|d/+26/79.5|e//9.50|f/+9/+80");
+        for (int k = 0; k < 26; ++k) // six runs of their own, then 20 equal ones, their notes numbered from 0
+            runs << t("B/01/01000/M/02-feb-2001/%1/00.10.15").arg(k < 6 ? own[k] : n(k - 6) + t("/+5/70.0"));
+        const QString equal = t("0|1|2|3|4|5|6|7|8|9|10|11|12|13|14|15|16|17|18|19");
+        for (const char *o : {"5a=>c|e|b|a|=|f|d", "5d=>d|f|=|a|b|c|e", "6a=>b|c|e|=|d|f|a"})
+            row(o, Rule::Book, QStringList{t(o).left(2)} + runs, t(o).mid(4).replace(u'=', equal).split(u'|'));
+        // A cell shows 200 characters, then "…", the whole text plainly in its tooltip, and in the CSV file.
+        const QString note = t("<") + QString(200, u'x'), run = t("B/01/01000/M/02-feb-2001/%1/+5/79.9/00.10.15");
+        row("201 and 200 shown", Rule::Book, {t("0a"), runs[0], run.arg(note), run.arg(note.left(200))},
+            {note.left(200) + t("…<p>&lt;") + note.mid(1) + t("</p>"), note.left(200)});
+        row("201 exported", Rule::Book, {t("-"), runs[0], run.arg(note)},
+            {t("02-feb-2001;M;00.10.15;10.15;;+5;79,9;") + note});
+        // A field that could be taken for a formula gets an "'"; a number with a decimal comma where the column
+        // asks for it ("d"); quoted where needed.
+        cases(Rule::Field, {"a;b=>\"a;b\"", "a\"b=>\"a\"\"b\"", "a\rb=>\"a\rb\"", "a\nb=>\"a\nb\"", "=1+1=>'=1+1",
+                            "@x=>'@x", "\tx=>'\tx", "\rx=>\"'\rx\"", "-=>'-", "+2a;=>\"'+2a;\"", "+20=>+20", "-3=>-3",
+                            "-5.5=>-5.5", "79.9|d=>79,9", "100.|d=>100", "x.5|d=>x.5", "+.5|d=>+,5", "=>"});
 
         cases(Rule::Caption, {"06000=> 6000 meter", "99999=> 99999 meter", "=> 0 meter", "-0=> 0 meter",
                               "-0010=>-10 meter"});
@@ -396,8 +426,8 @@ private Q_SLOTS:
         // median halfway between the middle two, rounded up; pace to the
         // nearest second per kilometre over a known distance.
         cases(Rule::Day, {"02-feb-2001=>2001-02-02", "29-FEB-2000=>2000-02-29", "29-feb-1900=>-", "31-apr-2001=>-",
-                          "00-feb-2001=>-", "02-Feb-2001=>-", "02-feb-01=>-", ".5-feb-2001=>-", "02=>-", "=>-",
-                          "31.dec.0001=>0001-12-31"});
+                          "00-feb-2001=>-", "02-Feb-2001=>-", "02.feb.2001=>-", ".5-feb-2001=>-", "02=>-", "=>-",
+                          "31-dec-0001=>0001-12-31", "02-feb-2001 =>-", "02-feb-2001x=>-", "01-jan-20x9=>-"});
         cases(Rule::Seconds, {"00.41.10=>2470|41.10|00.41.10", "01.02.05=>3725|1.02.05|01.02.05", "00:00:01=>-",
                               "99.59.59=>359999|99.59.59|99.59.59", "00.60.00=>-", "00.00.60=>-", "00.00.00=>-",
                               "0.10.15=>-", "00.1a.15=>-", " 0.10.15=>-", "=>-"});
@@ -406,8 +436,8 @@ private Q_SLOTS:
                            "06000|00:29:30=>-"});
         cases(Rule::Years, {"A/01/06000|T 02-feb-2001 00.41.10|M 05-mar-2001 00.40.00|M 01-jan-2002 00.43.01|"
                             "M 31-dec-2002 00.43.02|x 01-jan-2002 00.30.00|T 31-feb-2002 00.30.00|"
-                            "M 01-jan-2003 00.60.00=>2002,2,0,00.43.01,00.43.02,7.10|"
-                            "2001,2,1,00.40.00,00.40.35,6.40|left 3",
+                            "M 01-jan-2003 00.60.00|T 02.feb.2001 00.30.00=>2002,2,0,00.43.01,00.43.02,7.10|"
+                            "2001,2,1,00.40.00,00.40.35,6.40|left 4",
                             "A/01/99999|T 01-jan-2005 00.30.00|T 01-jan-2005 00.10.00|M 01-jan-2005 00.20.00"
                             "=>2005,3,2,00.10.00,00.20.00|left 0", "A/xx/06000|T 02-feb-2001 00.41.10=>left 1",
                             "A/01/06000=>left 0"});

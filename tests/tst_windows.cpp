@@ -264,6 +264,11 @@ private Q_SLOTS:
             "correctButton >> shown CorrectRun Label1 Label2 Label3 Label4 Label6 Label8 T_banareg1 T_reg4 T_reg5 "
             "T_reg6 T_reg7 Text1 Text2 Text3 backButton storeButton >> type CorrectRun T_reg7 +5 >> press CorrectRun "
             "storeButton >> messages >> file RUNDA_RE A/03/06000/T/01-jan-2001/a/+5//00.01.00/00.02.00/00.30.00"));
+        // A run stored without weight and temperature is corrected without them.
+        row("correction of a run with empty fields", courses + t(" >> RE A/03/06000/T/01-jan-2001/a///00.01.00/"
+            "00.02.00/00.30.00 >> open Menu >> choose Menu 0 >> press Menu M_Rundor >> pick RunBook runTable 0 >> "
+            "press RunBook correctButton >> type CorrectRun T_reg6 b >> press CorrectRun storeButton >> messages >> "
+            "file RUNDA_RE A/03/06000/T/01-jan-2001/b///00.01.00/00.02.00/00.30.00"));
         // A course corrected in both files; one with runs is not deleted.
         row("course corrected and deleted", book + t("press Menu M_AndraBana >> type CorrectCourse T_mellan11 4 >> "
             "press CorrectCourse storeButton >> messages Banan har 3 registrerade rundor. Antalet tider kan inte "
@@ -277,9 +282,17 @@ private Q_SLOTS:
             "Menu L_antbanor 4"));
         // Exported where the user says, the course name the default; a
         // failed write is told.
+        const QString csvHeader = t("ï»¿Datum;Tempo;Sluttid;min/km;Mellantider;Grader;Vikt;Information");
         row("export", book + t("answer ;ut.csv;x.csv >> block x.csv >> press RunBook exportButton >> press RunBook "
             "exportButton >> press RunBook exportButton >> prompts A.csv|A.csv|A.csv >> messages Filen x.csv kunde "
-            "inte sparas. >> count ut.csv 4 ï»¿Datum;Tempo;Sluttid;min/km;Mellantider;Grader;Vikt;Information"));
+            "inte sparas. >> count ut.csv 7 ") + csvHeader);
+        // A file that is there, the name's ending left out or not, is replaced
+        // after the program's own question: "Nej" shows the save dialog again.
+        const QString replace = t("Filen ut.csv finns redan. Vill du ersätta den?");
+        row("export over a file", book + t("answer ut.csv;Ja;ut.csv;Nej;;ut;Ja >> press RunBook exportButton >> "
+            "pick RunBook runTable 0 >> press RunBook deleteButton >> press RunBook exportButton >> count ut.csv 7 %2 "
+            ">> press RunBook exportButton >> count ut.csv 5 %2 >> prompts A.csv|A.csv|ut.csv|A.csv >> messages "
+            "Vill du ta bort rundan 01-jan-2001 med sluttiden 00.30.00?|%1|%1").arg(replace, csvHeader));
         // A name shown as typed: never as formatting, "[*]" included.
         row("plain text", t("answer <i>Hörnsjön [*];3;6000;Nej >> open Menu >> messages %1 >> choose Menu 0 >> "
             "messages %2 >> press Menu M_TaBortBana >> messages Vill du ta bort banan <i>Hörnsjön [*]? >> press Menu "

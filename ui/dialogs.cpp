@@ -11,6 +11,28 @@
 #include <QPushButton>
 #include <QTranslator>
 
+QString Dialogs::saveFileName(QWidget *parent, const QString &caption, const QString &defaultPath,
+                              const QString &filter)
+{
+    const QString suffix = QFileInfo(defaultPath).suffix();
+    QString path = defaultPath;
+    for (;;) {
+        path = askSaveFileName(parent, caption, path, filter);
+        if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty() && !suffix.isEmpty())
+            path += u'.' + suffix;
+        // A folder of that name is no file to replace: writing to it fails
+        // and is told.
+        const QFileInfo chosen(path);
+        if (path.isEmpty() || !chosen.exists() || chosen.isDir() || question(parent, overwriteQuestion(path)))
+            return path;
+    }
+}
+
+QString Dialogs::overwriteQuestion(const QString &path)
+{
+    return QStringLiteral("Filen %1 finns redan. Vill du ersätta den?").arg(QFileInfo(path).fileName());
+}
+
 std::unique_ptr<QMessageBox> QtDialogs::makeMessageBox(QWidget *parent, const QString &text, const QString &title,
                                                        Icon icon)
 {
@@ -73,10 +95,13 @@ QString QtDialogs::askSaveFileName(QWidget *parent, const QString &caption, cons
     // Qt's without its translation installed, might not speak Swedish.
     QFileDialog dialog(parent, caption, defaultPath, filter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // Its own question about a file that is there, and those of its context
+    // menu's "Delete", would have English buttons: the overwrite question is
+    // ours (Dialogs::saveFileName), and no file is deleted or renamed here.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setOption(QFileDialog::ReadOnly);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    // A name typed without the default's ending gets it.
-    dialog.setDefaultSuffix(QFileInfo(defaultPath).suffix());
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Spara i:"));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Filnamn:"));
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Filtyp:"));

@@ -39,15 +39,21 @@ public:
     bool question(QWidget *parent, const QString &text, const QString &title = defaultTitle())
     { return askQuestion(parent, text, title); }
 
-    // A save dialog in Swedish: the chosen path, or empty when cancelled.
+    // A save dialog in Swedish: the chosen path, or empty when cancelled. A
+    // name chosen without an ending gets the default path's. A file that
+    // is there already is replaced only after the question
+    // overwriteQuestion(), answered "Ja"; "Nej" shows the dialog again.
     QString saveFileName(QWidget *parent, const QString &caption, const QString &defaultPath,
-                         const QString &filter)
-    { return askSaveFileName(parent, caption, defaultPath, filter); }
+                         const QString &filter);
+
+    // "Filen %1 finns redan. Vill du ersätta den?" with the file's name.
+    static QString overwriteQuestion(const QString &path);
 
 protected:
     virtual void showMessage(QWidget *parent, const QString &text, const QString &title, Icon icon) = 0;
     virtual QString askInput(QWidget *parent, const QString &prompt, const QString &title) = 0;
     virtual bool askQuestion(QWidget *parent, const QString &text, const QString &title) = 0;
+    // The save dialog alone, which asks nothing of its own.
     virtual QString askSaveFileName(QWidget *parent, const QString &caption, const QString &defaultPath,
                                     const QString &filter) = 0;
 };
