@@ -126,6 +126,7 @@ void Regrunda::Command1_Click()
         }
         return;
     }
+    m_windows.tellFilesChanged();
     m_windows.unload(Window::Regrunda);
 }
 
