@@ -391,13 +391,13 @@ private Q_SLOTS:
                "03-feb-2001;M;00.04.00;4.00;;-5;79,0;x\r\n02-feb-2001;T;00.03.05;3.05;;+20;79,0;\"a;b\nc\"\r\n")});
 
         // "Grader" and "Vikt" by value, a text that is no number first; more
-        // than 16 equal rows keep file order (std::sort's would not).
+        // than 16 equal rows keep file order (std::sort's would not), by text too.
         QStringList runs{t("B/01/01000")};
         const QStringList own = l("a/-1/100.|b/-10/|c/x/x|d/+26/79.5|e//9.50|f/+9/+80");
         for (int k = 0; k < 26; ++k) // six runs of their own, then 20 equal ones, their notes numbered from 0
             runs << t("B/01/01000/M/02-feb-2001/%1/00.10.15").arg(k < 6 ? own[k] : n(k - 6) + t("/+5/70.0"));
         const QString equal = t("0|1|2|3|4|5|6|7|8|9|10|11|12|13|14|15|16|17|18|19");
-        for (const char *o : {"5a=>c|e|b|a|=|f|d", "5d=>d|f|=|a|b|c|e", "6a=>b|c|e|=|d|f|a"})
+        for (const char *o : {"5a=>c|e|b|a|=|f|d", "5d=>d|f|=|a|b|c|e", "6a=>b|c|e|=|d|f|a", "1d=>a|b|c|d|e|f|="})
             row(o, Rule::Book, QStringList{t(o).left(2)} + runs, t(o).mid(4).replace(u'=', equal).split(u'|'));
         // A cell shows 200 characters, then "…", the whole text plainly in its tooltip, and in the CSV file.
         const QString note = t("<") + QString(200, u'x'), run = t("B/01/01000/M/02-feb-2001/%1/+5/79.9/00.10.15");
