@@ -44,6 +44,7 @@ void Regbana::Command1_Click()
         dialogs.message(this, refusal);
         return;
     }
+    m_windows.tellFilesChanged();
     m_windows.unload(Window::Regbana);
 }
 

@@ -108,6 +108,7 @@ void Regrunda::Command1_Click()
         dialogs.message(this, seqfile::failureMessage(status, run::fileName()));
         return;
     }
+    m_windows.tellFilesChanged();
     m_windows.unload(Window::Regrunda);
 }
 

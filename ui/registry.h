@@ -39,8 +39,8 @@ public:
     const QString &subject() const { return m_subject; }
 
     // Tells the windows that show the files that a run or a course has been
-    // corrected or deleted. For a course, its line before and after (after
-    // empty: deleted); both empty when only runs changed.
+    // stored, corrected or deleted. For a course corrected or deleted, its
+    // line before and after (after empty: deleted); both empty otherwise.
     void tellFilesChanged(const QString &courseBefore = QString(), const QString &courseAfter = QString())
     {
         Q_EMIT filesChanged(courseBefore, courseAfter);
