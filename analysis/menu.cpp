@@ -145,6 +145,8 @@ Menu::Menu(WindowRegistry &windows)
     M_AndraBana = form::addCommand(M_Analys, QStringLiteral("M_AndraBana"), QStringLiteral("Ändra banan…"));
     M_TaBortBana = form::addCommand(M_Analys, QStringLiteral("M_TaBortBana"), QStringLiteral("Ta bort banan"));
     M_Diagram = form::addCommand(M_Analys, QStringLiteral("M_Diagram"), QStringLiteral("Diagram för banan…"));
+    M_Analys->addSeparator();
+    M_Traningsmangd = form::addCommand(M_Analys, QStringLiteral("M_Traningsmangd"), QStringLiteral("Träningsmängd…"));
 
     // The same commands for the course the list's context menu is opened on.
     List1_Meny = new QMenu(this);
@@ -173,6 +175,7 @@ Menu::Menu(WindowRegistry &windows)
     connect(M_AndraBana, &QAction::triggered, this, &Menu::M_AndraBana_Click);
     connect(M_TaBortBana, &QAction::triggered, this, &Menu::M_TaBortBana_Click);
     connect(M_Diagram, &QAction::triggered, this, &Menu::M_Diagram_Click);
+    connect(M_Traningsmangd, &QAction::triggered, this, &Menu::M_Traningsmangd_Click);
     connect(&m_windows, &WindowRegistry::filesChanged, this, &Menu::showFilesAfresh);
 }
 
@@ -419,6 +422,11 @@ void Menu::showChart(int position)
     m_windows.unload(Window::Chart);
     m_windows.setSubject(m_courses.at(position));
     m_windows.show(Window::Chart);
+}
+
+void Menu::M_Traningsmangd_Click()
+{
+    m_windows.show(Window::TrainingVolume);
 }
 
 void Menu::HScroll1_Change(int value)
