@@ -32,6 +32,7 @@
 #include <QSettings>
 #include <QStyleOptionSlider>
 #include <QTableView>
+#include <QToolTip>
 #include <QtTest>
 
 #include <optional>
@@ -110,6 +111,8 @@ inline QString t(const char *utf8) { return QString::fromUtf8(utf8); }
 //   series W s n y|… the series of the chart in window W, how many points
 //                  each draws and the y value of its first; of bars, the bar
 //                  set's bars and the first one's value
+//   note W n a|b   the note shown with the pointer on bar n of the bar
+//                  chart in window W, its lines
 //   grid W C r|…   the headers and rows of table C, the cells parted by ","
 //   picture F f    file F is a picture of format f ("-": none)
 struct SingleClickStyle : QProxyStyle
@@ -372,6 +375,14 @@ struct Fixture
                               + (count ? u' ' + QString::number(xy ? xy->at(0).y() : bars->at(0)) : QString());
             }
             return std::pair{series.join(u'|'), 2};
+        }
+        if (verb == u"note") {
+            auto *view = widget(w[1])->findChild<QChartView *>();
+            auto *bars = static_cast<QBarSeries *>(view->chart()->series().constFirst());
+            const QPointF x(w[2].toInt(), bars->barSets().constFirst()->at(w[2].toInt()) / 2);
+            QTest::mouseMove(view->viewport(), view->mapFromScene(view->chart()->mapToScene(
+                                                   view->chart()->mapToPosition(x, bars))));
+            return std::pair{QToolTip::text().replace(u'\n', u'|'), 3};
         }
         if (verb == u"grid") {
             const QAbstractItemModel *model = find<QAbstractItemView>(w[1], w[2])->model();
