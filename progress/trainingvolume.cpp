@@ -46,19 +46,6 @@ QRadioButton *makePeriodButton(QWidget *parent, QButtonGroup *group, const QStri
     return button;
 }
 
-// A step of 1, 2 or 5 times a power of ten that cuts 0 to top into at most
-// `wanted` steps.
-double niceStep(double top, int wanted)
-{
-    const double rough = top / wanted;
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    for (const double times : {1.0, 2.0, 5.0}) {
-        if (times * power >= rough)
-            return times * power;
-    }
-    return 10 * power;
-}
-
 } // namespace
 
 TrainingVolume::TrainingVolume(WindowRegistry &windows)
@@ -90,11 +77,11 @@ TrainingVolume::TrainingVolume(WindowRegistry &windows)
     m_chart = new QChart;
     m_chart->legend()->hide();
     auto *bars = new QBarSeries(m_chart);
-    m_kilometres = new QBarSet(QStringLiteral("Kilometer"), bars);
-    m_kilometres->setColor(QColor(40, 90, 200));
+    m_bars = new QBarSet(QStringLiteral("Kilometer"), bars);
+    m_bars->setColor(QColor(40, 90, 200));
     // Thin bars of a few pixels, or less, drawn as their colour alone.
-    m_kilometres->setPen(Qt::NoPen);
-    bars->append(m_kilometres);
+    m_bars->setPen(Qt::NoPen);
+    bars->append(m_bars);
     bars->setBarWidth(0.8);
     m_chart->addSeries(bars);
     // Bar x stands at x; the window labels the periods at readable steps.
@@ -176,7 +163,7 @@ TrainingVolume::TrainingVolume(WindowRegistry &windows)
     connect(courseBox, &QComboBox::currentIndexChanged, this, &TrainingVolume::chooseCourse);
     connect(showAllButton, &QPushButton::clicked, this, &TrainingVolume::showAll);
     connect(exportButton, &QPushButton::clicked, this, &TrainingVolume::exportRows);
-    connect(m_kilometres, &QBarSet::hovered, this, &TrainingVolume::barHovered);
+    connect(m_bars, &QBarSet::hovered, this, &TrainingVolume::barHovered);
     connect(m_xAxis, &QValueAxis::rangeChanged, this, &TrainingVolume::xRangeChanged);
     connect(m_chart, &QChart::plotAreaChanged, this, &TrainingVolume::labelLater);
     connect(&m_windows, &WindowRegistry::filesChanged, this, &TrainingVolume::showFilesAfresh);
@@ -261,12 +248,12 @@ void TrainingVolume::choosePeriod()
 {
     m_rows = volume::periods(m_runs.counted, period());
     m_table->setRows(m_rows, period());
-    QList<qreal> kilometres;
-    kilometres.reserve(m_rows.size());
+    m_kilometres.clear();
+    m_kilometres.reserve(m_rows.size());
     for (auto row = m_rows.crbegin(); row != m_rows.crend(); ++row)
-        kilometres.append(qreal(row->totals.metres) / 1000);
-    m_kilometres->remove(0, m_kilometres->count());
-    m_kilometres->append(kilometres);
+        m_kilometres.append(double(row->totals.metres) / 1000);
+    m_bars->remove(0, m_bars->count());
+    m_bars->append(m_kilometres);
     showAll();
 }
 
@@ -282,15 +269,9 @@ void TrainingVolume::xRangeChanged(qreal min, qreal max)
 {
     if (m_labelling)
         return;
-    // As high as the highest bar in sight.
-    qreal highest = 0;
-    const int to = std::min(int(std::floor(max)), int(m_kilometres->count()) - 1);
-    for (int bar = std::max(0, int(std::ceil(min))); bar <= to; ++bar)
-        highest = std::max(highest, m_kilometres->at(bar));
-    const double top = highest > 0 ? highest * 1.05 : 1;
-    const double step = niceStep(top, 5);
-    m_yAxis->setTickInterval(step);
-    m_yAxis->setRange(0, std::ceil(top / step) * step);
+    const volume::Scale scale = volume::kilometreScale(m_kilometres, min, max);
+    m_yAxis->setTickInterval(scale.step);
+    m_yAxis->setRange(0, scale.top);
     labelAxis();
 }
 

@@ -70,6 +70,7 @@ private:
     QDate m_today;
     volume::Runs m_runs;
     QList<volume::Row> m_rows; // newest first
+    QList<double> m_kilometres; // of each bar, oldest first
     bool m_labelPending = false;
     bool m_labelling = false;
 
@@ -88,7 +89,7 @@ private:
 
     VolumeTable *m_table = nullptr;
     QChart *m_chart = nullptr;
-    QBarSet *m_kilometres = nullptr;
+    QBarSet *m_bars = nullptr;
     QCategoryAxis *m_xAxis = nullptr;
     QValueAxis *m_yAxis = nullptr;
 };

@@ -191,6 +191,23 @@ QString yearSoFarText(const YearSoFar &figures)
         .arg(figures.before.runs);
 }
 
+Scale kilometreScale(const QList<double> &kilometres, double min, double max)
+{
+    double highest = 0;
+    const qsizetype to = std::min(qsizetype(std::floor(max)), kilometres.size() - 1);
+    for (qsizetype bar = std::max(qsizetype(0), qsizetype(std::ceil(min))); bar <= to; ++bar)
+        highest = std::max(highest, kilometres.at(bar));
+    const double top = highest > 0 ? highest * 1.05 : 1;
+    const double rough = top / 8;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    double step = 10 * power;
+    for (const double times : {5.0, 2.0, 1.0}) {
+        if (times * power >= rough)
+            step = times * power;
+    }
+    return Scale{std::ceil(top / step) * step, step};
+}
+
 QList<Label> axisLabels(Period kind, int first, int count, double min, double max, int wanted)
 {
     QList<Label> labels;

@@ -90,6 +90,16 @@ struct YearSoFar
 YearSoFar yearSoFar(const QList<Run> &runs, const QDate &today);
 QString yearSoFarText(const YearSoFar &figures);
 
+// The kilometre axis over the bars in sight between min and max (bar x at
+// x): from 0 to a little above the highest of them, labelled every step of
+// 1, 2 or 5 times a power of ten, at most eight steps; 0 to 1 without a bar.
+struct Scale
+{
+    double top = 1;
+    double step = 0.2;
+};
+Scale kilometreScale(const QList<double> &kilometres, double min, double max);
+
 // The bars' axis labels between min and max, bar x standing for the period
 // first + x of count: months 1, 3, 5... of a year (every 1, 2, 3 or 6), or
 // the first months of whole years; weeks 1, 5, 9... (every 1, 2, 4, 13 or

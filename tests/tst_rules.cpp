@@ -42,7 +42,7 @@ QString n(double value) { return QString::number(value); }
 
 enum class Rule { Numeric, Items, Write, Course, Date, Name, Count, Distance, Duplicate, Prompt,
                   Caption, RunCheck, Record, Read, Arguments, Book, Csv, Day, Seconds, Pace, Years, Ticks, DateTicks,
-                  Thin, Volume, SoFar, Axis };
+                  Thin, Volume, SoFar, Axis, Scale };
 
 // "x,y|x,y" as points and back.
 QList<QPointF> points(const QStringList &texts)
@@ -191,6 +191,13 @@ QStringList apply(Rule rule, QStringList in)
         for (const volume::Row &row : volume::periods(runs.counted, kind))
             rows << volume::rowTexts(row, kind).join(u',');
         return rows << volume::uncountedText(runs.uncounted) + volume::unknownDistanceText(runs.unknownDistance);
+    }
+    case Rule::Scale: { // min, max, the kilometres of the bars
+        QList<double> kilometres;
+        for (const QString &each : in.mid(2))
+            kilometres << each.toDouble();
+        const volume::Scale scale = volume::kilometreScale(kilometres, text.toDouble(), in[1].toDouble());
+        return {n(scale.top), n(scale.step)};
     }
     case Rule::Axis: { // "w", "m" or "y", a day of the first period, the count, min, max and the labels wanted
         const auto kind = volume::Period(t("wmy").indexOf(text));
@@ -459,7 +466,10 @@ private Q_SLOTS:
             {t(soFar).arg(t("6.0"), t("1"), t("6.0"), t("1"))});
         row("to 29 February", Rule::SoFar, l("28-feb-2025|29-feb-2024|28-feb-2024"),
             {t(soFar).arg(t("0.0"), t("0"), t("6.0"), t("1"))});
-        // The bars' labels at the finest step that gives at most the labels wanted.
+        // The kilometres' axis over the bars in sight; the bars' labels at the
+        // finest step that gives at most the labels wanted.
+        cases(Rule::Scale, {"-0.5|1.5|1|9.6=>12|2", "0.6|1.4|50|2|50=>2.5|0.5", "-0.5|2.5|0|0|0=>1|0.2", "0|9=>1|0.2",
+                            "-0.5|0.5|95.3=>120|20"});
         cases(Rule::Axis, {"m|15-jan-2019|36|-0.5|35.5|8=>2019-01@0|2019-07@6|2020-01@12|2020-07@18|2021-01@24|"
                            "2021-07@30",
                            "m|15-jan-2000|360|-0.5|359.5|8=>2000-01@0|2005-01@60|2010-01@120|2015-01@180|2020-01@240|"
