@@ -24,6 +24,8 @@ void Menu::buildCourseCommands()
     M_AndraBana = form::addCommand(M_Analys, QStringLiteral("M_AndraBana"), QStringLiteral("Ändra banan…"));
     M_TaBortBana = form::addCommand(M_Analys, QStringLiteral("M_TaBortBana"), QStringLiteral("Ta bort banan"));
     M_Diagram = form::addCommand(M_Analys, QStringLiteral("M_Diagram"), QStringLiteral("Diagram för banan…"));
+    M_Analys->addSeparator();
+    M_Traningsmangd = form::addCommand(M_Analys, QStringLiteral("M_Traningsmangd"), QStringLiteral("Träningsmängd…"));
 
     // The same commands for the course the list's context menu is opened on.
     List1_Meny = new QMenu(this);
@@ -41,6 +43,7 @@ void Menu::buildCourseCommands()
     connect(M_AndraBana, &QAction::triggered, this, &Menu::M_AndraBana_Click);
     connect(M_TaBortBana, &QAction::triggered, this, &Menu::M_TaBortBana_Click);
     connect(M_Diagram, &QAction::triggered, this, &Menu::M_Diagram_Click);
+    connect(M_Traningsmangd, &QAction::triggered, this, &Menu::M_Traningsmangd_Click);
 }
 
 bool Menu::List1_ContextMenu(const QObject *watched, QEvent *event)
@@ -96,6 +99,11 @@ bool Menu::courseGiven(int position)
         return true;
     m_windows.dialogs().message(this, QStringLiteral("Välj först en bana i listan."));
     return false;
+}
+
+void Menu::M_Traningsmangd_Click()
+{
+    m_windows.show(Window::TrainingVolume);
 }
 
 void Menu::showFor(Window id, const QString &courseLine)

@@ -50,6 +50,8 @@ public:
     void M_AndraBana_Click();
     void M_TaBortBana_Click();
     void M_Diagram_Click();
+    // "Analys", "Träningsmängd…": over every course, whichever is selected.
+    void M_Traningsmangd_Click();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -134,6 +136,7 @@ private:
     QAction *M_AndraBana = nullptr;
     QAction *M_TaBortBana = nullptr;
     QAction *M_Diagram = nullptr;
+    QAction *M_Traningsmangd = nullptr;
     // The course list's context menu and the course it was opened on.
     QMenu *List1_Meny = nullptr;
     int m_menuCourse = -1;

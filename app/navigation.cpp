@@ -1,6 +1,7 @@
 #include "app/navigation.h"
 
 #include "progress/chart.h"
+#include "progress/trainingvolume.h"
 #include "analysis/menu.h"
 #include "runbook/runbook.h"
 #include "app/info.h"
@@ -84,5 +85,13 @@ void registerWindows(WindowRegistry &windows)
             return nullptr;
         }
         return chart;
+    });
+    windows.setFactory(Window::TrainingVolume, [](WindowRegistry &registry) -> QWidget * {
+        auto *volume = new TrainingVolume(registry);
+        if (!volume->load()) {
+            delete volume;
+            return nullptr;
+        }
+        return volume;
     });
 }

@@ -4,6 +4,8 @@
 
 #include "analysis/ordering.h"
 #include "progress/progress.h"
+#include "progress/volume.h"
+#include "progress/volumetable.h"
 #include "analysis/resulttable.h"
 #include "runbook/runbookmodel.h"
 #include "analysis/selection.h"
@@ -14,6 +16,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -169,6 +172,38 @@ void ChartFigures(benchmark::State &state)
     }
 }
 BENCHMARK(ChartFigures)->Arg(1001)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The training volume over every course, as its window works it out when
+// it opens or a period is chosen: the runs read from the run file's
+// records, the periods (0 a week, 1 a month, 2 a year), the table's texts
+// and the year so far. 100,000 runs over 10 courses, one of them of unknown
+// distance, and 30 years.
+void VolumeFigures(benchmark::State &state)
+{
+    static const char *const months[] = {"jan", "feb", "mar", "apr", "maj", "jun",
+                                         "jul", "aug", "sep", "okt", "nov", "dec"};
+    std::mt19937 random(5);
+    QStringList records;
+    for (int k = 0; k < 100000; ++k) {
+        const unsigned course = random() % 10;
+        records << QStringLiteral("Bana %1/03/%2/%3/%4-%5-%6/x/+5/70.0/00.10.00/00.20.00/00.%7.%8")
+                       .arg(course)
+                       .arg(course == 9 ? QStringLiteral("99999") : QStringLiteral("0%1000").arg(3 + course))
+                       .arg(random() % 10 ? u'M' : u'T')
+                       .arg(twoDigits(1 + random() % 28), QLatin1String(months[random() % 12]))
+                       .arg(1996 + random() % 30)
+                       .arg(twoDigits(25 + random() % 30), twoDigits(random() % 60));
+    }
+    const auto kind = volume::Period(state.range(0));
+    for (auto _ : state) {
+        const volume::Runs runs = volume::read(records);
+        VolumeTable table;
+        table.setRows(volume::periods(runs.counted, kind), kind);
+        benchmark::DoNotOptimize(volume::yearSoFar(runs.counted, QDate(2025, 6, 15)));
+        benchmark::DoNotOptimize(table.rowCount());
+    }
+}
+BENCHMARK(VolumeFigures)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 // "Spara och Avsluta" on a run file in no order; the file is put back
 // between the rounds, untimed.

@@ -93,7 +93,7 @@ std::optional<int> seconds(QStringView time)
     return total;
 }
 
-QString timeText(int seconds)
+QString timeText(qint64 seconds)
 {
     return QStringLiteral("%1.%2.%3")
         .arg(seconds / 3600, 2, 10, QLatin1Char('0'))

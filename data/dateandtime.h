@@ -60,8 +60,9 @@ std::optional<qint64> calendarDay(QStringView date);
 // None for "00:10:15", "00.60.00", "00.00.00" or an empty text.
 std::optional<int> seconds(QStringView time);
 
-// 2470 -> "00.41.10", as the run file writes a time.
-QString timeText(int seconds);
+// 2470 -> "00.41.10", as the run file writes a time; a total of 100 hours
+// or more takes the hour digits it needs, "123.05.09".
+QString timeText(qint64 seconds);
 
 // The program's time notation without leading zero hours: 2470 -> "41.10",
 // 3725 -> "1.02.05", 295 -> "4.55".

@@ -1,12 +1,13 @@
 // Every rule that decides, tested once without a window: the numeric value,
 // the item reader and writer, the code page, the course line, dates, times,
 // run records, the checks of a new course and a new run, the orderings, the
-// selection of a course's runs, the year interval and the result rows, and
-// what the progress chart draws.
+// selection of a course's runs, the year interval and the result rows, what
+// the progress chart draws, and the training volume's figures.
 
 #include "runbook/csvexport.h"
 #include "analysis/ordering.h"
 #include "progress/progress.h"
+#include "progress/volume.h"
 #include "analysis/resulttable.h"
 #include "runbook/runbookmodel.h"
 #include "analysis/selection.h"
@@ -41,7 +42,7 @@ QString n(double value) { return QString::number(value); }
 
 enum class Rule { Numeric, Items, Write, Course, Date, Name, Count, Distance, Duplicate, Prompt,
                   Caption, RunCheck, Record, Read, Arguments, Book, Csv, Field, Day, Seconds, Pace, Years, Ticks,
-                  DateTicks, Thin };
+                  DateTicks, Thin, Volume, SoFar, Axis, Scale };
 
 // "x,y|x,y" as points and back.
 QList<QPointF> points(const QStringList &texts)
@@ -180,6 +181,42 @@ QStringList apply(Rule rule, QStringList in)
         for (const QPointF &p : progress::thinned(points(in.mid(1)), QRectF(0, 0, 4, 4), cell, cell))
             shown << n(p.x()) + u',' + n(p.y());
         return shown;
+    }
+    case Rule::Volume: case Rule::SoFar: { // "w", "m" or "y" (":" and a course to choose), or today; the runs
+        QStringList records; // each "[course line] [T] date [time]", else A/01/06000, "M" and 00.30.00
+        for (const QString &each : in.mid(1)) {
+            QStringList p = each.split(u' ');
+            if (!p.last().contains(u'.'))
+                p << t("00.30.00");
+            const QString time = p.takeLast(), date = p.takeLast(), pace = p.removeAll(t("T")) ? t("T") : t("M");
+            records << p.value(0, t("A/01/06000")) + u'/' + pace + u'/' + date + t("/x/+1/70.0/") + time;
+        }
+        if (rule == Rule::SoFar) {
+            const QDate today = QDate::fromJulianDay(*dateandtime::calendarDay(text));
+            return {volume::yearSoFarText(volume::yearSoFar(volume::read(records).counted, today))};
+        }
+        const auto kind = volume::Period(t("wmy").indexOf(text.left(1)));
+        const volume::Runs runs = volume::read(records, text.size() > 1 ? std::optional(text.mid(2)) : std::nullopt);
+        QStringList rows;
+        for (const volume::Row &row : volume::periods(runs.counted, kind))
+            rows << volume::rowTexts(row, kind).join(u',');
+        return rows << volume::uncountedText(runs.uncounted) + volume::unknownDistanceText(runs.unknownDistance);
+    }
+    case Rule::Scale: { // min, max, the kilometres of the bars
+        QList<double> kilometres;
+        for (const QString &each : in.mid(2))
+            kilometres << each.toDouble();
+        const volume::Scale scale = volume::kilometreScale(kilometres, text.toDouble(), in[1].toDouble());
+        return {n(scale.top), n(scale.step)};
+    }
+    case Rule::Axis: { // "w", "m" or "y", a day of the first period, the count, min, max and the labels wanted
+        const auto kind = volume::Period(t("wmy").indexOf(text));
+        const int first = volume::periodOf(*dateandtime::calendarDay(in[1]), kind);
+        QStringList labels;
+        for (const auto &label : volume::axisLabels(kind, first, in[2].toInt(), in[3].toDouble(), in[4].toDouble(),
+                                                    in[5].toInt()))
+            labels << label.text + u'@' + n(label.x);
+        return labels;
     }
     }
     return {};
@@ -456,6 +493,48 @@ private Q_SLOTS:
         row("dates beyond any step", Rule::DateTicks, l("01-jan-0001|01-jan-9999|7"), {});
         cases(Rule::Thin, {"1|0,0|0.5,0.5|1.5,0|3,3|4.9,5|9,9|3,-2=>0,0|1.5,0|3,3|4.9,5",
                            "0|0,0|0.5,0.5|9,9=>0,0|0.5,0.5|9,9"});
+
+        // The training volume: ISO weeks (Monday first, the week-year of the
+        // Thursday), months and years, newest first, empty ones between;
+        // kilometres and pace over known distances only; dates and times
+        // that do not read counted apart; hours of as many digits as needed.
+        cases(Rule::Volume, {
+            "w|29-dec-2024|30-dec-2024|T 31-dec-2024|05-jan-2025|06-jan-2025=>2025 v02,1,0,6.0,00.30.00,5.00|"
+            "2025 v01,3,1,18.0,01.30.00,5.00|2024 v52,1,0,6.0,00.30.00,5.00|",
+            "w|27-dec-2020|28-dec-2020|03-jan-2021|04-jan-2021=>2021 v01,1,0,6.0,00.30.00,5.00|"
+            "2020 v53,2,0,12.0,01.00.00,5.00|2020 v52,1,0,6.0,00.30.00,5.00|",
+            "m|31-dec-2023|01-jan-2024 99.59.59|T 31-jan-2024 23.05.10|01-mar-2024=>2024-03,1,0,6.0,00.30.00,5.00|"
+            "2024-02,0,0,0.0,00.00.00,|2024-01,2,1,12.0,123.05.09,10.15.26|2023-12,1,0,6.0,00.30.00,5.00|",
+            "y|01-jan-2022|31-DEC-2024=>2024,1,0,6.0,00.30.00,5.00|2023,0,0,0.0,00.00.00,|2022,1,0,6.0,00.30.00,5.00|",
+            "y|A/01/42195 01-jan-2024 03.30.00|A/01/42149 01-jan-2025 03.30.00|A/02/00049 01-jan-2026 00.01.00/00.00.30"
+            "=>2026,1,0,0.0,00.00.30,10.12|2025,1,0,42.1,03.30.00,4.59|2024,1,0,42.2,03.30.00,4.59|",
+            "m|B/01/99999 02-feb-2024 00.20.00|02-feb-2024|02-Feb-2024|31-feb-2024|2-feb-2024|02-feb-2024 00.60.00|"
+            "02-feb-2024 0.30.00|A/xx/06000 02-feb-2024=>2024-02,2,0,6.0,00.50.00,5.00|6 rundor kunde inte räknas "
+            "(okänt datum eller tid).1 rundor på banor med okänd längd räknas inte i kilometer.",
+            "m:B|B/01/01000 01-jan-2024 00.05.00|01-jan-2024|b/01/01000 01-jan-2024|B/01/99999 01-jan-2024 00.05.00"
+            "=>2024-01,2,0,1.0,00.10.00,5.00|1 rundor på banor med okänd längd räknas inte i kilometer.",
+            "y|02-Feb-2024=>1 rundor kunde inte räknas (okänt datum eller tid).", "y=>"});
+        // The year so far against the same day a year before, 29 February
+        // then 28 February.
+        const char *soFar = "Hittills i år: %1 km på %2 rundor. Samma dag förra året: %3 km på %4 rundor.";
+        row("so far", Rule::SoFar, l("15-mar-2025|01-jan-2025|15-mar-2025|16-mar-2025|31-dec-2024|15-mar-2024|"
+            "16-mar-2024|01-jan-2024|31-dec-2023|B/01/99999 10-mar-2025"),
+            {t(soFar).arg(t("12.0"), t("3"), t("12.0"), t("2"))});
+        row("29 February", Rule::SoFar, l("29-feb-2024|29-feb-2024|28-feb-2023|01-mar-2023"),
+            {t(soFar).arg(t("6.0"), t("1"), t("6.0"), t("1"))});
+        row("to 29 February", Rule::SoFar, l("28-feb-2025|29-feb-2024|28-feb-2024"),
+            {t(soFar).arg(t("0.0"), t("0"), t("6.0"), t("1"))});
+        // The kilometres' axis over the bars in sight; the bars' labels at the
+        // finest step that gives at most the labels wanted.
+        cases(Rule::Scale, {"-0.5|1.5|1|9.6=>12|2", "0.6|1.4|50|2|50=>2.5|0.5", "-0.5|2.5|0|0|0=>1|0.2", "0|9=>1|0.2",
+                            "-0.5|0.5|95.3=>120|20"});
+        cases(Rule::Axis, {"m|15-jan-2019|36|-0.5|35.5|8=>2019-01@0|2019-07@6|2020-01@12|2020-07@18|2021-01@24|"
+                           "2021-07@30",
+                           "m|15-jan-2000|360|-0.5|359.5|8=>2000-01@0|2005-01@60|2010-01@120|2015-01@180|2020-01@240|"
+                           "2025-01@300", "w|30-dec-2024|104|-0.5|103.5|3=>2025 v01@0|2026 v01@52",
+                           "w|30-dec-2024|104|10.2|20.7|4=>2025 v13@12|2025 v17@16|2025 v21@20",
+                           "w|30-dec-2019|60|46.5|56.5|6=>2020 v49@48|2020 v51@50|2021 v01@53|2021 v03@55",
+                           "y|01-jan-1990|35|-0.5|34.5|8=>1990@0|1995@5|2000@10|2005@15|2010@20|2015@25|2020@30"});
     }
 
     void rules()

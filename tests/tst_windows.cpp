@@ -300,7 +300,8 @@ private Q_SLOTS:
         // Every control of every window where the listing has it; the new
         // windows whole.
         row("layout listed", book + t("pick RunBook runTable 0 >> press RunBook correctButton >> press Menu "
-            "M_AndraBana >> press Menu M_Diagram >> open Info >> open Regbana >> open Regrunda >> open ChooseFields >> "
+            "M_AndraBana >> press Menu M_Diagram >> press Menu M_Traningsmangd >> open Info >> open Regbana >> open "
+            "Regrunda >> open ChooseFields >> "
             "layout as listed >> whole RunBook >> whole CorrectCourse"));
 
         // A failed click keeps the table unless the failure came after it was
@@ -393,6 +394,41 @@ private Q_SLOTS:
             "Chart emptyLabel leftOutLabel >> text Chart leftOutLabel 1 rundor kunde inte visas (okänt datum eller "
             "tid). >> text Chart emptyLabel Banan har inga rundor att visa. >> block RUNDA_RE >> context Menu 0 >> "
             "press Menu List1_Diagram >> messages ") + unread.arg(t("RUNDA_RE")) + t(" >> loaded Menu"));
+        // The training volume over every course, from the menu with no course
+        // selected, one window however often chosen; by week, month or year
+        // and by course; exported; shown afresh when a run is stored; Escape.
+        const QString volume = courses + t(" >> RE A/03/06000/T/01-jan-2001/a/+1/1/1/1/00.30.00;A/03/06000/M/"
+            "15-mar-2001/b/+1/1/1/1/00.30.00;B/03/00500/M/20-mar-2001/c/+1/1/1/1/00.05.00;X/01/99999/M/20-mar-2001/"
+            "d/+1/1/00.10.00;A/03/06000/M/01-Jan-2001/e/+1/1/1/1/00.30.00 >> open Start >> open Menu >> press Menu "
+            "M_Traningsmangd >> ");
+        row("training volume", volume + t("loaded Start Menu TrainingVolume >> window TrainingVolume Träningsmängd "
+            "796,562 >> checked TrainingVolume monthButton >> grid TrainingVolume table Period,Rundor,Tävlingar,"
+            "Kilometer,Tid,min/km|2001-03,3,0,6.5,00.45.00,5.23|2001-02,0,0,0.0,00.00.00,|2001-01,1,1,6.0,00.30.00,"
+            "5.00 >> series TrainingVolume Kilometer 3 6 >> note TrainingVolume 2 2001-03|6.5 km|3 rundor|Tid 00.45.00 "
+            ">> text TrainingVolume yearSoFarLabel Hittills i år: 0.0 km på 0 rundor. Samma dag förra året: 0.0 km på "
+            "0 rundor. >> text TrainingVolume uncountedLabel 1 rundor kunde inte räknas (okänt datum eller tid). >> "
+            "text TrainingVolume unknownDistanceLabel 1 rundor på banor med okänd längd räknas inte i kilometer. >> "
+            "press Menu M_Traningsmangd >> loaded Start Menu TrainingVolume >> messages"));
+        row("volume by period", volume + t("press TrainingVolume weekButton >> table TrainingVolume table 1 "
+            "2;1;0;0;0;0;0;0;0;0;0;1 >> table TrainingVolume table 0 2001 v12;2001 v11;2001 v10;2001 v09;2001 v08;"
+            "2001 v07;2001 v06;2001 v05;2001 v04;2001 v03;2001 v02;2001 v01 >> press TrainingVolume yearButton >> "
+            "table TrainingVolume table 3 12.5 >> series TrainingVolume Kilometer 1 12.5"));
+        row("volume by course", volume + t("key TrainingVolume courseBox Down >> table TrainingVolume table 3 6.0;0.0;"
+            "6.0 >> shown TrainingVolume courseBox exportButton monthButton showAllButton splitter uncountedLabel "
+            "weekButton yearButton yearSoFarLabel >> key TrainingVolume courseBox Down >> table TrainingVolume table 3 "
+            "0.5 >> key TrainingVolume courseBox Up >> key TrainingVolume courseBox Up >> table TrainingVolume table 1 "
+            "3;0;1"));
+        row("volume exported", volume + t("answer ;ut.csv;x.csv >> block x.csv >> press TrainingVolume exportButton >> "
+            "press TrainingVolume exportButton >> press TrainingVolume exportButton >> prompts Träningsmängd.csv|"
+            "Träningsmängd.csv|Träningsmängd.csv >> messages Filen x.csv kunde inte sparas. >> count ut.csv 4 "
+            "ï»¿Period;Rundor;TÃ¤vlingar;Kilometer;Tid;min/km"));
+        row("volume shown afresh", four + t(" >> RE ") + fiveRuns + t(" >> open Start >> open Menu >> press Menu "
+            "M_Traningsmangd >> table TrainingVolume table 1 3 >> press Menu M_Runda >> ") + typeExample
+            + t(" >> press Regrunda Command1 >> loaded Start TrainingVolume >> table TrainingVolume table 1 1;3 >> "
+            "block RUNDA_RE >> open Menu >> close TrainingVolume >> press Menu M_Traningsmangd >> messages %1 >> "
+            "loaded Start Menu").arg(unread.arg(t("RUNDA_RE"))));
+        row("volume closed by Escape", volume + t("whole TrainingVolume splitter >> key TrainingVolume table Escape >> "
+                                                  "loaded Start Menu"));
         // Save and exit ends the program in every case; only a file that was
         // read and could be written changes, youngest first.
         const QString save = t(" >> open Start >> open Info >> press Start M_spara >> ended yes >> loaded >> ");

@@ -12,8 +12,9 @@ class QWidget;
 
 // The program's windows: the five it began with, then the choice of what is
 // registered, the run book of a course, the windows that correct a run or a
-// course, and the chart of a course.
-enum class Window { Start, Menu, Regbana, Regrunda, Info, ChooseFields, RunBook, CorrectRun, CorrectCourse, Chart };
+// course, the chart of a course and the training volume over every course.
+enum class Window { Start, Menu, Regbana, Regrunda, Info, ChooseFields, RunBook, CorrectRun, CorrectCourse, Chart,
+                    TrainingVolume };
 
 // Holds at most one instance of each window. Windows navigate through it and
 // never include one another: showing loads a window when it is not loaded,

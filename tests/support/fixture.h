@@ -15,6 +15,8 @@
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QImageReader>
+#include <QBarSeries>
+#include <QBarSet>
 #include <QXYSeries>
 #include <QInputDialog>
 #include <QLabel>
@@ -30,6 +32,7 @@
 #include <QSettings>
 #include <QStyleOptionSlider>
 #include <QTableView>
+#include <QToolTip>
 #include <QtTest>
 
 #include <optional>
@@ -106,7 +109,10 @@ inline QString t(const char *utf8) { return QString::fromUtf8(utf8); }
 //                  in tests/windows.txt: "as listed", or the first line that
 //                  differs (KVISTRA_WRITE_LAYOUT=1 writes the listing anew)
 //   series W s n y|… the series of the chart in window W, how many points
-//                  each draws and the y value of its first
+//                  each draws and the y value of its first; of bars, the bar
+//                  set's bars and the first one's value
+//   note W n a|b   the note shown with the pointer on bar n of the bar
+//                  chart in window W, its lines
 //   grid W C r|…   the headers and rows of table C, the cells parted by ","
 //   picture F f    file F is a picture of format f ("-": none)
 struct SingleClickStyle : QProxyStyle
@@ -143,7 +149,8 @@ struct Fixture
 
     static QStringList windowNames()
     {
-        return t("Start Menu Regbana Regrunda Info ChooseFields RunBook CorrectRun CorrectCourse Chart").split(u' ');
+        return t("Start Menu Regbana Regrunda Info ChooseFields RunBook CorrectRun CorrectCourse Chart TrainingVolume")
+            .split(u' ');
     }
     static Window window(const QString &name) { return Window(windowNames().indexOf(name)); }
     QWidget *widget(const QString &name) const { return windows.window(window(name)); }
@@ -363,13 +370,22 @@ struct Fixture
         }
         if (verb == u"series") {
             QStringList series;
-            for (auto *each : widget(w[1])->findChild<QChartView *>()->chart()->series())
-            {
-                const auto *xy = static_cast<QXYSeries *>(each);
-                series << each->name() + u' ' + QString::number(xy->count())
-                              + (xy->count() ? u' ' + QString::number(xy->at(0).y()) : QString());
+            for (auto *each : widget(w[1])->findChild<QChartView *>()->chart()->series()) {
+                const auto *xy = qobject_cast<QXYSeries *>(each);
+                const QBarSet *bars = xy ? nullptr : static_cast<QBarSeries *>(each)->barSets().value(0);
+                const qsizetype count = xy ? xy->count() : bars->count();
+                series << (xy ? each->name() : bars->label()) + u' ' + QString::number(count)
+                              + (count ? u' ' + QString::number(xy ? xy->at(0).y() : bars->at(0)) : QString());
             }
             return std::pair{series.join(u'|'), 2};
+        }
+        if (verb == u"note") {
+            auto *view = widget(w[1])->findChild<QChartView *>();
+            auto *bars = static_cast<QBarSeries *>(view->chart()->series().constFirst());
+            const QPointF x(w[2].toInt(), bars->barSets().constFirst()->at(w[2].toInt()) / 2);
+            QTest::mouseMove(view->viewport(), view->mapFromScene(view->chart()->mapToScene(
+                                                   view->chart()->mapToPosition(x, bars))));
+            return std::pair{QToolTip::text().replace(u'\n', u'|'), 3};
         }
         if (verb == u"grid") {
             const QAbstractItemModel *model = find<QAbstractItemView>(w[1], w[2])->model();
