@@ -406,9 +406,9 @@ private Q_SLOTS:
             "Kilometer,Tid,min/km|2001-03,3,0,6.5,00.45.00,5.23|2001-02,0,0,0.0,00.00.00,|2001-01,1,1,6.0,00.30.00,"
             "5.00 >> series TrainingVolume Kilometer 3 6 >> note TrainingVolume 2 2001-03|6.5 km|3 rundor|Tid 00.45.00 "
             ">> text TrainingVolume yearSoFarLabel Hittills i år: 0.0 km på 0 rundor. Samma dag förra året: "
-            "0.0 km på 0 rundor. >> text TrainingVolume uncountedLabel 1 rundor kunde inte räknas (okänt datum eller "
-            "tid). >> "
-            "text TrainingVolume unknownDistanceLabel 1 rundor på banor med okänd längd räknas inte i kilometer. >> "
+            "0.0 km på 0 rundor. >> text TrainingVolume uncountedLabel 1 rundor kunde inte räknas (okänt datum "
+            "eller tid). >> text TrainingVolume unknownDistanceLabel 1 rundor på banor med okänd längd räknas inte "
+            "i kilometer. >> "
             "press Menu M_Traningsmangd >> loaded Start Menu TrainingVolume >> messages"));
         row("volume by period", volume + t("press TrainingVolume weekButton >> table TrainingVolume table 1 "
             "2;1;0;0;0;0;0;0;0;0;0;1 >> table TrainingVolume table 0 2001 v12;2001 v11;2001 v10;2001 v09;2001 v08;"
