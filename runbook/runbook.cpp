@@ -188,7 +188,6 @@ void RunBook::orderByColumn(int column)
     m_order = column == m_orderColumn && m_order == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
     m_orderColumn = column;
     m_model->sort(column, m_order);
-    runTable->horizontalHeader()->setSortIndicatorShown(true);
     runTable->horizontalHeader()->setSortIndicator(column, m_order);
 }
 

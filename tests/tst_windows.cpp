@@ -402,7 +402,6 @@ private Q_SLOTS:
             + t(" >> rest Chart 1 >> tip 01-jan-2001|Sluttid 41.10, 6.52 min/km|Tävlingstempo|a >> key Chart "
                 "chartView Escape >> loaded Menu"));
         // A course without a run it can draw opens no chart.
-        const QString none = t("Banan har inga rundor att visa.");
         row("chart from the list", courses + t(" >> RE A/03/06000/M/01-jan-2001/a/+1/1/1/1/00.01.00;E/01/00100/M/"
             "31-feb-2001/a/+1/1/1 >> open Menu >> context Menu 1 >> press Menu List1_Diagram >> loaded Menu >> choose "
             "Menu 0 >> key Menu List1 Menu >> press Menu List1_Diagram >> window Chart Diagram: A 796,562 >> text "
@@ -411,7 +410,7 @@ private Q_SLOTS:
             "context Menu 1 >> press Menu List1_Diagram >> key Menu List1 Shift+F10 >> press Menu List1_Diagram >> "
             "window Chart Diagram: A 796,562 >> context Menu 3 >> press Menu List1_Diagram >> messages %1|%1|%1 >> "
             "loaded Menu >> block RUNDA_RE >> context Menu 0 >> press Menu List1_Diagram >> messages %2 >> loaded Menu")
-            .arg(none, unread.arg(t("RUNDA_RE"))));
+            .arg(t("Banan har inga rundor att visa."), unread.arg(t("RUNDA_RE"))));
         // Save and exit ends the program in every case; only a file that was
         // read and could be written changes, youngest first.
         const QString save = t(" >> open Start >> open Info >> press Start M_spara >> ended yes >> loaded >> ");

@@ -299,15 +299,11 @@ struct Fixture
                         label->rect(), label->wordWrap() ? Qt::TextWordWrap : 0, label->text());
                     return needed.width() > label->width() || needed.height() > label->height();
                 }
-                if (auto *table = qobject_cast<QTableView *>(control)) { // headers whole, no column > half
-                    const QHeaderView *h = table->horizontalHeader();
-                    const int view = table->viewport()->width();
-                    for (int i = 0; i < h->count(); ++i) {
-                        const int size = h->sectionSize(i);
-                        if (size < h->sectionSizeHint(i) || (h->length() > view && 2 * size > view))
-                            return true;
-                    }
-                }
+                auto *table = qobject_cast<QTableView *>(control);
+                const QHeaderView *h = table ? table->horizontalHeader() : nullptr; // whole, no column > half a view
+                for (int i = 0, v = h ? h->width() : 0; h && i < h->count(); ++i)
+                    if (h->sectionSize(i) < h->sectionSizeHint(i) || (h->length() > v && 2 * h->sectionSize(i) > v))
+                        return true;
                 auto *button = qobject_cast<QPushButton *>(control);
                 return (button && button->sizeHint().width() > button->width())
                        || !(control->focusPolicy() & Qt::TabFocus)
@@ -507,9 +503,7 @@ struct Fixture
             auto *view = widget(w[1])->findChild<QChartView *>();
             auto *series = static_cast<QXYSeries *>(view->chart()->series().at(w[2].toInt()));
             const QPoint at = view->mapFromScene(view->chart()->mapToPosition(series->at(0), series));
-            QMouseEvent move(QEvent::MouseMove, at, view->viewport()->mapToGlobal(at), Qt::NoButton, {}, {});
             QHelpEvent rest(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
-            QApplication::sendEvent(view->viewport(), &move);
             QApplication::sendEvent(view->viewport(), &rest);
         } else if (verb == u"pick") {
             auto *table = find<QTableView>(w[1], w[2]);
