@@ -396,10 +396,8 @@ struct Fixture
             }
             return std::pair{rows.join(u'|'), 3};
         }
-        if (verb == u"tip") { // a tooltip taken away goes after 300 ms
-            QTest::qWait(400);
+        if (verb == u"tip")
             return std::pair{QToolTip::isVisible() ? QToolTip::text().replace(u'\n', u'|') : t("-"), 1};
-        }
         if (verb == u"picture") {
             const QByteArray format = QImageReader(w[1]).format();
             return std::pair{format.isEmpty() ? t("-") : QString::fromLatin1(format), 2};
@@ -505,6 +503,7 @@ struct Fixture
             const QPoint at = view->mapFromScene(view->chart()->mapToPosition(series->at(0), series));
             QHelpEvent rest(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
             QApplication::sendEvent(view->viewport(), &rest);
+            QTest::qWait(400); // a tooltip taken away goes after 300 ms
         } else if (verb == u"pick") {
             auto *table = find<QTableView>(w[1], w[2]);
             table->setCurrentIndex(table->model()->index(w[3].toInt(), 0));
