@@ -145,6 +145,9 @@ void Menu::deleteCourse(int position)
     const QString refusal = coursechange::removeCourse(line);
     if (!refusal.isEmpty()) {
         dialogs.message(this, refusal);
+        // Gone already: every window shows the files as they are now.
+        if (refusal == coursechange::goneMessage())
+            m_windows.tellFilesChanged();
         return;
     }
     m_windows.tellFilesChanged(line, QString());

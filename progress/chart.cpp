@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QLegend>
 #include <QLineSeries>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -65,6 +66,20 @@ protected:
         m_pointed(event->position().toPoint());
     }
 
+    // The pointer at rest asks for a tooltip, which the chart's scene, whose
+    // items have none, would take away: the run's note stays while the
+    // pointer rests on its point.
+    bool viewportEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::ToolTip) {
+            m_pointed(static_cast<QHelpEvent *>(event)->pos());
+            return true;
+        }
+        if (event->type() == QEvent::Leave)
+            QToolTip::hideText();
+        return QChartView::viewportEvent(event);
+    }
+
 private:
     std::function<void(QPoint)> m_pointed;
 };
@@ -104,12 +119,9 @@ QLineSeries *makeSeries(QChart *chart, const QString &name, const QColor &colour
 
 Chart::Chart(WindowRegistry &windows, const QString &courseLine)
     : m_windows(windows)
-    , m_name(course::name(courseLine))
-    , m_n(course::timedPoints(courseLine))
-    , m_metres(course::knownDistance(course::distance(courseLine)))
 {
     setObjectName(QStringLiteral("Chart"));
-    setWindowTitle(QStringLiteral("Diagram: ") + form::shown(m_name));
+    setCourse(courseLine);
 
     finalTimeButton = new QRadioButton(QStringLiteral("Sluttid"), this);
     finalTimeButton->setObjectName(QStringLiteral("finalTimeButton"));
@@ -169,12 +181,9 @@ Chart::Chart(WindowRegistry &windows, const QString &courseLine)
     splitter->setStretchFactor(1, 0);
     splitter->setChildrenCollapsible(false);
 
-    emptyLabel = new QLabel(QStringLiteral("Banan har inga rundor att visa."), this);
-    emptyLabel->setObjectName(QStringLiteral("emptyLabel"));
-    emptyLabel->setAlignment(Qt::AlignCenter);
-    emptyLabel->hide();
     leftOutLabel = new QLabel(this);
     leftOutLabel->setObjectName(QStringLiteral("leftOutLabel"));
+    leftOutLabel->setTextFormat(Qt::PlainText);
     leftOutLabel->hide();
 
     auto *top = new QHBoxLayout;
@@ -186,7 +195,6 @@ Chart::Chart(WindowRegistry &windows, const QString &courseLine)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(splitter, 1);
-    layout->addWidget(emptyLabel, 1);
     layout->addWidget(leftOutLabel);
     resize(twips::size(15495, 8430));
 
@@ -199,6 +207,16 @@ Chart::Chart(WindowRegistry &windows, const QString &courseLine)
     connect(m_xAxis, &QValueAxis::rangeChanged, this, &Chart::rangesChanged);
     connect(m_yAxis, &QValueAxis::rangeChanged, this, &Chart::rangesChanged);
     connect(m_chart, &QChart::plotAreaChanged, this, &Chart::thinLater);
+    connect(&m_windows, &WindowRegistry::filesChanged, this, &Chart::showFilesAfresh);
+}
+
+void Chart::setCourse(const QString &courseLine)
+{
+    m_course = courseLine;
+    m_name = course::name(courseLine);
+    m_n = course::timedPoints(courseLine);
+    m_metres = course::knownDistance(course::distance(courseLine));
+    setWindowTitle(form::plainCaption(QStringLiteral("Diagram: ") + form::shown(m_name)));
 }
 
 bool Chart::Form_Load()
@@ -208,30 +226,60 @@ bool Chart::Form_Load()
         m_windows.dialogs().message(this, seqfile::readFailedMessage(run::fileName()));
         return false;
     }
-    // A missing run file holds no runs.
-    m_runs = selection::selectRuns(table.records, m_name, m_n);
-    m_progress = progress::compute(m_runs, m_n);
-    m_years->setYears(m_progress.years, m_metres);
-    yearTable->resizeColumnsToContents();
+    if (!showRunsOf(table.records)) {
+        m_windows.dialogs().message(this, QStringLiteral("Banan har inga rundor att visa."));
+        return false;
+    }
     // The table as wide as its columns, the chart the rest.
     int tableWidth = 2 * yearTable->frameWidth() + yearTable->verticalScrollBar()->sizeHint().width();
     for (int column = 0; column < m_years->columnCount(); ++column)
         tableWidth += yearTable->columnWidth(column);
     splitter->setSizes({width() - tableWidth, tableWidth});
+    return true;
+}
 
-    if (m_progress.leftOut > 0) {
-        leftOutLabel->setText(
-            QStringLiteral("%1 rundor kunde inte visas (okänt datum eller tid).").arg(m_progress.leftOut));
-        leftOutLabel->show();
-    }
-    const bool empty = m_progress.runs.isEmpty();
-    emptyLabel->setVisible(empty);
-    splitter->setVisible(!empty);
-    for (QWidget *control : std::initializer_list<QWidget *>{finalTimeButton, showAllButton, savePictureButton})
-        control->setVisible(!empty);
-    paceButton->setVisible(!empty && m_metres.has_value());
+bool Chart::showRunsOf(const QStringList &records)
+{
+    // A missing run file holds no runs.
+    m_runs = selection::selectRuns(records, m_name, m_n);
+    m_progress = progress::compute(m_runs, m_n);
+    if (m_progress.runs.isEmpty())
+        return false;
+    m_years->setYears(m_progress.years, m_metres);
+    yearTable->resizeColumnsToContents();
+    const bool leftOut = m_progress.leftOut > 0;
+    leftOutLabel->setText(
+        leftOut ? QStringLiteral("%1 rundor kunde inte visas (okänt datum eller tid).").arg(m_progress.leftOut) : QString());
+    leftOutLabel->setVisible(leftOut);
+    paceButton->setVisible(m_metres.has_value());
+    if (!m_metres)
+        finalTimeButton->setChecked(true);
     showRuns();
     return true;
+}
+
+void Chart::keyPressEvent(QKeyEvent *event)
+{
+    // Escape from wherever the focus is, as in the run book.
+    if (event->key() == Qt::Key_Escape)
+        m_windows.unload(Window::Chart);
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void Chart::showFilesAfresh(const QString &courseBefore, const QString &courseAfter)
+{
+    if (!courseBefore.isEmpty() && courseBefore == m_course) {
+        if (courseAfter.isEmpty())
+            return m_windows.unload(Window::Chart);
+        setCourse(courseAfter);
+    }
+    // A run file that cannot be read now leaves the chart as it was: the
+    // window that changed it has told the user. One whose last run has gone
+    // closes, as a chart of no runs never opens.
+    const run::Table table = run::load();
+    if (table.status != seqfile::ReadStatus::Failed && !showRunsOf(table.records))
+        m_windows.unload(Window::Chart);
 }
 
 void Chart::showRuns()
@@ -358,8 +406,10 @@ QString Chart::runText(qsizetype run) const
 
 void Chart::showPointedRun(QPoint viewPosition)
 {
+    // Shown until the pointer leaves the point, however long it rests.
+    constexpr int day = 24 * 3600 * 1000;
     if (const std::optional<qsizetype> run = runAt(viewPosition))
-        QToolTip::showText(chartView->mapToGlobal(viewPosition), runText(*run), chartView);
+        QToolTip::showText(chartView->mapToGlobal(viewPosition), runText(*run), chartView, {}, day);
     else
         QToolTip::hideText();
 }

@@ -50,7 +50,18 @@ public:
     // view; none when no point does.
     std::optional<qsizetype> runAt(QPoint viewPosition) const;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
+    // The course's line, name, timed points and distance, and the caption.
+    void setCourse(const QString &courseLine);
+    // The runs of the course among the run file's records; false when none
+    // can be shown.
+    bool showRunsOf(const QStringList &records);
+    // A run or a course stored, corrected or deleted: the chart of the run
+    // file as it is now, under the course's name as it is now.
+    void showFilesAfresh(const QString &courseBefore, const QString &courseAfter);
     void rangesChanged();
     void thinLater();
     void thin();
@@ -59,6 +70,7 @@ private:
     void showPointedRun(QPoint viewPosition);
 
     WindowRegistry &m_windows;
+    QString m_course;
     QString m_name;
     int m_n = 0;
     std::optional<int> m_metres;
@@ -77,7 +89,6 @@ private:
     QSplitter *splitter = nullptr;
     QChartView *chartView = nullptr;
     QTableView *yearTable = nullptr;
-    QLabel *emptyLabel = nullptr;
     QLabel *leftOutLabel = nullptr;
     YearTable *m_years = nullptr;
 

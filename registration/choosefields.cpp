@@ -7,6 +7,7 @@
 #include "ui/twips.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QPushButton>
 
 namespace {
@@ -38,9 +39,13 @@ ChooseFields::ChooseFields(WindowRegistry &windows)
     okButton = form::makeButton(this, QStringLiteral("okButton"), QStringLiteral("OK"), 1200, 1560, 1215, 375);
     cancelButton =
         form::makeButton(this, QStringLiteral("cancelButton"), QStringLiteral("Avbryt"), 2640, 1560, 1215, 375);
-    // As in any small window of choices: Enter is "OK", Escape "Avbryt".
+    // As in any small window of choices: Enter is "OK", Escape "Avbryt"
+    // (at once, from wherever the focus is, as in the run book).
     okButton->setShortcut(Qt::Key_Return);
-    cancelButton->setShortcut(Qt::Key_Escape);
+
+    // Chosen from the start window, beside the analysis window when it is open.
+    const QWidget *menu = windows.window(Window::Menu);
+    form::placeBeside(this, menu ? menu : windows.window(Window::Start));
 
     connect(okButton, &QPushButton::clicked, this, &ChooseFields::accept);
     connect(cancelButton, &QPushButton::clicked, this, &ChooseFields::reject);
@@ -58,6 +63,14 @@ void ChooseFields::accept()
         return;
     }
     m_windows.unload(Window::ChooseFields);
+}
+
+void ChooseFields::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        reject();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void ChooseFields::reject()

@@ -18,8 +18,11 @@ public:
 
     // "OK": keeps the choice and closes the window.
     void accept();
-    // "Avbryt": closes the window; the choice stays as it was.
+    // "Avbryt" (also Escape): closes the window; the choice stays as it was.
     void reject();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     WindowRegistry &m_windows;

@@ -23,6 +23,7 @@ CorrectCourse::CorrectCourse(WindowRegistry &windows, const QString &courseLine)
     T_mellan11->setText(course::count(courseLine));
     T_distans11->setText(course::distance(courseLine));
 
+    form::placeBeside(this, windows.window(Window::Menu));
     connect(storeButton, &QPushButton::clicked, this, &CorrectCourse::storeCorrection);
     connect(backButton, &QPushButton::clicked, this, &CorrectCourse::goBack);
 }
@@ -35,6 +36,9 @@ void CorrectCourse::storeCorrection()
         refusal = coursechange::storeChange(m_course, line);
     if (!refusal.isEmpty()) {
         m_windows.dialogs().message(this, refusal);
+        // The course gone: the windows show the files as they are now.
+        if (refusal == coursechange::goneMessage())
+            m_windows.tellFilesChanged();
         return;
     }
     m_windows.unload(Window::CorrectCourse);

@@ -38,6 +38,7 @@ CorrectRun::CorrectRun(WindowRegistry &windows, const QString &courseLine, const
     for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)
         setTabOrder(tabOrder.at(i), tabOrder.at(i + 1));
     T_reg4->setFocus();
+    form::placeBeside(this, windows.window(Window::Menu));
 
     connect(storeButton, &QPushButton::clicked, this, &CorrectRun::storeCorrection);
     connect(backButton, &QPushButton::clicked, this, &CorrectRun::goBack);
@@ -58,6 +59,10 @@ void CorrectRun::storeCorrection()
     const QString failure = run::replace(m_course, m_run, runcheck::makeRecord(m_course, entry, m_fields));
     if (!failure.isEmpty()) {
         dialogs.message(this, failure);
+        // The run or its course gone: the run book shows the files as they
+        // are now.
+        if (failure == run::goneMessage() || failure == run::courseGoneMessage())
+            m_windows.tellFilesChanged();
         return;
     }
     m_windows.unload(Window::CorrectRun);

@@ -123,6 +123,8 @@ void Regrunda::Command1_Click()
             Label7->show();
             List1->show();
             List1->setFocus();
+            // The other windows show the course file as it is now too.
+            m_windows.tellFilesChanged();
         }
         return;
     }

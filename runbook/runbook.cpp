@@ -14,6 +14,8 @@
 #include <QKeyEvent>
 #include <QTableView>
 
+#include <utility>
+
 namespace {
 
 // The window's size when it opens, in twips; it can be made larger, or
@@ -46,7 +48,10 @@ RunBook::RunBook(WindowRegistry &windows, const QString &courseLine)
     // One line a row, as in the analysis window, whatever the style.
     runTable->verticalHeader()->setDefaultSectionSize(runTable->fontMetrics().height() + 4);
     runTable->horizontalHeader()->setSectionsClickable(true);
-    runTable->horizontalHeader()->setSortIndicatorShown(false);
+    // Room for the sort arrow from the start: no header is cut once a
+    // column is ordered.
+    runTable->horizontalHeader()->setSortIndicatorShown(true);
+    runTable->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     runTable->setAccessibleName(caption());
 
     countLabel = form::makeLabel(this, QStringLiteral("countLabel"), QString(), 0, 0, 0, 0);
@@ -56,6 +61,7 @@ RunBook::RunBook(WindowRegistry &windows, const QString &courseLine)
     closeButton = form::makeButton(this, QStringLiteral("closeButton"), QStringLiteral("Stäng"), 0, 0, 0, 0);
 
     runTable->installEventFilter(this);
+    runTable->viewport()->installEventFilter(this);
     connect(runTable, &QTableView::doubleClicked, this, &RunBook::correctRun);
     connect(runTable->horizontalHeader(), &QHeaderView::sectionClicked, this, &RunBook::orderByColumn);
     connect(correctButton, &QPushButton::clicked, this, &RunBook::correctRun);
@@ -64,6 +70,7 @@ RunBook::RunBook(WindowRegistry &windows, const QString &courseLine)
     connect(closeButton, &QPushButton::clicked, this, &RunBook::closeBook);
     connect(&m_windows, &WindowRegistry::filesChanged, this, &RunBook::showFilesAfresh);
     runTable->setFocus();
+    form::placeBeside(this, windows.window(Window::Menu));
 }
 
 QString RunBook::caption() const
@@ -88,6 +95,8 @@ void RunBook::resizeEvent(QResizeEvent *event)
 
 bool RunBook::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == runTable->viewport() && event->type() == QEvent::Resize)
+        fitNotes();
     if (watched == runTable && event->type() == QEvent::KeyPress) {
         switch (static_cast<QKeyEvent *>(event)->key()) {
         case Qt::Key_Return:
@@ -115,27 +124,46 @@ void RunBook::keyPressEvent(QKeyEvent *event)
 
 bool RunBook::Form_Load()
 {
-    if (!showFile())
+    if (!showFile(Keep::Row))
         return false;
+    // Every cell holds a short text: each column as wide as its texts.
     runTable->resizeColumnsToContents();
-    runTable->horizontalHeader()->setStretchLastSection(true);
+    m_notesWidth = runTable->columnWidth(RunBookModel::Information);
+    fitNotes();
     return true;
 }
 
-bool RunBook::showFile()
+void RunBook::fitNotes()
+{
+    // The notes take the room the other columns leave, and of their own
+    // width no more than half the view: the other columns stay in sight.
+    const int view = runTable->viewport()->width();
+    int others = 0;
+    for (int column = 0; column < RunBookModel::Information; ++column)
+        others += runTable->columnWidth(column);
+    runTable->setColumnWidth(RunBookModel::Information, std::max(view - others, std::min(m_notesWidth, view / 2)));
+}
+
+bool RunBook::showFile(Keep keep)
 {
     const run::Table runs = run::load();
     if (runs.status == seqfile::ReadStatus::Failed) {
         m_windows.dialogs().message(this, seqfile::readFailedMessage(run::fileName()));
         return false;
     }
-    const int current = runTable->currentIndex().isValid() ? runTable->currentIndex().row() : 0;
+    const QModelIndex current = runTable->currentIndex();
+    const int row = current.isValid() ? current.row() : 0;
+    // A correction leaves its run in its place in the file.
+    const int run = current.isValid() ? m_model->filePosition(row) : 0;
     m_model->setRuns(m_course, runs.records);
     if (m_orderColumn >= 0)
         m_model->sort(m_orderColumn, m_order);
     countLabel->setText(QStringLiteral("%1 rundor").arg(m_model->rowCount()));
-    if (m_model->rowCount() > 0)
-        runTable->selectRow(std::min(current, m_model->rowCount() - 1));
+    const int count = m_model->rowCount();
+    if (count > 0) {
+        runTable->selectRow(keep == Keep::Row ? std::min(row, count - 1) : m_model->rowAt(std::min(run, count - 1)));
+        runTable->scrollTo(runTable->currentIndex());
+    }
     return true;
 }
 
@@ -151,7 +179,8 @@ void RunBook::showFilesAfresh(const QString &courseBefore, const QString &course
         setWindowTitle(form::plainCaption(caption()));
         runTable->setAccessibleName(caption());
     }
-    showFile();
+    // A deletion from this window leaves its row to the run after it.
+    showFile(std::exchange(m_keep, Keep::Run));
 }
 
 void RunBook::orderByColumn(int column)
@@ -159,7 +188,6 @@ void RunBook::orderByColumn(int column)
     m_order = column == m_orderColumn && m_order == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
     m_orderColumn = column;
     m_model->sort(column, m_order);
-    runTable->horizontalHeader()->setSortIndicatorShown(true);
     runTable->horizontalHeader()->setSortIndicator(column, m_order);
 }
 
@@ -206,11 +234,13 @@ void RunBook::deleteRun()
     if (!dialogs.question(this, QStringLiteral("Vill du ta bort rundan %1 med sluttiden %2?").arg(date, finalTime)))
         return;
     const seqfile::StoreStatus status = run::remove(m_model->occurrence(*row));
-    if (status != seqfile::StoreStatus::Stored) {
+    if (status != seqfile::StoreStatus::Stored)
         dialogs.message(this, run::storeMessage(status));
-        return;
+    // Shown as the file is now, also when the run had gone from it.
+    if (status == seqfile::StoreStatus::Stored || status == seqfile::StoreStatus::Refused) {
+        m_keep = Keep::Row;
+        m_windows.tellFilesChanged();
     }
-    m_windows.tellFilesChanged();
 }
 
 void RunBook::exportRows()

@@ -47,8 +47,12 @@ protected:
 private:
     // "Alla rundor: " and the course name.
     QString caption() const;
+    // After the run file is read again, the current row stays on its run,
+    // or at its place.
+    enum class Keep { Run, Row };
     // The run file as it is now, in the order last chosen.
-    bool showFile();
+    bool showFile(Keep keep);
+    void fitNotes();
     void showFilesAfresh(const QString &courseBefore, const QString &courseAfter);
     // Tells the user when no row is current.
     std::optional<int> currentRow();
@@ -58,6 +62,9 @@ private:
     RunBookModel *m_model = nullptr;
     int m_orderColumn = -1;
     Qt::SortOrder m_order = Qt::AscendingOrder;
+    Keep m_keep = Keep::Run;
+    // The notes column as wide as its texts.
+    int m_notesWidth = 0;
 
     QTableView *runTable = nullptr;
     QLabel *countLabel = nullptr;

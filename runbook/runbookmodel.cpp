@@ -130,6 +130,11 @@ run::Occurrence RunBookModel::occurrence(int row) const
     return run::Occurrence{record, index};
 }
 
+int RunBookModel::rowAt(int filePosition) const
+{
+    return int(std::find(m_shown.cbegin(), m_shown.cend(), filePosition) - m_shown.cbegin());
+}
+
 void RunBookModel::sort(int column, Qt::SortOrder order)
 {
     if (column < 0 || column >= ColumnCount)

@@ -50,6 +50,10 @@ public:
     QString text(int row, int column) const;
     // Which run of the run file the row shows.
     run::Occurrence occurrence(int row) const;
+    // The row's run counted among the course's runs in file order, and the
+    // row that shows the run so counted.
+    int filePosition(int row) const { return m_shown[std::size_t(row)]; }
+    int rowAt(int filePosition) const;
 
 private:
     const run::Fields &runAt(int row) const { return m_runs[m_shown[std::size_t(row)]]; }

@@ -197,7 +197,8 @@ private Q_SLOTS:
         // are passed by and stored empty, whatever they hold.
         const QString choose = t(" >> press Start M_val >> press ChooseFields %1Box >> press ChooseFields %2Button");
         row("fields chosen", four + t(" >> open Start") + choose.arg(t("temperature"), t("cancel"))
-            + t(" >> loaded Start >> press Start M_val >> window ChooseFields Välj vad som registreras 272,144 >> "
+            + t(" >> loaded Start >> press Start M_val >> key ChooseFields okButton Escape >> loaded Start >> press "
+                "Start M_val >> window ChooseFields Välj vad som registreras 272,144 >> "
                 "whole ChooseFields >> place ChooseFields weightBox 24,64,185,19 >> place ChooseFields cancelButton "
                 "176,104,81,25 >> checked ChooseFields informationBox temperatureBox weightBox >> press ChooseFields "
                 "temperatureBox >> press ChooseFields okButton >> loaded Start >> open Regrunda >> ")
@@ -244,18 +245,29 @@ private Q_SLOTS:
         const QString header = t("header RunBook runTable 2 >> ");
         row("run book ordered", book + t("text RunBook countLabel 3 rundor >> ") + header
             + t("table RunBook runTable 7 b;a;c >> ") + header + t("table RunBook runTable 7 c;a;b"));
-        row("run corrected", book + header + header + t("pick RunBook runTable 1 >> key RunBook runTable Return >> "
-            "text CorrectRun T_banareg1 A >> text CorrectRun Text3 00.30.00 >> type CorrectRun Text3 00.10.00 >> press "
-            "CorrectRun storeButton >> loaded Start Menu RunBook >> file RUNDA_RE %1 >> table RunBook runTable 7 c;b;a "
-            ">> rows* 3 01-jan-2003,00.20.00,00.01.00 : 00.02.00 01-jan-2001,00.10.00,00.01.00 : 00.02.00")
+        // Headers fit with their sort arrow; a long note keeps the others in sight.
+        row("run book whole", courses + t(" >> RE A/03/06000/T/01-jan-2001/%1/+1/70.0/1/1/1 >> open Menu >> choose "
+            "Menu 0 >> press Menu M_Rundor >> header RunBook runTable 5 >> whole RunBook")
+            .arg(t("lång ").repeated(60)));
+        // The selection stays on the corrected run, and on the row of one
+        // deleted; the chart drawn afresh.
+        row("run corrected", book + t("press Menu M_Diagram >> ") + header + header + t("pick RunBook runTable 1 >> "
+            "key RunBook runTable Return >> text CorrectRun T_banareg1 A >> text CorrectRun Text3 00.30.00 >> type "
+            "CorrectRun Text3 00.10.00 >> press CorrectRun storeButton >> loaded Start Menu RunBook Chart >> file "
+            "RUNDA_RE %1 >> table RunBook runTable 7 c;b;a >> series Chart Årsbästa 3 600|Tävlingstempo 2 "
+            "600|Träningstempo 1 1200 >> press RunBook correctButton >> text CorrectRun Text3 00.10.00 >> rows* 3 "
+            "01-jan-2003,00.20.00,00.01.00 : 00.02.00 01-jan-2001,00.10.00,00.01.00 : 00.02.00")
             .arg(QString(runs).replace(t("00.30.00"), t("00.10.00"))));
-        row("run deleted", book + header + header + t("answer Nej;Ja >> pick RunBook runTable 0 >> key RunBook "
-            "runTable Delete >> press RunBook deleteButton >> messages %1|%1 >> text RunBook countLabel 2 rundor >> "
-            "rows* 2 01-jan-2003,00.20.00,00.01.00 : 00.02.00 01-jan-2001,00.30.00,00.01.00 : 00.02.00")
+        row("run deleted", book + t("header RunBook runTable 0 >> ").repeated(2) + t("answer Nej;Ja >> pick RunBook "
+            "runTable 1 >> key RunBook runTable Delete >> press RunBook deleteButton >> messages %1|%1 >> text RunBook "
+            "countLabel 2 rundor >> table RunBook runTable 7 b;a >> press RunBook correctButton >> text CorrectRun "
+            "Text3 00.30.00 >> rows* 2 01-jan-2003,00.20.00,00.01.00 : 00.02.00 01-jan-2001,00.30.00,00.01.00 : "
+            "00.02.00")
             .arg(t("Vill du ta bort rundan 01-jan-2002 med sluttiden 00.40.00?")));
         row("run gone meanwhile", book + t("pick RunBook runTable 0 >> press RunBook correctButton >> RE A >> press "
-            "CorrectRun storeButton >> messages %1 >> loaded Start Menu RunBook CorrectRun >> file RUNDA_RE A >> key "
-            "RunBook runTable Escape >> press CorrectRun backButton >> loaded Start Menu")
+            "CorrectRun storeButton >> messages %1 >> text RunBook countLabel 1 rundor >> loaded Start Menu RunBook "
+            "CorrectRun >> file RUNDA_RE A >> key RunBook runTable Escape >> press CorrectRun backButton >> loaded "
+            "Start Menu")
             .arg(t("Rundan finns inte längre i filen RUNDA_RE. Inget har ändrats i filen.")));
         // A correction follows the field choice, but keeps a field the run holds.
         row("correction by the choice", courses + t(" >> RE A/03/06000/T/01-jan-2001/a/+1//00.01.00/00.02.00/00.30.00 "
@@ -270,15 +282,15 @@ private Q_SLOTS:
             "press RunBook correctButton >> type CorrectRun T_reg6 b >> press CorrectRun storeButton >> messages >> "
             "file RUNDA_RE A/03/06000/T/01-jan-2001/b///00.01.00/00.02.00/00.30.00"));
         // A course corrected in both files; one with runs is not deleted.
-        row("course corrected and deleted", book + t("press Menu M_AndraBana >> type CorrectCourse T_mellan11 4 >> "
-            "press CorrectCourse storeButton >> messages Banan har 3 registrerade rundor. Antalet tider kan inte "
-            "ändras. >> type CorrectCourse T_mellan11 3 >> type CorrectCourse T_ban11 A  >> "
-            "type CorrectCourse T_distans11 7000 >> press CorrectCourse "
-            "storeButton >> loaded Start Menu RunBook >> text Menu T_dist  7000 meter >> caption RunBook Alla rundor: "
-            "A >> count RUNDA_RE 4 A/03/07000/T/01-jan-2001/a/+1/70.0/00.01.00/00.02.00/00.30.00 >> press Menu "
-            "M_TaBortBana >> messages Banan har 3 registrerade rundor och kan inte tas bort. >> choose Menu 2 >> "
+        row("course corrected and deleted", book + t("press Menu M_Diagram >> press Menu M_AndraBana >> type "
+            "CorrectCourse T_mellan11 4 >> press CorrectCourse storeButton >> messages Banan har 3 registrerade "
+            "rundor. Antalet tider kan inte ändras. >> type CorrectCourse T_mellan11 3 >> type CorrectCourse T_ban11 "
+            "A2  >> type CorrectCourse T_distans11 7000 >> press CorrectCourse storeButton >> loaded Start Menu "
+            "RunBook Chart >> text Menu T_dist  7000 meter >> caption RunBook Alla rundor: A2 >> caption Chart "
+            "Diagram: A2 >> count RUNDA_RE 4 A2/03/07000/T/01-jan-2001/a/+1/70.0/00.01.00/00.02.00/00.30.00 >> press "
+            "Menu M_TaBortBana >> messages Banan har 3 registrerade rundor och kan inte tas bort. >> choose Menu 2 >> "
             "answer Nej >> press Menu M_TaBortBana >> answer Ja >> press Menu M_TaBortBana >> messages Vill du ta bort "
-            "banan C?|Vill du ta bort banan C? >> file RUNDA_BA A/03/07000;B/03/00500;E/01/00100;T/10/09999 >> text "
+            "banan C?|Vill du ta bort banan C? >> file RUNDA_BA A2/03/07000;B/03/00500;E/01/00100;T/10/09999 >> text "
             "Menu L_antbanor 4"));
         // Exported where the user says, the course name the default; a
         // failed write is told.
@@ -296,7 +308,9 @@ private Q_SLOTS:
         // A name shown as typed: never as formatting, "[*]" included.
         row("plain text", t("answer <i>Hörnsjön [*];3;6000;Nej >> open Menu >> messages %1 >> choose Menu 0 >> "
             "messages %2 >> press Menu M_TaBortBana >> messages Vill du ta bort banan <i>Hörnsjön [*]? >> press Menu "
-            "M_Rundor >> caption RunBook Alla rundor: <i>Hörnsjön [*] >> plain").arg(warning, noRuns));
+            "M_Rundor >> caption RunBook Alla rundor: <i>Hörnsjön [*] >> RE <i>Hörnsjön "
+            "[*]/03/06000/M/01-jan-2001/a/+1/1/1/1/00.01.00 >> press Menu M_Diagram >> caption Chart Diagram: "
+            "<i>Hörnsjön [*] >> plain").arg(warning, noRuns));
         // Every control of every window where the listing has it; the new
         // windows whole.
         row("layout listed", book + t("pick RunBook runTable 0 >> press RunBook correctButton >> press Menu "
@@ -385,15 +399,19 @@ private Q_SLOTS:
             "År,Rundor,Tävling,Bästa,Median,min/km|2002,1,0,00.39.00,00.39.00,6.30|2001,2,1,00.40.00,00.40.35,6.40 "
             ">> text Chart leftOutLabel 2 rundor kunde inte visas (okänt datum eller tid). >> answer ;bild >> press "
             "Chart savePictureButton >> press Chart savePictureButton >> prompts A.png|A.png >> picture bild.png png "
-            ">> block A.png >> answer A.png >> press Chart savePictureButton >> messages ") + unsaved.arg(t("A.png")));
-        row("chart from the list", courses + t(" >> RE E/01/00100/M/31-feb-2001/a/+1/1/1 >> open Menu >> context Menu "
-            "1 >> press Menu List1_Diagram >> window Chart Diagram: B 796,562 >> shown Chart emptyLabel >> choose Menu "
-            "0 >> key Menu List1 Menu >> press Menu List1_Diagram >> window Chart Diagram: A 796,562 >> key Menu List1 "
-            "F10 >> messages >> context Menu 1 >> press Menu List1_Diagram >> key Menu List1 Shift+F10 >> press Menu "
-            "List1_Diagram >> window Chart Diagram: A 796,562 >> context Menu 3 >> press Menu List1_Diagram >> shown "
-            "Chart emptyLabel leftOutLabel >> text Chart leftOutLabel 1 rundor kunde inte visas (okänt datum eller "
-            "tid). >> text Chart emptyLabel Banan har inga rundor att visa. >> block RUNDA_RE >> context Menu 0 >> "
-            "press Menu List1_Diagram >> messages ") + unread.arg(t("RUNDA_RE")) + t(" >> loaded Menu"));
+            ">> block A.png >> answer A.png >> press Chart savePictureButton >> messages ") + unsaved.arg(t("A.png"))
+            + t(" >> rest Chart 1 >> tip 01-jan-2001|Sluttid 41.10, 6.52 min/km|Tävlingstempo|a >> key Chart "
+                "chartView Escape >> loaded Menu"));
+        // A course without a run it can draw opens no chart.
+        row("chart from the list", courses + t(" >> RE A/03/06000/M/01-jan-2001/a/+1/1/1/1/00.01.00;E/01/00100/M/"
+            "31-feb-2001/a/+1/1/1 >> open Menu >> context Menu 1 >> press Menu List1_Diagram >> loaded Menu >> choose "
+            "Menu 0 >> key Menu List1 Menu >> press Menu List1_Diagram >> window Chart Diagram: A 796,562 >> text "
+            "Chart chartView Sluttiden för varje runda på banan A efter datum, tävlingstempo och träningstempo som "
+            "punkter för sig och årsbästa som en linje. 1 rundor från 2001 till 2001. >> key Menu List1 F10 >> "
+            "context Menu 1 >> press Menu List1_Diagram >> key Menu List1 Shift+F10 >> press Menu List1_Diagram >> "
+            "window Chart Diagram: A 796,562 >> context Menu 3 >> press Menu List1_Diagram >> messages %1|%1|%1 >> "
+            "loaded Menu >> block RUNDA_RE >> context Menu 0 >> press Menu List1_Diagram >> messages %2 >> loaded Menu")
+            .arg(t("Banan har inga rundor att visa."), unread.arg(t("RUNDA_RE"))));
         // The training volume over every course, from the menu with no course
         // selected, one window however often chosen; by week, month or year
         // and by course; exported; shown afresh when a run is stored; Escape.

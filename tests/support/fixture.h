@@ -70,6 +70,8 @@ inline QString t(const char *utf8) { return QString::fromUtf8(utf8); }
 //   context W r    a right click on row r of the course list
 //   header W C i   clicks the header of column i of table C
 //   pick W C r     makes row r of table C the current one
+//   rest W n       the pointer rests on the first point of series n of the
+//                  chart in window W
 // and checks:
 //   messages a|b   the messages shown since the last check, in order
 //   boxes a|b      the titles of every box shown, in order, a "!" before
@@ -79,7 +81,8 @@ inline QString t(const char *utf8) { return QString::fromUtf8(utf8); }
 //   file F a;b     the lines of file F; "-" when it is missing
 //   count F n      file F holds n lines, the first one given after n
 //   text W C s     the caption or the text of control C is s; a scroll bar's
-//                  text is "first..last position"
+//                  text is "first..last position", another control's its
+//                  description for screen readers
 //   handle C p     the handle of the analysis window's scroll bar C, as its
 //                  style places it, lies "left" or "right" of the bar's
 //                  middle, or "across" it
@@ -93,8 +96,10 @@ inline QString t(const char *utf8) { return QString::fromUtf8(utf8); }
 //                  still open, which takes the box away before it is read
 //   whole W        every caption of window W fits its control, and every
 //                  control a person works is reached by Tab and has a name
-//                  for screen readers: nothing after it, or what is not (the
-//                  menu bar fits its entries by itself)
+//                  for screen readers, every header of a table fits and no
+//                  column of one that scrolls sideways takes more than half
+//                  its view: nothing after it, or what is not (the menu bar
+//                  fits its entries by itself)
 //   buttons a b    the buttons of a message box, then of an input box
 //   window W s w,h the caption of window W, and the size of its client area
 //   place W C r    control C lies at r, "left,top,width,height" in pixels,
@@ -115,6 +120,7 @@ inline QString t(const char *utf8) { return QString::fromUtf8(utf8); }
 //                  chart in window W, its lines
 //   grid W C r|…   the headers and rows of table C, the cells parted by ","
 //   picture F f    file F is a picture of format f ("-": none)
+//   tip s          the tooltip shown, its lines parted by "|"; "-": none
 struct SingleClickStyle : QProxyStyle
 {
     int styleHint(StyleHint h, const QStyleOption *o, const QWidget *w, QStyleHintReturn *r) const override
@@ -169,7 +175,8 @@ struct Fixture
         if (auto *bar = find<QScrollBar>(window, name))
             return t("%1..%2 %3").arg(bar->minimum()).arg(bar->maximum()).arg(bar->value());
         auto *box = find<QLineEdit>(window, name);
-        return box ? box->text() : t("<no %1>").arg(name);
+        QWidget *other = box ? nullptr : find(window, name); // any other control: its description
+        return box ? box->text() : other ? other->accessibleDescription() : t("<no %1>").arg(name);
     }
 
     // The visible result rows, each "date,final time,split times". A row
@@ -298,6 +305,11 @@ struct Fixture
                         label->rect(), label->wordWrap() ? Qt::TextWordWrap : 0, label->text());
                     return needed.width() > label->width() || needed.height() > label->height();
                 }
+                auto *table = qobject_cast<QTableView *>(control);
+                const QHeaderView *h = table ? table->horizontalHeader() : nullptr; // whole, no column > half a view
+                for (int i = 0, v = h ? h->width() : 0; h && i < h->count(); ++i)
+                    if (h->sectionSize(i) < h->sectionSizeHint(i) || (h->length() > v && 2 * h->sectionSize(i) > v))
+                        return true;
                 auto *button = qobject_cast<QPushButton *>(control);
                 return (button && button->sizeHint().width() > button->width())
                        || !(control->focusPolicy() & Qt::TabFocus)
@@ -399,6 +411,8 @@ struct Fixture
             }
             return std::pair{rows.join(u'|'), 3};
         }
+        if (verb == u"tip")
+            return std::pair{QToolTip::isVisible() ? QToolTip::text().replace(u'\n', u'|') : t("-"), 1};
         if (verb == u"picture") {
             const QByteArray format = QImageReader(w[1]).format();
             return std::pair{format.isEmpty() ? t("-") : QString::fromLatin1(format), 2};
@@ -498,6 +512,13 @@ struct Fixture
             const int i = w[3].toInt();
             QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                               QPoint(header->sectionViewportPosition(i) + header->sectionSize(i) / 2, 5));
+        } else if (verb == u"rest") { // the pointer comes to the first point of series n and rests there
+            auto *view = widget(w[1])->findChild<QChartView *>();
+            auto *series = static_cast<QXYSeries *>(view->chart()->series().at(w[2].toInt()));
+            const QPoint at = view->mapFromScene(view->chart()->mapToPosition(series->at(0), series));
+            QHelpEvent rest(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(view->viewport(), &rest);
+            QTest::qWait(400); // a tooltip taken away goes after 300 ms
         } else if (verb == u"pick") {
             auto *table = find<QTableView>(w[1], w[2]);
             table->setCurrentIndex(table->model()->index(w[3].toInt(), 0));
