@@ -137,10 +137,10 @@ void CourseClick(benchmark::State &state)
     QDir::setCurrent(runFiles().folderOf(int(state.range(0))));
     for (auto _ : state) {
         const run::Table table = run::load();
-        QList<run::Fields> runs = selection::selectRuns(table.records, courseName, timedPoints);
+        const QList<run::RecordView> runs = selection::courseRuns(table.records, courseName);
         benchmark::DoNotOptimize(selection::yearInterval(runs));
-        ordering::orderRuns(runs, ordering::Order::YoungestDate, timedPoints);
-        benchmark::DoNotOptimize(resulttable::rowsToShow(runs, timedPoints, 2000, 2019));
+        const std::vector<qsizetype> order = ordering::runOrder(runs, ordering::Order::YoungestDate, timedPoints);
+        benchmark::DoNotOptimize(resulttable::rowsToShow(runs, order, timedPoints, 2000, 2019));
     }
 }
 BENCHMARK(CourseClick)->Arg(1001)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -69,20 +69,31 @@ QStringView courseName(QStringView record)
     return slash < 0 ? record : record.left(slash);
 }
 
+QStringView field(QStringView record, qsizetype f)
+{
+    const qsizetype start = fieldStart(record, f);
+    if (f < 0 || start > record.size())
+        return QStringView();
+    const QStringView rest = record.sliced(start);
+    return rest.first(fieldStart(rest, 1) - 1);
+}
+
 Fields::Fields(const QString &record, int fieldCount)
     : m_record(record)
     , m_count(std::clamp(fieldCount, 0, maxCount))
 {
-    qsizetype start = 0;
-    for (int f = 0; f < m_count; ++f) {
-        m_start[f] = start;
-        if (start <= record.size()) {
-            const qsizetype slash = record.indexOf(u'/', start);
-            start = (slash < 0 ? record.size() : slash) + 1;
-        }
+    // Field f + 1 starts past the "/" that ends field f; every place is
+    // written as the start of the next field until a "/" makes it one.
+    const char16_t *const text = QStringView(record).utf16();
+    int found = 0;
+    for (qsizetype at = 0; at < record.size() && found < m_count; ++at) {
+        m_start[found + 1] = at + 1;
+        found += text[at] == u'/';
     }
-    // A missing field starts, and ends, past the record's end.
-    m_start[m_count] = start;
+    // The last field found ends with the record, and a missing field starts,
+    // and ends, past its end.
+    for (int f = found + 1; f <= m_count; ++f)
+        m_start[f] = record.size() + 1;
 }
 
 } // namespace run
