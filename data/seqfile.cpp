@@ -73,6 +73,20 @@ void forEachItem(const Char *text, qsizetype end, Item &&item)
     }
 }
 
+// Asks the processor for the first characters of a text before they are
+// needed, where the compiler can say so. Inlined by force: a call that does
+// nothing else is dropped before it is inlined.
+#if defined(__GNUC__) || defined(__clang__)
+[[gnu::always_inline]] inline void askAhead(const QString &text)
+{
+    const char *const start = reinterpret_cast<const char *>(text.constData());
+    for (qsizetype offset = 0; offset < std::min<qsizetype>(2 * text.size(), 512); offset += 64)
+        __builtin_prefetch(start + offset);
+}
+#else
+void askAhead(const QString &) {}
+#endif
+
 // The new file's bytes are on the disk before it takes the data file's name.
 // QSaveFile's commit syncs too, but goes on when that fails.
 bool syncToDisk(QSaveFile &file)
@@ -165,7 +179,12 @@ QByteArray writeItems(const QStringList &items, bool *ok)
         size += item.size() + 4;
     QByteArray bytes(size, Qt::Uninitialized);
     char *out = bytes.data();
-    for (const QString &item : items) {
+    for (qsizetype k = 0; k < items.size(); ++k) {
+        const QString &item = items[k];
+        // Items put in a new order lie all over the memory: their characters
+        // are asked for a few items ahead.
+        if (k + 8 < items.size())
+            askAhead(items[k + 8]);
         // The bytes go after a quote, and the checks look at them: a byte
         // and its character are alike for the quote and the line breaks.
         *out = '"';
