@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -331,7 +332,11 @@ void Menu::List1_Click()
     // The distance comes from the course line: a course without runs must
     // not go on showing the distance of the course clicked before.
     T_dist->setText(resulttable::distanceCaption(course::distance(m_courses.at(position))));
-    const QList<run::RecordView> courseRuns = selection::courseRuns(runs.records, courseText);
+    QList<run::RecordView> courseRuns = selection::courseRuns(runs.records, courseText, std::move(m_runsRoom));
+    const auto keepRoom = qScopeGuard([&] {
+        courseRuns.clear();
+        m_runsRoom = std::move(courseRuns);
+    });
     if (newCourse) {
         if (const auto interval = selection::yearInterval(courseRuns))
             setYearInterval(*interval);

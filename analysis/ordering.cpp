@@ -73,7 +73,7 @@ private:
 // about twice the number of keys. Parts of dates and times are whole
 // numbers close together: such a part is ranked by its distance from the
 // lowest, the others by sorting.
-Index rankPart(const std::vector<Key> &keys, std::size_t part, double lowest, double highest,
+Index rankPart(const std::vector<Key> &keys, double sign, std::size_t part, double lowest, double highest,
                std::vector<Index> &rank)
 {
     const Index count = Index(keys.size());
@@ -81,10 +81,10 @@ Index rankPart(const std::vector<Key> &keys, std::size_t part, double lowest, do
     // No NaN among them, and the highest not too far from the lowest.
     bool exact = highest - lowest <= 2.0 * count + 64;
     for (Index k = 0; k < count && exact; ++k)
-        exact = keys[k][part] >= lowest;
+        exact = sign * keys[k][part] >= lowest;
     for (Index k = 0; k < count && exact; ++k) {
-        rank[k] = Index(keys[k][part] - lowest);
-        exact = lowest + rank[k] == keys[k][part];
+        rank[k] = Index(sign * keys[k][part] - lowest);
+        exact = lowest + rank[k] == sign * keys[k][part];
     }
     if (exact)
         return Index(highest - lowest) + 1;
@@ -92,7 +92,7 @@ Index rankPart(const std::vector<Key> &keys, std::size_t part, double lowest, do
     // Ascending bits for ascending keys; adding 0 makes -0 the same as 0.
     std::vector<std::pair<std::uint64_t, Index>> sorted(count);
     for (Index k = 0; k < count; ++k) {
-        const auto bits = std::bit_cast<std::uint64_t>(keys[k][part] + 0.0);
+        const auto bits = std::bit_cast<std::uint64_t>(sign * keys[k][part] + 0.0);
         constexpr std::uint64_t signBit = std::uint64_t(1) << 63;
         sorted[k] = {(bits & signBit) != 0 ? ~bits : bits | signBit, k};
     }
@@ -358,7 +358,7 @@ void exchangePass(std::vector<Index> &order, const std::vector<Index> &value, In
 
 } // namespace
 
-std::vector<qsizetype> exchangeOrder(std::vector<Key> keys, Direction direction)
+std::vector<qsizetype> exchangeOrder(const std::vector<Key> &keys, Direction direction)
 {
     const Index count = Index(keys.size());
     if (count == 0)
@@ -369,34 +369,40 @@ std::vector<qsizetype> exchangeOrder(std::vector<Key> keys, Direction direction)
     Key lowest{infinity, infinity, infinity};
     Key highest{-infinity, -infinity, -infinity};
     const double sign = direction == Direction::Descending ? -1.0 : 1.0;
-    for (Key &key : keys) {
-        key = {sign * key[0], sign * key[1], sign * key[2]};
-        lowest = {std::min(lowest[0], key[0]), std::min(lowest[1], key[1]), std::min(lowest[2], key[2])};
-        highest = {std::max(highest[0], key[0]), std::max(highest[1], key[1]), std::max(highest[2], key[2])};
+    for (const Key &key : keys) {
+        for (std::size_t part = 0; part < 3; ++part) {
+            lowest[part] = std::min(lowest[part], sign * key[part]);
+            highest[part] = std::max(highest[part], sign * key[part]);
+        }
     }
-    // Pass p orders by the parts 0 to p at once: their ranks, numbered in
-    // order, are its values, value[p + 1]. value[0], all 0, numbers no part.
-    std::array<std::vector<Index>, 4> value;
-    std::array<Index, 4> valueCount{1, 0, 0, 0};
+    // The working memory stays with the thread for the next ordering: taken
+    // afresh from the system at every click, it cost more than the ordering.
+    thread_local struct
     {
         std::array<std::vector<Index>, 3> rank;
-        std::array<Index, 3> rankCount{};
-        for (std::size_t part = 0; part < 3; ++part)
-            rankCount[part] = rankPart(keys, part, lowest[part], highest[part], rank[part]);
-        keys = {}; // the memory of what is no longer needed goes to what follows
-        numberValues(rank, rankCount, value, valueCount);
-    }
+        std::array<std::vector<Index>, 4> value;
+        PassWork pass;
+        std::vector<Index> order;
+    } work;
 
-    PassWork work;
-    std::vector<Index> order(count);
+    // Pass p orders by the parts 0 to p at once: their ranks, numbered in
+    // order, are its values, value[p + 1]. value[0], all 0, numbers no part.
+    std::array<Index, 3> rankCount{};
+    for (std::size_t part = 0; part < 3; ++part)
+        rankCount[part] = rankPart(keys, sign, part, lowest[part], highest[part], work.rank[part]);
+    std::array<Index, 4> valueCount{1, 0, 0, 0};
+    numberValues(work.rank, rankCount, work.value, valueCount);
+
+    std::vector<Index> &order = work.order;
+    order.resize(count);
     std::iota(order.begin(), order.end(), Index(0));
-    for (std::vector<Index> *buffer : {&work.valueAt, &work.smallerBefore, &work.moved})
+    for (std::vector<Index> *buffer : {&work.pass.valueAt, &work.pass.smallerBefore, &work.pass.moved})
         buffer->resize(count);
-    work.values = {0, count, count}; // one segment
+    work.pass.values = {0, count, count}; // one segment
     // A pass whose values part no segment of the pass before moves nothing.
     for (std::size_t part = 0; part < 3; ++part) {
         if (valueCount[part + 1] > valueCount[part])
-            exchangePass(order, value[part + 1], valueCount[part + 1], work);
+            exchangePass(order, work.value[part + 1], valueCount[part + 1], work.pass);
     }
     return std::vector<qsizetype>(order.begin(), order.end());
 }
@@ -456,17 +462,6 @@ bool byDate(Order order)
 Direction directionOf(Order order)
 {
     return order == Order::YoungestDate || order == Order::WorstTime ? Direction::Descending : Direction::Ascending;
-}
-
-std::vector<qsizetype> orderOf(const std::vector<QStringView> &keyTexts, Order order)
-{
-    // The keys are worked out once per item and travel with it: they depend
-    // on nothing but the item's own text.
-    std::vector<Key> keys;
-    keys.reserve(keyTexts.size());
-    for (const QStringView text : keyTexts)
-        keys.push_back(byDate(order) ? dateKey(text) : timeKey(text));
-    return exchangeOrder(std::move(keys), directionOf(order));
 }
 
 } // namespace ordering

@@ -35,7 +35,7 @@ enum class Direction { Ascending, Descending };
 
 // The new order: element k is the index, in keys, of the item that ends at
 // position k.
-std::vector<qsizetype> exchangeOrder(std::vector<Key> keys, Direction direction);
+std::vector<qsizetype> exchangeOrder(const std::vector<Key> &keys, Direction direction);
 
 // The items that one exchange pass in ascending order (pass 1 above, over
 // keys of one part) leaves in the first place and in the last: their
@@ -79,11 +79,6 @@ enum class Order {
 bool byDate(Order order);
 Direction directionOf(Order order);
 
-// The order of items whose key texts are given, one per item: date texts
-// for the date orderings, time texts for the time orderings. The result is
-// as exchangeOrder gives it.
-std::vector<qsizetype> orderOf(const std::vector<QStringView> &keyTexts, Order order);
-
 // The order of one course's runs, each cut into its fields (run::Fields, a
 // list of texts, or run::RecordView), as exchangeOrder gives it: the date
 // orderings look at field 4, the time orderings at field 7+n, the final time
@@ -92,11 +87,12 @@ std::vector<qsizetype> orderOf(const std::vector<QStringView> &keyTexts, Order o
 template<typename Run>
 std::vector<qsizetype> runOrder(const QList<Run> &runs, Order order, int n)
 {
-    std::vector<Key> keys;
+    thread_local std::vector<Key> keys; // its memory kept for the next click
+    keys.clear();
     keys.reserve(runs.size());
     for (const Run &each : runs)
         keys.push_back(byDate(order) ? dateKey(run::dateParts(each)) : timeKey(run::field(each, 7 + n)));
-    return exchangeOrder(std::move(keys), directionOf(order));
+    return exchangeOrder(keys, directionOf(order));
 }
 
 // Reorders the runs so.

@@ -28,9 +28,10 @@ QList<run::Fields> selectRuns(const QStringList &records, const QString &courseN
     return runs;
 }
 
-QList<run::RecordView> courseRuns(const QStringList &records, QStringView courseName)
+QList<run::RecordView> courseRuns(const QStringList &records, QStringView courseName, QList<run::RecordView> room)
 {
-    QList<run::RecordView> runs;
+    QList<run::RecordView> runs = std::move(room);
+    runs.clear(); // its memory kept
     runs.reserve(records.size()); // room only: what is not filled takes no memory
     forEachRunOf(records, courseName, [&](const QString &record) {
         // Field 0 is the name: the date is field 3 of what follows it.

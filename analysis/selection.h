@@ -20,9 +20,11 @@ namespace selection {
 // included, in file order, each cut into fields 0 to n+7.
 QList<run::Fields> selectRuns(const QStringList &records, const QString &courseName, int n);
 
-// The same records as a course click takes them: views of them and of their
-// dates, which the records must outlive.
-QList<run::RecordView> courseRuns(const QStringList &records, QStringView courseName);
+// The same records as a course click takes them: views of them, which the
+// records must outlive, with their dates' parts. The list is made in room,
+// a list whose memory a click before left for the next.
+QList<run::RecordView> courseRuns(const QStringList &records, QStringView courseName,
+                                  QList<run::RecordView> room = {});
 
 // The year interval that a newly chosen course gets: its runs' smallest and
 // largest year, and the captions of the two year labels (the last four

@@ -15,11 +15,11 @@ QStringView dateText(QStringView record)
 
 void orderByDate(QStringList &records)
 {
-    std::vector<QStringView> dates;
-    dates.reserve(records.size());
+    std::vector<ordering::Key> keys;
+    keys.reserve(records.size());
     for (const QString &record : std::as_const(records))
-        dates.push_back(dateText(record));
-    ordering::rearrange(records, ordering::orderOf(dates, ordering::Order::YoungestDate));
+        keys.push_back(ordering::dateKey(dateText(record)));
+    ordering::rearrange(records, ordering::exchangeOrder(keys, ordering::Direction::Descending));
 }
 
 seqfile::StoreStatus saveRunsInDateOrder()
