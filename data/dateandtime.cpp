@@ -37,6 +37,23 @@ constexpr std::array<Month, 12> months{{
     {threeOf(u"DEC"), threeOf(u"dec")},
 }};
 
+// A slot for three characters; the twelve lower-case forms take twelve
+// different ones.
+constexpr unsigned slotOf(unsigned first, unsigned second, unsigned third)
+{
+    return (first * 7 + second * 13 + third) % 16;
+}
+
+// The month whose lower-case form takes a slot, or 0.
+constexpr std::array<int, 16> monthOfSlot = [] {
+    std::array<int, 16> slots{};
+    for (std::size_t row = 0; row < months.size(); ++row) {
+        const std::uint64_t lower = months[row].lower;
+        slots[slotOf(unsigned(lower >> 32), unsigned(lower >> 16) & 0xFFFF, unsigned(lower) & 0xFFFF)] = int(row) + 1;
+    }
+    return slots;
+}();
+
 // The value of count digits from the start, or -1 when they are not all
 // digits.
 int digitsAt(const char16_t *text, int count)
@@ -54,15 +71,13 @@ int digitsAt(const char16_t *text, int count)
 
 int monthNumber(QStringView text)
 {
-    // At most one row can match: every row is looked at, without a branch
-    // that a processor would mistake for every other month.
+    // At most one row can match: the one whose lower-case form falls in the
+    // same slot as the text with its letters made lower-case.
     if (text.size() != 3)
         return 0;
+    const int month = monthOfSlot[slotOf(text[0].unicode() | 0x20, text[1].unicode() | 0x20, text[2].unicode() | 0x20)];
     const std::uint64_t asked = threeOf(text.utf16());
-    int number = 0;
-    for (std::size_t row = 0; row < months.size(); ++row)
-        number += (int(row) + 1) * int((asked == months[row].upper) | (asked == months[row].lower));
-    return number;
+    return month > 0 && (asked == months[month - 1].upper || asked == months[month - 1].lower) ? month : 0;
 }
 
 DateParts dateParts(QStringView date)
