@@ -1,5 +1,6 @@
 #include "data/cp1252.h"
 
+#include <algorithm>
 #include <array>
 
 #ifdef __SSE2__
@@ -102,8 +103,10 @@ QString decode(QByteArrayView bytes)
     auto *out = reinterpret_cast<char16_t *>(text.data());
     const qsizetype size = bytes.size();
     for (qsizetype at = 0; at < size; ++at) {
-        if (at % chunk == 0 && at + chunk <= size && wideChunk(in + at, out + at))
-            at += chunk - 1;
+        // The last chunk ends with the text, over the end of the one before.
+        const qsizetype from = std::min(at, size - chunk);
+        if (at % chunk == 0 && from >= 0 && wideChunk(in + from, out + from))
+            at = from + chunk - 1;
         else
             out[at] = characters[static_cast<unsigned char>(in[at])];
     }
@@ -124,8 +127,9 @@ bool encodeInto(QStringView text, char *out)
     const char16_t *in = text.utf16();
     const qsizetype size = text.size();
     for (qsizetype at = 0; at < size; ++at) {
-        if (at % chunk == 0 && at + chunk <= size && narrowChunk(in + at, out + at)) {
-            at += chunk - 1;
+        const qsizetype from = std::min(at, size - chunk);
+        if (at % chunk == 0 && from >= 0 && narrowChunk(in + from, out + from)) {
+            at = from + chunk - 1;
             continue;
         }
         const int byte = byteOf(in[at]);

@@ -1,5 +1,11 @@
 #include "data/runfile.h"
 
+#include <bit>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace run {
 
 QString fileName()
@@ -67,6 +73,32 @@ QStringView courseName(QStringView record)
 {
     const qsizetype slash = record.indexOf(u'/');
     return slash < 0 ? record : record.left(slash);
+}
+
+qsizetype fieldStart(QStringView record, qsizetype f)
+{
+    if (f <= 0)
+        return 0;
+    // The "/" are counted eight characters at a time up to the eight that
+    // hold the f-th, then one at a time, without a branch for each one,
+    // which costs a processor more than the counting.
+    const char16_t *const text = record.utf16();
+    qsizetype at = 0, slashes = 0;
+#ifdef __SSE2__
+    for (; at + 8 <= record.size(); at += 8) {
+        const __m128i eight = _mm_loadu_si128(reinterpret_cast<const __m128i *>(text + at));
+        const int found = std::popcount(unsigned(_mm_movemask_epi8(_mm_cmpeq_epi16(eight, _mm_set1_epi16(u'/'))))) / 2;
+        if (slashes + found >= f)
+            break;
+        slashes += found;
+    }
+#endif
+    for (; at < record.size(); ++at) {
+        slashes += text[at] == u'/';
+        if (slashes == f)
+            return at + 1;
+    }
+    return record.size() + 1;
 }
 
 QStringView field(QStringView record, qsizetype f)

@@ -59,21 +59,8 @@ QString goneMessage();
 QStringView courseName(QStringView record);
 
 // Where field f of a record starts: just past its f-th "/", or past its end
-// when it has fewer. The "/" are counted without a branch for each one,
-// which costs a processor more than the counting.
-inline qsizetype fieldStart(QStringView record, qsizetype f)
-{
-    if (f <= 0)
-        return 0;
-    const char16_t *const text = record.utf16();
-    qsizetype slashes = 0;
-    for (qsizetype at = 0; at < record.size(); ++at) {
-        slashes += text[at] == u'/';
-        if (slashes == f)
-            return at + 1;
-    }
-    return record.size() + 1;
-}
+// when it has fewer.
+qsizetype fieldStart(QStringView record, qsizetype f);
 
 // Field f of a whole record, cut at every "/"; empty for a field it does
 // not hold.
