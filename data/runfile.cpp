@@ -1,7 +1,5 @@
 #include "data/runfile.h"
 
-#include <bit>
-
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
@@ -87,8 +85,12 @@ qsizetype fieldStart(QStringView record, qsizetype f)
 #ifdef __SSE2__
     for (; at + 8 <= record.size(); at += 8) {
         const __m128i eight = _mm_loadu_si128(reinterpret_cast<const __m128i *>(text + at));
-        const int found = std::popcount(unsigned(_mm_movemask_epi8(_mm_cmpeq_epi16(eight, _mm_set1_epi16(u'/'))))) / 2;
-        if (slashes + found >= f)
+        // Two bits a "/" in the mask: one of each pair is counted.
+        unsigned found = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi16(eight, _mm_set1_epi16(u'/')))) & 0x5555;
+        found = (found & 0x3333) + ((found >> 2) & 0x3333);
+        found = (found & 0x0F0F) + ((found >> 4) & 0x0F0F);
+        found = (found & 0xFF) + (found >> 8);
+        if (slashes + qsizetype(found) >= f)
             break;
         slashes += found;
     }
