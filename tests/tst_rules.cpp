@@ -221,7 +221,8 @@ private Q_SLOTS:
         cases(Rule::Write, {"a,b| c |=>\"a,b\"\r\n\" c \"\r\n\"\"\r\n|written|1", "ö€Š=>\"ö\u0080\u008a\"\r\n|written|1",
                             "‚ƒ„…†‡ˆ‰‹ŒŽ‘’“”•–—˜™š›œžŸ=>\"\u0082\u0083\u0084\u0085\u0086\u0087\u0088\u0089\u008b\u008c\u008e\u0091"
                             "\u0092\u0093\u0094\u0095\u0096\u0097\u0098\u0099\u009a\u009b\u009c\u009e\u009f\"\r\n|written|1",
-                            "a|\u0080=>|refused|0", "a\nb=>|refused|0", "a|b\",c=>|refused|1", " a\"b=>|refused|1", "a\"b=>a\"b\r\n|written|1",
+                            "a|\u0080=>|refused|0", "a\nb=>|refused|0", "a|b\",c=>|refused|1",
+                            " a\"b=>|refused|1", "a\"b=>a\"b\r\n|written|1",
                             "0123\"56789abcdefg=>0123\"56789abcdefg\r\n|written|1", "0123\r56789abcdefg€=>|refused|0"});
 
         // Course lines are cut from their end; nothing is read outside a short
