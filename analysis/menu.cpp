@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -285,7 +286,11 @@ void Menu::List1_Click()
     // The distance comes from the course line: a course without runs must
     // not go on showing the distance of the course clicked before.
     T_dist->setText(resulttable::distanceCaption(course::distance(m_courses.at(position))));
-    QList<run::Fields> courseRuns = selection::selectRuns(runs.records, courseText, n);
+    QList<run::RecordView> courseRuns = selection::courseRuns(runs.records, courseText, std::move(m_runsRoom));
+    const auto keepRoom = qScopeGuard([&] {
+        courseRuns.clear();
+        m_runsRoom = std::move(courseRuns);
+    });
     if (newCourse) {
         if (const auto interval = selection::yearInterval(courseRuns))
             setYearInterval(*interval);
@@ -297,10 +302,10 @@ void Menu::List1_Click()
         m_windows.endProgram();
         return;
     }
-    ordering::orderRuns(courseRuns, *order, n);
+    const std::vector<qsizetype> runOrder = ordering::runOrder(courseRuns, *order, n);
 
     // The labels, not the scroll bars, hold the interval.
-    showRows(resulttable::rowsToShow(courseRuns, n, numericValue(L_visafyear->text()),
+    showRows(resulttable::rowsToShow(courseRuns, runOrder, n, numericValue(L_visafyear->text()),
                                      numericValue(L_visatyear->text())));
     L_visaantal->setText(QString::number(courseRuns.size()));
 }

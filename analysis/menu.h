@@ -107,6 +107,9 @@ private:
     QStringList m_courses;
     // The List1 text of the course clicked last.
     QString m_previousCourse;
+    // The memory of the clicked course's runs, kept empty between clicks for
+    // the next one.
+    QList<run::RecordView> m_runsRoom;
     // Whether the mouse press now under way has already chosen a course.
     bool m_pressChoseCourse = false;
 

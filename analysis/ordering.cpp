@@ -5,18 +5,15 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstring>
 #include <cstdint>
 #include <limits>
 #include <numeric>
+#include <ranges>
 #include <utility>
 
 namespace ordering {
 namespace {
-
-bool byDate(Order order)
-{
-    return order == Order::YoungestDate || order == Order::OldestDate;
-}
 
 using Index = std::uint32_t;
 
@@ -76,7 +73,7 @@ private:
 // about twice the number of keys. Parts of dates and times are whole
 // numbers close together: such a part is ranked by its distance from the
 // lowest, the others by sorting.
-Index rankPart(const std::vector<Key> &keys, std::size_t part, double lowest, double highest,
+Index rankPart(const std::vector<Key> &keys, double sign, std::size_t part, double lowest, double highest,
                std::vector<Index> &rank)
 {
     const Index count = Index(keys.size());
@@ -84,10 +81,10 @@ Index rankPart(const std::vector<Key> &keys, std::size_t part, double lowest, do
     // No NaN among them, and the highest not too far from the lowest.
     bool exact = highest - lowest <= 2.0 * count + 64;
     for (Index k = 0; k < count && exact; ++k)
-        exact = keys[k][part] >= lowest;
+        exact = sign * keys[k][part] >= lowest;
     for (Index k = 0; k < count && exact; ++k) {
-        rank[k] = Index(keys[k][part] - lowest);
-        exact = lowest + rank[k] == keys[k][part];
+        rank[k] = Index(sign * keys[k][part] - lowest);
+        exact = lowest + rank[k] == sign * keys[k][part];
     }
     if (exact)
         return Index(highest - lowest) + 1;
@@ -95,7 +92,7 @@ Index rankPart(const std::vector<Key> &keys, std::size_t part, double lowest, do
     // Ascending bits for ascending keys; adding 0 makes -0 the same as 0.
     std::vector<std::pair<std::uint64_t, Index>> sorted(count);
     for (Index k = 0; k < count; ++k) {
-        const auto bits = std::bit_cast<std::uint64_t>(keys[k][part] + 0.0);
+        const auto bits = std::bit_cast<std::uint64_t>(sign * keys[k][part] + 0.0);
         constexpr std::uint64_t signBit = std::uint64_t(1) << 63;
         sorted[k] = {(bits & signBit) != 0 ? ~bits : bits | signBit, k};
     }
@@ -111,8 +108,9 @@ Index rankPart(const std::vector<Key> &keys, std::size_t part, double lowest, do
 // Puts the items in ascending order of their values, those of one value in
 // the order they had; values[v] becomes the place of the first item of value
 // v and values[v + 1] that of its last one + 1.
-void sortByValue(const std::vector<Index> &items, const std::vector<Index> &value, Index valueCount,
-                 std::vector<Index> &values, std::vector<Index> &sorted)
+template<typename Items>
+void sortByValue(const Items &items, const std::vector<Index> &value, Index valueCount, std::vector<Index> &values,
+                 std::vector<Index> &sorted)
 {
     values.assign(valueCount + 2, 0);
     for (const Index item : items)
@@ -123,131 +121,244 @@ void sortByValue(const std::vector<Index> &items, const std::vector<Index> &valu
         sorted[values[value[item] + 1]++] = item;
 }
 
-// How many of the values from first to last are below the given one: eight
-// counts side by side, which the compiler works out in one step.
-Index countBelow(const Index *first, const Index *last, Index value)
+// Numbers the items' parts 0 to p (value[p + 1]) in order: equal parts get
+// equal numbers, from 0 on, and valueCount[p + 1] is how many there are.
+// When the parts make few combinations, a combination's number is how many
+// of those before it occur; else the items are sorted by their parts.
+void numberValues(const std::array<std::vector<Index>, 3> &rank, const std::array<Index, 3> &rankCount,
+                  std::array<std::vector<Index>, 4> &value, std::array<Index, 4> &valueCount)
 {
-    Index counts[8] = {};
-    for (; last - first >= 8; first += 8) {
-        for (int lane = 0; lane < 8; ++lane)
-            counts[lane] += first[lane] < value;
+    const Index count = Index(rank[0].size());
+    for (std::size_t part = 1; part < 4; ++part)
+        value[part].resize(count);
+    const double combinations = double(rankCount[0]) * rankCount[1] * rankCount[2];
+    if (combinations <= 4.0 * count + 4096) {
+        std::array<std::vector<Index>, 3> numbers; // by combination of the parts 0 to p
+        std::size_t size = 1;
+        for (std::size_t part = 0; part < 3; ++part)
+            numbers[part].assign(size *= rankCount[part], 0);
+        for (Index item = 0; item < count; ++item) {
+            std::size_t combination = 0;
+            for (std::size_t part = 0; part < 3; ++part)
+                numbers[part][combination = combination * rankCount[part] + rank[part][item]] = 1;
+        }
+        for (std::size_t part = 0; part < 3; ++part) {
+            Index occurring = 0;
+            for (Index &number : numbers[part])
+                occurring += std::exchange(number, occurring);
+            valueCount[part + 1] = occurring;
+        }
+        for (Index item = 0; item < count; ++item) {
+            std::size_t combination = 0;
+            for (std::size_t part = 0; part < 3; ++part)
+                value[part + 1][item] = numbers[part][combination = combination * rankCount[part] + rank[part][item]];
+        }
+        return;
     }
-    Index count = 0;
-    for (; first < last; ++first)
-        count += *first < value;
-    for (const Index each : counts)
-        count += each;
-    return count;
+
+    std::vector<Index> order(count), values, sorted;
+    std::iota(order.begin(), order.end(), Index(0));
+    for (std::size_t part = 3; part-- > 0;) {
+        if (rankCount[part] > 1) {
+            sortByValue(order, rank[part], rankCount[part], values, sorted);
+            order.swap(sorted);
+        }
+    }
+    for (Index k = 0; k < count; ++k) {
+        const Index item = order[k], before = order[k > 0 ? k - 1 : 0];
+        bool differs = k == 0;
+        for (std::size_t part = 0; part < 3; ++part) {
+            differs |= rank[part][item] != rank[part][before];
+            valueCount[part + 1] += differs;
+            value[part + 1][item] = valueCount[part + 1] - 1;
+        }
+    }
 }
 
 struct PassWork
 {
-    std::vector<Index> places; // 0, 1, 2, ...
     std::vector<Index> valueAt; // the value of the item at each place
     std::vector<Index> values; // as sortByValue leaves them
     std::vector<Index> prefixValues; // the same for the values of the pass before
     std::vector<Index> sorted; // places
-    std::vector<Index> smallerBefore; // by place
-    std::vector<Index> joinedAt;
+    std::vector<Index> smallerBefore; // by place: the smaller items of its segment before it
+    std::vector<Index> turns; // by item of one value
     std::vector<Index> cycle;
     std::vector<Index> moved;
     PositionCounts counts;
 };
 
-// Up to this many items of one value, moving the cycle's items out to make
-// room costs less than counting where they go.
-constexpr Index shortCycle = 1024;
+// The items of one value v of a segment that starts at segmentStart, in the
+// order the pass leaves them: going through the items as they stood, a queue
+// of the v-items met so far gets each v-item at its back, and each item of a
+// smaller value met after the first v-item moves the queue's front to its
+// back. The queue at the end is the order of the v-items.
+//
+// The smaller items between two v-items turn the queue as many times, less
+// the whole rounds. When the turns are short in all, the queue is kept as a
+// ring and turned item by item, either way round; else each item's place in
+// the ring is noted as it joins and settled afterwards, from the last item
+// joined back to the first.
+void orderValue(const std::vector<Index> &order, Index v, Index segmentStart, PassWork &work)
+{
+    const Index first = work.values[v], size = work.values[v + 1] - first;
+    const Index *const sorted = work.sorted.data() + first;
+    if (size <= 1) {
+        if (size == 1)
+            work.moved[first] = order[sorted[0]];
+        return;
+    }
+    Index *const turns = work.turns.data();
+    std::uint64_t cost = 0;
+    turns[0] = 0; // a queue of one item has no other place
+    for (Index k = 1; k < size; ++k) {
+        const Index next = k + 1 < size ? work.smallerBefore[sorted[k + 1]] : first - segmentStart;
+        Index turn = next - work.smallerBefore[sorted[k]];
+        if (turn > k) // a division costs many steps: only when needed
+            turn %= k + 1;
+        turns[k] = turn;
+        cost += std::min(turn, k + 1 - turn);
+    }
+
+    if (cost <= 4 * std::uint64_t(size) * std::bit_width(size)) {
+        // The queue stands in a window of a longer row, with room on either
+        // side; it turns by copying its front behind its back, or its back
+        // before its front, whichever is shorter, and is moved back to the
+        // middle of the row when a side runs out of room.
+        Index *const row = work.cycle.data();
+        const std::size_t rowSize = 3 * std::size_t(size) + 19;
+        std::size_t head = rowSize / 2, items = 0;
+        const auto toMiddle = [&] {
+            const std::size_t middle = (rowSize - items) / 2;
+            std::memmove(row + middle, row + head, items * sizeof(Index));
+            head = middle;
+        };
+        // Eight items at a time, a few more copied where the row is free;
+        // all eight are read before any is written.
+        constexpr std::size_t eight = 8;
+        const auto copyEight = [](Index *to, const Index *from) {
+            std::array<Index, eight> items;
+            std::memcpy(items.data(), from, sizeof items);
+            std::memcpy(to, items.data(), sizeof items);
+        };
+        // After each item there is room for the next, and eight more.
+        for (Index k = 0; k < size; ++k) {
+            row[head + items++] = order[sorted[k]];
+            const std::size_t forward = turns[k], backward = items - forward;
+            if (forward <= backward) {
+                if (head + items + forward + eight > rowSize)
+                    toMiddle();
+                for (std::size_t done = 0; done < forward; done += eight)
+                    copyEight(row + head + items + done, row + head + done);
+                head += forward;
+            } else {
+                if (head < backward + eight)
+                    toMiddle();
+                for (std::size_t done = eight; done < backward + eight; done += eight)
+                    copyEight(row + head - done, row + head + items - done);
+                head -= backward;
+            }
+        }
+        std::copy(row + head, row + head + size, work.moved.begin() + first);
+        return;
+    }
+
+    // An item joins the ring of k items just before its front, at place
+    // front; the front then stays on the same item, one place further on,
+    // and moves on by the turns.
+    Index front = 0;
+    for (Index k = 0; k < size; ++k) {
+        const Index turn = turns[k];
+        turns[k] = front;
+        front += 1 + turn;
+        front -= front > k ? k + 1 : 0;
+    }
+    Index *const ring = work.cycle.data();
+    work.counts.reset(size, true);
+    for (Index k = size; k-- > 0;)
+        ring[work.counts.takeWithRank(turns[k])] = order[sorted[k]];
+    for (Index place = 0; place < size; ++place)
+        work.moved[first + (place < front ? place + size - front : place - front)] = ring[place];
+}
+
+// For each place of a segment, how many items before it in the segment have
+// a smaller value. Over a few values a row of counts, one per value, takes
+// each item in the same few steps; over more, counts of counts do it in
+// fewer.
+template<Index fewValues>
+void countSmallerBefore(Index start, Index end, Index lowest, PassWork &work)
+{
+    std::array<std::int32_t, fewValues> smaller{}; // by value: the items so far of a smaller one
+    for (Index at = start; at < end; ++at) {
+        const auto value = std::int32_t(work.valueAt[at] - lowest);
+        work.smallerBefore[at] = Index(smaller[std::size_t(value)]);
+        for (std::int32_t above = 0; above < std::int32_t(fewValues); ++above)
+            smaller[std::size_t(above)] += above > value;
+    }
+}
+
+void countSmallerBefore(Index start, Index end, Index lowest, Index valueCount, PassWork &work)
+{
+    if (valueCount <= 8)
+        return countSmallerBefore<8>(start, end, lowest, work);
+    if (valueCount <= 16)
+        return countSmallerBefore<16>(start, end, lowest, work);
+    if (valueCount <= 32)
+        return countSmallerBefore<32>(start, end, lowest, work);
+    if (valueCount <= 64)
+        return countSmallerBefore<64>(start, end, lowest, work);
+    work.counts.reset(valueCount, false);
+    for (Index at = start; at < end; ++at) {
+        work.smallerBefore[at] = work.counts.before(work.valueAt[at] - lowest);
+        work.counts.add(work.valueAt[at] - lowest);
+    }
+}
 
 // One exchange pass over the items in order, with the condition value(j) <
-// value(i): a smaller value stands for a key beyond, prefix values for the
-// parts before. The items of one segment, equal in the parts before, stand
-// together, and their values are all smaller than those of a later segment:
-// a pass over all the items at once is the pass over each segment.
-//
-// The pass leaves the values in ascending order, and the items of one value v
-// in this order: going through the items as they stood, a queue of the
-// v-items met so far gets each v-item at its back, and each item of a smaller
-// value met after the first v-item moves the queue's front to its back. The
-// queue at the end is the order of the v-items.
-//
-// The queue is kept as a cycle with a front mark: an item joins the cycle
-// just before the front, and g smaller items move the mark g steps on. A
-// short cycle takes each item at once, the items on the shorter side of the
-// front moved out; a long one notes where each item joined and settles the
-// places afterwards, from the last item joined back to the first.
-void exchangePass(std::vector<Index> &order, const std::vector<Index> &value, Index valueCount,
-                  const std::vector<Index> &prefix, PassWork &work)
+// value(i): a smaller value stands for a key beyond. The segments of the
+// pass before, items equal in the parts before, stand together, and the
+// values of one segment are all smaller than those of a later one: no pair
+// of two segments is exchanged, and the pass over all the items is the pass
+// over each segment. It leaves the values in ascending order, and the items
+// of one value as orderValue says.
+void exchangePass(std::vector<Index> &order, const std::vector<Index> &value, Index valueCount, PassWork &work)
 {
     const Index count = Index(order.size());
     for (Index at = 0; at < count; ++at)
         work.valueAt[at] = value[order[at]];
     work.prefixValues.swap(work.values);
-    sortByValue(work.places, work.valueAt, valueCount, work.values, work.sorted);
-    const Index *const sorted = work.sorted.data();
-    const Index *const valueAt = work.valueAt.data();
-    const Index *const smallerBefore = work.smallerBefore.data();
-
-    // The smaller items between two places are counted place by place while
-    // that costs little in all, else once for every place.
-    std::size_t budget = 32 * std::size_t(count);
-    bool counted = false;
-    for (Index v = 0; v < valueCount; ++v) {
-        const Index first = work.values[v], size = work.values[v + 1] - first;
-        if (size == 1) {
-            work.moved[first] = order[sorted[first]];
+    sortByValue(std::views::iota(Index(0), count), work.valueAt, valueCount, work.values, work.sorted);
+    Index largest = 0; // the most items of one value
+    for (Index v = 0; v < valueCount; ++v)
+        largest = std::max(largest, work.values[v + 1] - work.values[v]);
+    work.turns.resize(largest);
+    work.cycle.resize(3 * std::size_t(largest) + 19);
+    const std::size_t segments = work.prefixValues.size() - 2;
+    for (std::size_t segment = 0; segment < segments; ++segment) {
+        const Index start = work.prefixValues[segment], end = work.prefixValues[segment + 1];
+        if (start == end)
+            continue;
+        // The sorted places of a segment are its own.
+        const Index lowest = work.valueAt[work.sorted[start]], highest = work.valueAt[work.sorted[end - 1]];
+        if (lowest == highest) {
+            std::copy(order.begin() + start, order.begin() + end, work.moved.begin() + start);
             continue;
         }
-        const Index end = work.prefixValues[prefix[order[sorted[first]]] + 1]; // of the segment
-        if (!counted && end - sorted[first + 1] > budget) {
-            work.counts.reset(valueCount, false);
-            for (Index at = 0; at < count; ++at) {
-                work.smallerBefore[at] = work.counts.before(valueAt[at]);
-                work.counts.add(valueAt[at]);
-            }
-            counted = true;
+        if (highest - lowest == end - start - 1) { // no two alike
+            for (Index place = start; place < end; ++place)
+                work.moved[place] = order[work.sorted[place]];
+            continue;
         }
-        budget -= counted ? 0 : end - sorted[first + 1];
-
-        // The cycle stands from its start on, with room before it.
-        Index *cycle = work.cycle.data() + size;
-        Index front = 0;
-        for (Index k = 0; k < size; ++k) {
-            const Index at = sorted[first + k];
-            if (size <= shortCycle && front < k - front) {
-                std::copy(cycle, cycle + front, cycle - 1);
-                *(--cycle + front) = order[at];
-            } else if (size <= shortCycle) {
-                std::copy_backward(cycle + front, cycle + k, cycle + k + 1);
-                cycle[front] = order[at];
-            } else {
-                work.joinedAt[k] = front;
-            }
-            // The front stays on the same item, now one place further on,
-            // and then moves on by the smaller items up to the next one; the
-            // cycle of one item has no other place.
-            const Index next = k + 1 < size ? sorted[first + k + 1] : end;
-            Index moves = k == 0 ? 0
-                        : !counted    ? countBelow(valueAt + at + 1, valueAt + next, v)
-                                      : (next < end ? smallerBefore[next] : first) - smallerBefore[at];
-            if (moves > k) // a division costs many steps: only when needed
-                moves %= k + 1;
-            front += 1 + moves;
-            front -= front > k ? k + 1 : 0;
-        }
-        if (size > shortCycle) {
-            work.counts.reset(size, true);
-            for (Index k = size; k-- > 0;)
-                cycle[work.counts.takeWithRank(work.joinedAt[k])] = order[sorted[first + k]];
-        }
-        for (Index place = 0; place < size; ++place)
-            work.moved[first + (place < front ? place + size - front : place - front)] = cycle[place];
+        countSmallerBefore(start, end, lowest, highest - lowest + 1, work);
+        for (Index v = lowest; v <= highest; ++v)
+            orderValue(order, v, start, work);
     }
     order.swap(work.moved);
 }
 
 } // namespace
 
-std::vector<qsizetype> exchangeOrder(std::vector<Key> keys, Direction direction)
+std::vector<qsizetype> exchangeOrder(const std::vector<Key> &keys, Direction direction)
 {
     const Index count = Index(keys.size());
     if (count == 0)
@@ -258,59 +369,83 @@ std::vector<qsizetype> exchangeOrder(std::vector<Key> keys, Direction direction)
     Key lowest{infinity, infinity, infinity};
     Key highest{-infinity, -infinity, -infinity};
     const double sign = direction == Direction::Descending ? -1.0 : 1.0;
-    for (Key &key : keys) {
-        key = {sign * key[0], sign * key[1], sign * key[2]};
-        lowest = {std::min(lowest[0], key[0]), std::min(lowest[1], key[1]), std::min(lowest[2], key[2])};
-        highest = {std::max(highest[0], key[0]), std::max(highest[1], key[1]), std::max(highest[2], key[2])};
+    for (const Key &key : keys) {
+        for (std::size_t part = 0; part < 3; ++part) {
+            lowest[part] = std::min(lowest[part], sign * key[part]);
+            highest[part] = std::max(highest[part], sign * key[part]);
+        }
     }
-    std::array<std::vector<Index>, 3> rank;
-    std::array<Index, 3> rankCount{};
-    for (std::size_t part = 0; part < 3; ++part)
-        rankCount[part] = rankPart(keys, part, lowest[part], highest[part], rank[part]);
+    // The working memory stays with the thread for the next ordering: taken
+    // afresh from the system at every click, it cost more than the ordering.
+    thread_local struct
+    {
+        std::array<std::vector<Index>, 3> rank;
+        std::array<std::vector<Index>, 4> value;
+        PassWork pass;
+        std::vector<Index> order;
+    } work;
 
     // Pass p orders by the parts 0 to p at once: their ranks, numbered in
     // order, are its values, value[p + 1]. value[0], all 0, numbers no part.
-    PassWork work;
-    std::vector<Index> order(count);
-    std::iota(order.begin(), order.end(), Index(0));
-    for (std::size_t part = 3; part-- > 0;) {
-        if (rankCount[part] > 1) {
-            sortByValue(order, rank[part], rankCount[part], work.values, work.sorted);
-            order.swap(work.sorted);
-        }
-    }
-    std::array<std::vector<Index>, 4> value;
+    std::array<Index, 3> rankCount{};
+    for (std::size_t part = 0; part < 3; ++part)
+        rankCount[part] = rankPart(keys, sign, part, lowest[part], highest[part], work.rank[part]);
     std::array<Index, 4> valueCount{1, 0, 0, 0};
-    for (std::vector<Index> &values : value)
-        values.resize(count);
-    for (Index k = 0; k < count; ++k) {
-        const Index item = order[k], before = order[k > 0 ? k - 1 : 0];
-        bool differs = k == 0;
-        for (std::size_t part = 0; part < 3; ++part) {
-            differs |= rank[part][item] != rank[part][before];
-            valueCount[part + 1] += differs;
-            value[part + 1][item] = valueCount[part + 1] - 1;
-        }
-    }
+    numberValues(work.rank, rankCount, work.value, valueCount);
 
+    std::vector<Index> &order = work.order;
+    order.resize(count);
     std::iota(order.begin(), order.end(), Index(0));
-    work.places = order;
-    for (std::vector<Index> *buffer : {&work.valueAt, &work.smallerBefore, &work.joinedAt, &work.moved})
+    for (std::vector<Index> *buffer : {&work.pass.valueAt, &work.pass.smallerBefore, &work.pass.moved})
         buffer->resize(count);
-    work.cycle.resize(2 * std::size_t(count));
-    work.values = {0, count, count}; // one segment
+    work.pass.values = {0, count, count}; // one segment
     // A pass whose values part no segment of the pass before moves nothing.
     for (std::size_t part = 0; part < 3; ++part) {
         if (valueCount[part + 1] > valueCount[part])
-            exchangePass(order, value[part + 1], valueCount[part + 1], value[part], work);
+            exchangePass(order, work.value[part + 1], valueCount[part + 1], work.pass);
     }
     return std::vector<qsizetype>(order.begin(), order.end());
 }
 
+std::pair<qsizetype, qsizetype> ascendingPassEnds(const std::vector<double> &keys)
+{
+    // The item in the first place is exchanged for every smaller one met:
+    // it ends as the first of the smallest.
+    const qsizetype count = qsizetype(keys.size());
+    qsizetype first = 0;
+    double largest = keys[0];
+    for (qsizetype k = 1; k < count; ++k) {
+        first = keys[k] < keys[first] ? k : first;
+        largest = std::max(largest, keys[k]);
+    }
+    // The items of the largest key end in the order of their queue (see
+    // orderValue), every other item being smaller: each turns the queue once
+    // after the first of them. The last place of the queue is followed back
+    // through the turns to the item that joined there.
+    std::vector<qsizetype> joined;
+    for (qsizetype k = 0; k < count; ++k) {
+        if (keys[k] == largest)
+            joined.push_back(k);
+    }
+    const qsizetype items = qsizetype(joined.size());
+    qsizetype place = items - 1;
+    for (qsizetype size = items; size > 1; --size) {
+        const qsizetype next = size < items ? joined[std::size_t(size)] : count;
+        place = (place + (next - joined[std::size_t(size - 1)] - 1)) % size;
+        if (place == size - 1)
+            return {first, joined[std::size_t(size - 1)]};
+    }
+    return {first, joined.front()};
+}
+
+Key dateKey(const dateandtime::DateParts &parts)
+{
+    return Key{parts.year, double(parts.month), parts.day};
+}
+
 Key dateKey(QStringView date)
 {
-    const dateandtime::DateParts parts = dateandtime::dateParts(date);
-    return Key{parts.year, double(parts.month), parts.day};
+    return dateKey(dateandtime::dateParts(date));
 }
 
 Key timeKey(QStringView time)
@@ -319,17 +454,14 @@ Key timeKey(QStringView time)
     return Key{parts.hours, parts.minutes, parts.seconds};
 }
 
-std::vector<qsizetype> orderOf(const std::vector<QStringView> &keyTexts, Order order)
+bool byDate(Order order)
 {
-    // The keys are worked out once per item and travel with it: they depend
-    // on nothing but the item's own text.
-    std::vector<Key> keys;
-    keys.reserve(keyTexts.size());
-    for (const QStringView text : keyTexts)
-        keys.push_back(byDate(order) ? dateKey(text) : timeKey(text));
-    const Direction direction = order == Order::YoungestDate || order == Order::WorstTime ? Direction::Descending
-                                                                                          : Direction::Ascending;
-    return exchangeOrder(std::move(keys), direction);
+    return order == Order::YoungestDate || order == Order::OldestDate;
+}
+
+Direction directionOf(Order order)
+{
+    return order == Order::YoungestDate || order == Order::WorstTime ? Direction::Descending : Direction::Ascending;
 }
 
 } // namespace ordering

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/dateandtime.h"
 #include "data/runfile.h"
 
 #include <QList>
@@ -7,6 +8,7 @@
 #include <QStringView>
 
 #include <array>
+#include <utility>
 #include <vector>
 
 // The program's one ordering technique, shared by the analysis window and
@@ -33,22 +35,36 @@ enum class Direction { Ascending, Descending };
 
 // The new order: element k is the index, in keys, of the item that ends at
 // position k.
-std::vector<qsizetype> exchangeOrder(std::vector<Key> keys, Direction direction);
+std::vector<qsizetype> exchangeOrder(const std::vector<Key> &keys, Direction direction);
 
-// Puts items in the order exchangeOrder returned.
+// The items that one exchange pass in ascending order (pass 1 above, over
+// keys of one part) leaves in the first place and in the last: their
+// positions in the keys, which must not be empty.
+std::pair<qsizetype, qsizetype> ascendingPassEnds(const std::vector<double> &keys);
+
+// Puts items in the order exchangeOrder returned, moving each item once
+// along the cycles of the order.
 template<typename Item>
-void rearrange(QList<Item> &items, const std::vector<qsizetype> &order)
+void rearrange(QList<Item> &items, std::vector<qsizetype> order)
 {
-    QList<Item> rearranged;
-    rearranged.reserve(items.size());
-    for (const qsizetype from : order)
-        rearranged.append(std::move(items[from]));
-    items = std::move(rearranged);
+    for (qsizetype start = 0; start < qsizetype(order.size()); ++start) {
+        if (order[std::size_t(start)] < 0)
+            continue;
+        Item first = std::move(items[start]);
+        qsizetype to = start;
+        for (qsizetype from = order[std::size_t(to)]; from != start; from = order[std::size_t(to)]) {
+            items[to] = std::move(items[from]);
+            order[std::size_t(std::exchange(to, from))] = -1;
+        }
+        items[to] = std::move(first);
+        order[std::size_t(to)] = -1;
+    }
 }
 
 // Year, month number, day of a date text; a month not in the month table
 // counts as 0.
 Key dateKey(QStringView date);
+Key dateKey(const dateandtime::DateParts &parts);
 // Hours, minutes, seconds of a time text.
 Key timeKey(QStringView time);
 
@@ -60,24 +76,30 @@ enum class Order {
     WorstTime,    // "Sämsta tid"
 };
 
-// The order of items whose key texts are given, one per item: date texts
-// for the date orderings, time texts for the time orderings. The result is
-// as exchangeOrder gives it.
-std::vector<qsizetype> orderOf(const std::vector<QStringView> &keyTexts, Order order);
+bool byDate(Order order);
+Direction directionOf(Order order);
 
-// Reorders one course's runs, each cut into its fields (run::Fields, or a
-// list of texts): the date orderings look at field 4, the time orderings at
-// field 7+n, the final time of a course with n timed points. A missing field
-// counts as an empty text.
+// The order of one course's runs, each cut into its fields (run::Fields, a
+// list of texts, or run::RecordView), as exchangeOrder gives it: the date
+// orderings look at field 4, the time orderings at field 7+n, the final time
+// of a course with n timed points. A missing field counts as an empty text.
+// Each run's key is worked out once and travels with it.
+template<typename Run>
+std::vector<qsizetype> runOrder(const QList<Run> &runs, Order order, int n)
+{
+    thread_local std::vector<Key> keys; // its memory kept for the next click
+    keys.clear();
+    keys.reserve(runs.size());
+    for (const Run &each : runs)
+        keys.push_back(byDate(order) ? dateKey(run::dateParts(each)) : timeKey(run::field(each, 7 + n)));
+    return exchangeOrder(keys, directionOf(order));
+}
+
+// Reorders the runs so.
 template<typename Run>
 void orderRuns(QList<Run> &runs, Order order, int n)
 {
-    const qsizetype column = order == Order::YoungestDate || order == Order::OldestDate ? 4 : 7 + n;
-    std::vector<QStringView> keyTexts;
-    keyTexts.reserve(runs.size());
-    for (const Run &each : std::as_const(runs))
-        keyTexts.push_back(run::field(each, column));
-    rearrange(runs, orderOf(keyTexts, order));
+    rearrange(runs, runOrder(runs, order, n));
 }
 
 } // namespace ordering

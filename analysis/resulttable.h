@@ -7,6 +7,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <numeric>
+#include <vector>
+
 // The analysis window's result table: up to 28 rows of date, final time and
 // split times.
 namespace resulttable {
@@ -63,24 +66,34 @@ QString splitTimes(const Run &fields, int n)
     return splits;
 }
 
-// The rows to show, from the top: the first 28 runs, in the order given,
-// whose year (the numeric value of the date's last four characters) lies
-// from firstYear to lastYear, both included. Each run holds the fields 0 to
-// n+7 of its record.
+// The rows to show, from the top: the first 28 runs, in the order given
+// (element k the index of the run in position k), whose year (the numeric
+// value of the date's last four characters) lies from firstYear to
+// lastYear, both included. Each run holds the fields 0 to n+7 of its record.
+template<typename Run>
+QList<Row> rowsToShow(const QList<Run> &runs, const std::vector<qsizetype> &order, int n, double firstYear,
+                      double lastYear)
+{
+    QList<Row> rows;
+    for (const qsizetype index : order) {
+        if (rows.size() == rowCount)
+            break;
+        const Run &each = runs.at(index);
+        const double year = run::dateParts(each).year;
+        if (year < firstYear || year > lastYear)
+            continue;
+        rows.append(Row{run::field(each, 4).toString(), splitTimes(each, n), run::field(each, 7 + n).toString()});
+    }
+    return rows;
+}
+
+// The same for the runs in the order they stand.
 template<typename Run>
 QList<Row> rowsToShow(const QList<Run> &runs, int n, double firstYear, double lastYear)
 {
-    QList<Row> rows;
-    for (const Run &each : runs) {
-        if (rows.size() == rowCount)
-            break;
-        const QStringView date = run::field(each, 4);
-        const double year = dateandtime::yearOf(date);
-        if (year < firstYear || year > lastYear)
-            continue;
-        rows.append(Row{date.toString(), splitTimes(each, n), run::field(each, 7 + n).toString()});
-    }
-    return rows;
+    std::vector<qsizetype> order(std::size_t(runs.size()));
+    std::iota(order.begin(), order.end(), qsizetype(0));
+    return rowsToShow(runs, order, n, firstYear, lastYear);
 }
 
 // "06000" -> " 6000 meter": the distance as a number, with a blank where a

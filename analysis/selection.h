@@ -20,6 +20,12 @@ namespace selection {
 // included, in file order, each cut into fields 0 to n+7.
 QList<run::Fields> selectRuns(const QStringList &records, const QString &courseName, int n);
 
+// The same records as a course click takes them: views of them, which the
+// records must outlive, with their dates' parts. The list is made in room,
+// a list whose memory a click before left for the next.
+QList<run::RecordView> courseRuns(const QStringList &records, QStringView courseName,
+                                  QList<run::RecordView> room = {});
+
 // The year interval that a newly chosen course gets: its runs' smallest and
 // largest year, and the captions of the two year labels (the last four
 // characters of a date of each year).
@@ -39,16 +45,15 @@ std::optional<YearInterval> yearInterval(const QList<Run> &runs)
 {
     if (runs.isEmpty())
         return std::nullopt;
-    std::vector<ordering::Key> years;
+    std::vector<double> years;
     years.reserve(runs.size());
     for (const Run &each : runs)
-        years.push_back({dateandtime::yearOf(run::field(each, 4)), 0, 0});
-    // One exchange pass by year, smallest first (the other two parts are
-    // equal and never exchange anything): which of several dates of the same
-    // year ends first or last decides the captions below.
-    const std::vector<qsizetype> byYear = ordering::exchangeOrder(std::move(years), ordering::Direction::Ascending);
-    const QStringView smallest = run::field(runs.at(byYear.front()), 4);
-    const QStringView largest = run::field(runs.at(byYear.back()), 4);
+        years.push_back(run::dateParts(each).year);
+    // One exchange pass by year, smallest first: which of several dates of
+    // the same year it leaves first or last decides the captions below.
+    const auto [first, last] = ordering::ascendingPassEnds(years);
+    const QStringView smallest = run::field(runs.at(first), 4);
+    const QStringView largest = run::field(runs.at(last), 4);
     if (smallest.isEmpty())
         return std::nullopt;
     return YearInterval{qRound(dateandtime::yearOf(smallest)), qRound(dateandtime::yearOf(largest)),

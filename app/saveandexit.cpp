@@ -9,29 +9,29 @@ namespace saveandexit {
 
 QStringView dateText(QStringView record)
 {
-    qsizetype slashes = 0;
-    for (qsizetype i = 0; i < record.size(); ++i) {
-        if (record.at(i) == u'/' && ++slashes == 4)
-            return record.mid(i + 1, 11);
-    }
-    return QStringView();
+    const qsizetype start = run::fieldStart(record, 4);
+    return start > record.size() ? QStringView() : record.mid(start, 11);
 }
 
 void orderByDate(QStringList &records)
 {
-    std::vector<QStringView> dates;
-    dates.reserve(records.size());
+    std::vector<ordering::Key> keys;
+    keys.reserve(records.size());
     for (const QString &record : std::as_const(records))
-        dates.push_back(dateText(record));
-    const std::vector<qsizetype> newOrder = ordering::orderOf(dates, ordering::Order::YoungestDate);
-    ordering::rearrange(records, newOrder);
+        keys.push_back(ordering::dateKey(dateText(record)));
+    ordering::rearrange(records, ordering::exchangeOrder(keys, ordering::Direction::Descending));
 }
 
 seqfile::StoreStatus saveRunsInDateOrder()
 {
-    return seqfile::update(run::fileName(), [](seqfile::ReadResult &current) {
+    // The records are kept in the order they were read, too, and given back
+    // in that order, after the others: the memory takes them back far
+    // sooner so than in date order.
+    QStringList asRead;
+    return seqfile::update(run::fileName(), [&asRead](seqfile::ReadResult &current) {
         if (current.status == seqfile::ReadStatus::Missing)
             return false;
+        asRead = current.items;
         orderByDate(current.items);
         return true;
     });

@@ -20,5 +20,8 @@ bool canEncode(QStringView text);
 // The bytes of the text; *ok is false, and the result empty, when a
 // character has no byte.
 QByteArray encode(QStringView text, bool *ok);
+// The same into room for text.size() bytes; false when a character has no
+// byte, the room then holding anything.
+bool encodeInto(QStringView text, char *out);
 
 } // namespace cp1252

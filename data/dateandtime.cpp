@@ -6,48 +6,92 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
 
 namespace dateandtime {
 
 namespace {
 
+// The three characters of a month abbreviation as one number.
+constexpr std::uint64_t threeOf(const char16_t *three)
+{
+    return std::uint64_t(three[0]) << 32 | std::uint64_t(three[1]) << 16 | three[2];
+}
+
 struct Month
 {
-    QStringView upper;
-    QStringView lower;
+    std::uint64_t upper;
+    std::uint64_t lower;
 };
 
 // Swedish abbreviations: "maj" and "okt".
 constexpr std::array<Month, 12> months{{
-    {u"JAN", u"jan"},
-    {u"FEB", u"feb"},
-    {u"MAR", u"mar"},
-    {u"APR", u"apr"},
-    {u"MAJ", u"maj"},
-    {u"JUN", u"jun"},
-    {u"JUL", u"jul"},
-    {u"AUG", u"aug"},
-    {u"SEP", u"sep"},
-    {u"OKT", u"okt"},
-    {u"NOV", u"nov"},
-    {u"DEC", u"dec"},
+    {threeOf(u"JAN"), threeOf(u"jan")},
+    {threeOf(u"FEB"), threeOf(u"feb")},
+    {threeOf(u"MAR"), threeOf(u"mar")},
+    {threeOf(u"APR"), threeOf(u"apr")},
+    {threeOf(u"MAJ"), threeOf(u"maj")},
+    {threeOf(u"JUN"), threeOf(u"jun")},
+    {threeOf(u"JUL"), threeOf(u"jul")},
+    {threeOf(u"AUG"), threeOf(u"aug")},
+    {threeOf(u"SEP"), threeOf(u"sep")},
+    {threeOf(u"OKT"), threeOf(u"okt")},
+    {threeOf(u"NOV"), threeOf(u"nov")},
+    {threeOf(u"DEC"), threeOf(u"dec")},
 }};
+
+// A slot for three characters; the twelve lower-case forms take twelve
+// different ones.
+constexpr unsigned slotOf(unsigned first, unsigned second, unsigned third)
+{
+    return (first * 7 + second * 13 + third) % 16;
+}
+
+// The month whose lower-case form takes a slot, or 0.
+constexpr std::array<int, 16> monthOfSlot = [] {
+    std::array<int, 16> slots{};
+    for (std::size_t row = 0; row < months.size(); ++row) {
+        const std::uint64_t lower = months[row].lower;
+        slots[slotOf(unsigned(lower >> 32), unsigned(lower >> 16) & 0xFFFF, unsigned(lower) & 0xFFFF)] = int(row) + 1;
+    }
+    return slots;
+}();
+
+// The value of count digits from the start, or -1 when they are not all
+// digits.
+int digitsAt(const char16_t *text, int count)
+{
+    int value = 0;
+    for (int k = 0; k < count; ++k) {
+        if (text[k] < u'0' || text[k] > u'9')
+            return -1;
+        value = value * 10 + (text[k] - u'0');
+    }
+    return value;
+}
 
 } // namespace
 
 int monthNumber(QStringView text)
 {
-    // Row by row, the upper-case form before the lower-case one; at most one
-    // row can match.
-    for (std::size_t row = 0; row < months.size(); ++row) {
-        if (text == months[row].upper || text == months[row].lower)
-            return int(row) + 1;
-    }
-    return 0;
+    // At most one row can match: the one whose lower-case form falls in the
+    // same slot as the text with its letters made lower-case.
+    if (text.size() != 3)
+        return 0;
+    const int month = monthOfSlot[slotOf(text[0].unicode() | 0x20, text[1].unicode() | 0x20, text[2].unicode() | 0x20)];
+    const std::uint64_t asked = threeOf(text.utf16());
+    return month > 0 && (asked == months[month - 1].upper || asked == months[month - 1].lower) ? month : 0;
 }
 
 DateParts dateParts(QStringView date)
 {
+    // A date as the program writes it, with digits for day and year, gives
+    // the numbers of its digits at once: those the numeric value gives.
+    if (date.size() == 11) {
+        const int day = digitsAt(date.utf16(), 2), year = digitsAt(date.utf16() + 7, 4);
+        if (day >= 0 && year >= 0)
+            return DateParts{double(day), monthNumber(date.sliced(3, 3)), double(year)};
+    }
     return DateParts{numericValue(date.left(2)), monthNumber(date.mid(3, 3)), yearOf(date)};
 }
 

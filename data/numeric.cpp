@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 double numericValue(QStringView text)
@@ -11,30 +12,42 @@ double numericValue(QStringView text)
 
 std::optional<double> leadingNumber(QStringView text)
 {
-    std::string number;
+    // The numeric characters first, and the digits as a whole number while
+    // no "." has come: the usual case, a few digits, needs no more.
     bool negative = false;
     bool signSeen = false;
-    bool digitSeen = false;
-    bool pointSeen = false;
-    for (const QChar ch : text) {
-        const char16_t c = ch.unicode();
+    int digits = 0;
+    qsizetype point = -1;
+    qsizetype end = 0;
+    std::uint64_t whole = 0;
+    for (; end < text.size(); ++end) {
+        const char16_t c = text[end].unicode();
         if (c == u' ' || c == u'\t')
             continue;
-        if ((c == u'+' || c == u'-') && !signSeen && !digitSeen && !pointSeen) {
+        if ((c == u'+' || c == u'-') && !signSeen && digits == 0 && point < 0) {
             signSeen = true;
             negative = c == u'-';
         } else if (c >= u'0' && c <= u'9') {
-            digitSeen = true;
-            number += char(c);
-        } else if (c == u'.' && !pointSeen) {
-            pointSeen = true;
-            number += '.';
+            ++digits;
+            whole = whole * 10 + (c - u'0');
+        } else if (c == u'.' && point < 0) {
+            point = end;
         } else {
             break;
         }
     }
-    if (!digitSeen)
+    if (digits == 0)
         return std::nullopt;
+    // Up to 19 digits and no fraction, the number is exact as an integer,
+    // and rounds to the same double as its text does.
+    if (point < 0 && digits <= 19)
+        return negative ? -double(whole) : double(whole);
+
+    std::string number;
+    for (const QChar ch : text.first(end)) {
+        if (ch != u' ' && ch != u'\t' && ch != u'+' && ch != u'-')
+            number += char(ch.unicode());
+    }
     // from_chars, unlike strtod, does not follow the user's locale: "." is
     // always the decimal point.
     double value = 0.0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/dateandtime.h"
 #include "data/seqfile.h"
 
 #include <QString>
@@ -79,6 +80,14 @@ QString paceText(QStringView finalTime, QStringView distance);
 // the whole record when it holds none.
 QStringView courseName(QStringView record);
 
+// Where field f of a record starts: just past its f-th "/", or past its end
+// when it has fewer.
+qsizetype fieldStart(QStringView record, qsizetype f);
+
+// Field f of a whole record, cut at every "/"; empty for a field it does
+// not hold.
+QStringView field(QStringView record, qsizetype f);
+
 // Fields 0 to fieldCount-1 of a record (at most 18, the fields of a course
 // with 10 timed points), cut at every "/" without being copied: the record
 // is shared, and each field is a view into it. A record with fewer fields
@@ -110,6 +119,15 @@ private:
     std::array<qsizetype, maxCount + 1> m_start{};
 };
 
+// A run as a course click takes it: a view of its record, which must
+// outlive it, and the parts of its date, read once while the record is at
+// hand.
+struct RecordView
+{
+    QStringView record;
+    dateandtime::DateParts dateParts;
+};
+
 // Field f of a run's fields, whichever way they are held; empty for a field
 // not held.
 inline QStringView field(const Fields &fields, qsizetype f)
@@ -120,5 +138,23 @@ inline QStringView field(const QStringList &fields, qsizetype f)
 {
     return f >= 0 && f < fields.size() ? QStringView(fields.at(f)) : QStringView();
 }
+inline QStringView field(const RecordView &run, qsizetype f)
+{
+    return field(run.record, f);
+}
+
+// The parts of a run's date, field 4.
+template<typename Run>
+dateandtime::DateParts dateParts(const Run &run)
+{
+    return dateandtime::dateParts(field(run, 4));
+}
+inline dateandtime::DateParts dateParts(const RecordView &run)
+{
+    return run.dateParts;
+}
 
 } // namespace run
+
+Q_DECLARE_TYPEINFO(run::Fields, Q_RELOCATABLE_TYPE);
+Q_DECLARE_TYPEINFO(run::RecordView, Q_PRIMITIVE_TYPE);

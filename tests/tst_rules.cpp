@@ -273,7 +273,8 @@ private Q_SLOTS:
             "‚ƒ„…†‡ˆ‰‹ŒŽ‘’“”•–—˜™š›œžŸ=>\"" "\u0082\u0083\u0084\u0085\u0086"
             "\u0087\u0088\u0089\u008b\u008c\u008e\u0091\u0092\u0093\u0094\u0095\u0096\u0097\u0098\u0099\u009a\u009b"
             "\u009c\u009e\u009f\"\r\n|written|1", "a|\u0080=>|refused|0", "a\nb=>|refused|0", "a|b\",c=>|refused|1",
-            " a\"b=>|refused|1", "a\"b=>a\"b\r\n|written|1"});
+            " a\"b=>|refused|1", "a\"b=>a\"b\r\n|written|1", "0123\"56789abcdefg=>0123\"56789abcdefg\r\n|written|1",
+            "0123\r56789abcdefg€=>|refused|0"});
 
         // Course lines are cut from their end; nothing is read outside a short
         // line. Dates and times by position, months by the table.
@@ -603,6 +604,72 @@ private Q_SLOTS:
             got << (target == 5 ? bareOrder[k] : target == 4 ? records[k].section(u'/', -1).toInt()
                     : before.at(runs[k][5].toInt()) == runs[k] ? runs[k][5].toInt() : -1); // whole runs travel
         QCOMPARE(got, expected);
+    }
+
+    // 100,000 runs against the passes, every row compared: a click on a course (its years, "Yngsta datum" and
+    // "Bästa tid"), save and exit, then bare keys: queues of one value turned far (back by two among 100 smaller
+    // values, or anywhere by one), and parts of many values. The skipping passes are held to the literal ones first.
+    void manyRuns_data()
+    {
+        QTest::addColumn<int>("kind");
+        int kind = 0;
+        for (const char *tag : {"click", "save and exit", "queues turned far", "parts of many values"})
+            QTest::newRow(tag) << kind++;
+    }
+
+    void manyRuns()
+    {
+        QFETCH(int, kind);
+        QRandomGenerator random(kind + 1);
+        const auto pick = [&random](int below) { return int(random.bounded(below)); };
+        const auto passes = [](const std::vector<ordering::Key> &keys, ordering::Direction direction) {
+            const std::vector<ordering::Key> some(keys.begin(), keys.begin() + std::min<qsizetype>(3000, keys.size()));
+            if (skippingExchangeOrder(some, direction) != literalExchangeOrder(some, direction))
+                qFatal("The skipping passes differ from the literal ones");
+            return skippingExchangeOrder(keys, direction);
+        };
+        const auto down = ordering::Direction::Descending, up = ordering::Direction::Ascending;
+        const QStringList months = l("jan|feb|mar|apr|maj|jun|jul|aug|sep|okt|nov|dec|DEC|Feb");
+        QStringList records;
+        std::vector<ordering::Key> dates, times, years, keys;
+        const auto two = [&pick](int below) { return t("%1").arg(pick(below), 2, 10, QChar(u'0')); };
+        for (int k = 0; k < 100000 && kind < 2; ++k) { // years 0 to 19 written as 0019, +019 or 19.0
+            const int way = pick(3);
+            const QString year = l("%1|+%1|%1.0")[way].arg(pick(20), 4 - way, 10, QChar(u'0'));
+            const QString date = two(28) + u'-' + months[pick(14)] + u'-' + year;
+            const QString time = t("0%1.").arg(pick(3)) + two(60) + u'.' + two(60);
+            records << t(pick(10) ? "A" : "B") + t("/03/06000/T/") + date + u'/' + n(k) + t("/+20/79.0/0/0/") + time;
+            keys.push_back(ordering::dateKey(date));
+            if (records.last().startsWith(u'A'))
+                dates.push_back(keys.back()), times.push_back(ordering::timeKey(time));
+        }
+        if (kind == 0) {
+            const QList<run::RecordView> runs = selection::courseRuns(records, t("A"));
+            for (const ordering::Key &date : dates)
+                years.push_back({date[0], 0, 0});
+            const std::vector<qsizetype> byYear = passes(years, up);
+            const auto interval = selection::yearInterval(runs).value();
+            const auto caption = [&runs](qsizetype at) { return run::field(runs[at], 4).right(4).toString(); };
+            QCOMPARE(interval.firstCaption + u'-' + interval.lastCaption,
+                     caption(byYear.front()) + u'-' + caption(byYear.back()));
+            QCOMPARE_EQ(ordering::runOrder(runs, ordering::Order::YoungestDate, 3), passes(dates, down));
+            QCOMPARE_EQ(ordering::runOrder(runs, ordering::Order::BestTime, 3), passes(times, up));
+        } else if (kind == 1) {
+            QStringList expected;
+            for (const qsizetype from : passes(keys, down))
+                expected << records[from];
+            saveandexit::orderByDate(records);
+            QCOMPARE(records, expected);
+        } else {
+            for (int t = 1; kind == 2 && t <= 590; ++t) {
+                keys.push_back({double(t > 150), 1000, 0});
+                for (int smaller = t <= 150 ? std::max(t - 2, 0) : pick(t - 150); smaller > 0; --smaller)
+                    keys.push_back({double(t > 150), double(t <= 150 ? pick(100) : 0), 0});
+            }
+            while (keys.size() < 100000)
+                keys.push_back({kind == 2 ? 2 : pick(100) / 2.0, double(pick(kind == 2 ? 3 : 100)), double(pick(50))});
+            QCOMPARE_EQ(ordering::exchangeOrder(keys, up), passes(keys, up));
+        }
     }
 
     // Corrections and deletions against the files as they are at that
