@@ -188,6 +188,8 @@ private Q_SLOTS:
         const QString hit = store.calls.value(killed >= 0 ? killed - 1 : find(store.calls, u"\\(INJECTED\\)$"_s));
         QVERIFY2(store.inFolder(hit), qPrintable(u"missed: "_s + hit));
         const QString out = store.out;
+        if (killed < 0) // a store that failed took its temporary file away itself
+            QVERIFY(!store.files(true).keys().join(u'|').contains(u".kvistra-tmp-"_s));
         store.store(std::nullopt, u"start"_s); // which completes what it can
         const Files now = store.files();
         QVERIFY(now == before || now == after[path]);
