@@ -1,7 +1,7 @@
 #include "progress/chart.h"
 
 #include "analysis/selection.h"
-#include "progress/yeartable.h"
+#include "progress/texttable.h"
 #include "data/coursefile.h"
 #include "data/dateandtime.h"
 #include "data/savedfile.h"
@@ -163,7 +163,7 @@ Chart::Chart(WindowRegistry &windows, const QString &courseLine)
     chartView->setAccessibleName(QStringLiteral("Diagram över banans rundor"));
     chartView->setMinimumSize(twips::size(6000, 4000));
 
-    m_years = new YearTable(this);
+    m_years = new TextTable(0, this);
     yearTable = new QTableView(this);
     yearTable->setObjectName(QStringLiteral("yearTable"));
     yearTable->setModel(m_years);
@@ -245,7 +245,7 @@ bool Chart::showRunsOf(const QStringList &records)
     m_progress = progress::compute(m_runs, m_n);
     if (m_progress.runs.isEmpty())
         return false;
-    m_years->setYears(m_progress.years, m_metres);
+    m_years->setTexts(progress::yearHeaders(m_metres), progress::yearRows(m_progress.years, m_metres));
     yearTable->resizeColumnsToContents();
     const bool leftOut = m_progress.leftOut > 0;
     leftOutLabel->setText(

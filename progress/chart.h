@@ -20,7 +20,7 @@ class QRadioButton;
 class QSplitter;
 class QTableView;
 class WindowRegistry;
-class YearTable;
+class TextTable;
 
 // The progress window of one course: every run's final time (or pace) over
 // its date, race and training pace apart, a line through each year's best,
@@ -90,7 +90,7 @@ private:
     QChartView *chartView = nullptr;
     QTableView *yearTable = nullptr;
     QLabel *leftOutLabel = nullptr;
-    YearTable *m_years = nullptr;
+    TextTable *m_years = nullptr;
 
     QChart *m_chart = nullptr;
     QLineSeries *m_race = nullptr;

@@ -78,6 +78,15 @@ QStringList yearHeaders(std::optional<int> metres)
     return headers;
 }
 
+QList<QStringList> yearRows(const QList<Year> &years, std::optional<int> metres)
+{
+    QList<QStringList> rows;
+    rows.reserve(years.size());
+    for (const Year &year : years)
+        rows.append(yearTexts(year, metres));
+    return rows;
+}
+
 QStringList yearTexts(const Year &year, std::optional<int> metres)
 {
     QStringList texts{QString::number(year.year), QString::number(year.runs), QString::number(year.races),

@@ -50,6 +50,8 @@ Progress compute(const QList<run::Fields> &runs, int n);
 // "Median", and "min/km" of the best when the distance is known.
 QStringList yearTexts(const Year &year, std::optional<int> metres);
 QStringList yearHeaders(std::optional<int> metres);
+// The rows of the year table, one a year, as yearTexts writes them.
+QList<QStringList> yearRows(const QList<Year> &years, std::optional<int> metres);
 
 // The chart's x value of a day: milliseconds since 1970, at noon UTC, so
 // that the day is the same in every time zone.

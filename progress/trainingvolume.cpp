@@ -2,7 +2,7 @@
 
 #include "data/coursefile.h"
 #include "data/runfile.h"
-#include "progress/volumetable.h"
+#include "progress/texttable.h"
 #include "runbook/csvexport.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
@@ -104,7 +104,7 @@ TrainingVolume::TrainingVolume(WindowRegistry &windows)
     chartView->setAccessibleName(QStringLiteral("Kilometer per period"));
     chartView->setMinimumSize(twips::size(3000, 2250));
 
-    m_table = new VolumeTable(this);
+    m_table = new TextTable(1, this);
     table = new QTableView(this);
     table->setObjectName(QStringLiteral("table"));
     table->setModel(m_table);
@@ -247,7 +247,7 @@ void TrainingVolume::showYearSoFar()
 void TrainingVolume::choosePeriod()
 {
     m_rows = volume::periods(m_runs.counted, period());
-    m_table->setRows(m_rows, period());
+    m_table->setTexts(volume::headers(), volume::tableRows(m_rows, period()));
     m_kilometres.clear();
     m_kilometres.reserve(m_rows.size());
     for (auto row = m_rows.crbegin(); row != m_rows.crend(); ++row)

@@ -20,7 +20,7 @@ class QPushButton;
 class QRadioButton;
 class QTableView;
 class QValueAxis;
-class VolumeTable;
+class TextTable;
 class WindowRegistry;
 
 // How much the runner has run, over every course or one: a week, a month or
@@ -87,7 +87,7 @@ private:
     QLabel *uncountedLabel = nullptr;
     QLabel *unknownDistanceLabel = nullptr;
 
-    VolumeTable *m_table = nullptr;
+    TextTable *m_table = nullptr;
     QChart *m_chart = nullptr;
     QBarSet *m_bars = nullptr;
     QCategoryAxis *m_xAxis = nullptr;

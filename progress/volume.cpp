@@ -137,6 +137,15 @@ QString kilometres(qint64 metres)
     return QStringLiteral("%1.%2").arg(tenths / 10).arg(tenths % 10);
 }
 
+QList<QStringList> tableRows(const QList<Row> &rows, Period kind)
+{
+    QList<QStringList> texts;
+    texts.reserve(rows.size());
+    for (const Row &row : rows)
+        texts.append(rowTexts(row, kind));
+    return texts;
+}
+
 QStringList rowTexts(const Row &row, Period kind)
 {
     const Totals &totals = row.totals;

@@ -70,6 +70,8 @@ QList<Row> periods(const QList<Run> &runs, Period kind);
 // pace empty without a run of known distance).
 QStringList headers();
 QStringList rowTexts(const Row &row, Period kind);
+// The table's rows, one a period, as rowTexts writes them.
+QList<QStringList> tableRows(const QList<Row> &rows, Period kind);
 // Metres as kilometres with one decimal: 42195 -> "42.2".
 QString kilometres(qint64 metres);
 

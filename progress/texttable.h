@@ -1,21 +1,21 @@
 #pragma once
 
-#include "progress/volume.h"
-
 #include <QAbstractTableModel>
 #include <QList>
 #include <QStringList>
 
-// The training volume's table: one row a period, newest first, in the
-// columns of volume::headers().
-class VolumeTable : public QAbstractTableModel
+// A table of texts as the figures write them: headers and rows, newest
+// first, read-only. The first leftColumns columns stand at the left, the
+// figures after them at the right. The chart's year table and the training
+// volume's table are both one.
+class TextTable : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
-    explicit VolumeTable(QObject *parent = nullptr);
+    explicit TextTable(int leftColumns, QObject *parent = nullptr);
 
-    void setRows(const QList<volume::Row> &rows, volume::Period kind);
+    void setTexts(const QStringList &headers, const QList<QStringList> &rows);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -23,6 +23,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
+    int m_leftColumns = 0;
     QStringList m_headers;
     QList<QStringList> m_rows;
 };
