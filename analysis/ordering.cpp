@@ -105,6 +105,27 @@ Index rankPart(const std::vector<Key> &keys, double sign, std::size_t part, doub
     return ranks + 1;
 }
 
+// The places 0 to count - 1, as sortByValue takes its items (clang's
+// library support of std::views::iota is not to be had everywhere).
+struct Places
+{
+    struct Iterator
+    {
+        Index at;
+        Index operator*() const { return at; }
+        Iterator &operator++()
+        {
+            ++at;
+            return *this;
+        }
+        bool operator!=(const Iterator &other) const { return at != other.at; }
+    };
+    Index count;
+    Iterator begin() const { return {0}; }
+    Iterator end() const { return {count}; }
+    std::size_t size() const { return count; }
+};
+
 // Puts the items in ascending order of their values, those of one value in
 // the order they had; values[v] becomes the place of the first item of value
 // v and values[v + 1] that of its last one + 1.
@@ -327,7 +348,7 @@ void exchangePass(std::vector<Index> &order, const std::vector<Index> &value, In
     for (Index at = 0; at < count; ++at)
         work.valueAt[at] = value[order[at]];
     work.prefixValues.swap(work.values);
-    sortByValue(std::views::iota(Index(0), count), work.valueAt, valueCount, work.values, work.sorted);
+    sortByValue(Places{count}, work.valueAt, valueCount, work.values, work.sorted);
     Index largest = 0; // the most items of one value
     for (Index v = 0; v < valueCount; ++v)
         largest = std::max(largest, work.values[v + 1] - work.values[v]);
