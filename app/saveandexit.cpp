@@ -1,8 +1,10 @@
 #include "app/saveandexit.h"
 
 #include "analysis/ordering.h"
+#include "data/cp1252.h"
 #include "data/runfile.h"
 
+#include <string>
 #include <vector>
 
 namespace saveandexit {
@@ -13,27 +15,33 @@ QStringView dateText(QStringView record)
     return start > record.size() ? QStringView() : record.mid(start, 11);
 }
 
-void orderByDate(QStringList &records)
+std::vector<qsizetype> dateOrder(qsizetype count, const std::function<QStringView(qsizetype)> &record)
 {
     std::vector<ordering::Key> keys;
-    keys.reserve(records.size());
-    for (const QString &record : std::as_const(records))
-        keys.push_back(ordering::dateKey(dateText(record)));
-    ordering::rearrange(records, ordering::exchangeOrder(keys, ordering::Direction::Descending));
+    keys.reserve(std::size_t(count));
+    for (qsizetype k = 0; k < count; ++k)
+        keys.push_back(ordering::dateKey(dateText(record(k))));
+    return ordering::exchangeOrder(keys, ordering::Direction::Descending);
+}
+
+void orderByDate(QStringList &records)
+{
+    ordering::rearrange(records, dateOrder(records.size(), [&records](qsizetype k) { return QStringView(records[k]); }));
 }
 
 seqfile::StoreStatus saveRunsInDateOrder()
 {
-    // The records are kept in the order they were read, too, and given back
-    // in that order, after the others: the memory takes them back far
-    // sooner so than in date order.
-    QStringList asRead;
-    return seqfile::update(run::fileName(), [&asRead](seqfile::ReadResult &current) {
-        if (current.status == seqfile::ReadStatus::Missing)
-            return false;
-        asRead = current.items;
-        orderByDate(current.items);
-        return true;
+    // The records are ordered as the bytes they are in the file, each one
+    // decoded in turn into the same room for its date: no text is made of
+    // any of them.
+    return seqfile::reorder(run::fileName(), [](const std::vector<QByteArrayView> &records) {
+        std::u16string text;
+        return dateOrder(qsizetype(records.size()), [&](qsizetype k) {
+            const QByteArrayView bytes = records[std::size_t(k)];
+            text.resize(std::size_t(bytes.size()));
+            cp1252::decodeInto(bytes, text.data());
+            return QStringView(text);
+        });
     });
 }
 

@@ -99,8 +99,13 @@ bool narrowChunk(const char16_t *in, char *out)
 QString decode(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
+    decodeInto(bytes, reinterpret_cast<char16_t *>(text.data()));
+    return text;
+}
+
+void decodeInto(QByteArrayView bytes, char16_t *out)
+{
     const char *in = bytes.data();
-    auto *out = reinterpret_cast<char16_t *>(text.data());
     const qsizetype size = bytes.size();
     for (qsizetype at = 0; at < size; ++at) {
         // The last chunk ends with the text, over the end of the one before.
@@ -110,7 +115,6 @@ QString decode(QByteArrayView bytes)
         else
             out[at] = characters[static_cast<unsigned char>(in[at])];
     }
-    return text;
 }
 
 bool canEncode(QStringView text)

@@ -13,6 +13,8 @@
 namespace cp1252 {
 
 QString decode(QByteArrayView bytes);
+// The same into room for bytes.size() characters.
+void decodeInto(QByteArrayView bytes, char16_t *out);
 
 // True when every character of the text has a byte in the code page.
 bool canEncode(QStringView text);

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 
 #include <cstdio>
+#include <utility>
 
 #if defined(Q_OS_UNIX)
 #include <fcntl.h>
@@ -62,6 +63,20 @@ bool syncToDisk(QFile &file)
 #endif
 }
 
+// Starts the writing of bytes just written out to the disk, so that the
+// sync at the end finds less to wait for. Only a hint: the sync is what is
+// checked.
+void startWriteback(QFile &file, qint64 offset, qint64 size)
+{
+#if defined(Q_OS_LINUX)
+    ::sync_file_range(file.handle(), offset, size, SYNC_FILE_RANGE_WRITE);
+#else
+    Q_UNUSED(file);
+    Q_UNUSED(offset);
+    Q_UNUSED(size);
+#endif
+}
+
 // The temporary file takes the target's name, in one step that leaves the
 // one or the other under it.
 bool replace(const QString &temporary, const QString &target)
@@ -96,6 +111,14 @@ void syncFolder(const QString &path)
 
 bool write(const QString &path, QByteArrayView bytes)
 {
+    bool given = false;
+    return write(path, [&]() -> std::optional<QByteArrayView> {
+        return std::exchange(given, true) ? QByteArrayView() : bytes;
+    });
+}
+
+bool write(const QString &path, const std::function<std::optional<QByteArrayView>()> &next)
+{
     const QString target = finalPath(path);
     const QFileInfo existing(target);
     if (existing.exists() && (!existing.isFile() || !existing.isWritable()))
@@ -119,7 +142,16 @@ bool write(const QString &path, QByteArrayView bytes)
     // (root may write a file whose owner may not).
     if (existing.exists())
         file.setPermissions(existing.permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser));
-    const bool written = file.write(bytes.data(), bytes.size()) == bytes.size() && file.flush() && syncToDisk(file);
+    bool written = true;
+    for (qint64 offset = 0; written;) {
+        const std::optional<QByteArrayView> piece = next();
+        written = piece && file.write(piece->data(), piece->size()) == piece->size() && file.flush();
+        if (!written || piece->isEmpty())
+            break;
+        startWriteback(file, offset, piece->size());
+        offset += piece->size();
+    }
+    written = written && syncToDisk(file);
     file.close();
     if (!written || file.error() != QFileDevice::NoError || !replace(file.fileName(), target)) {
         file.remove();

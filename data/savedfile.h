@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <optional>
+
 // A file saved whole or not at all: the program's one writer, for the data
 // files and for the files a user exports alike.
 namespace savedfile {
@@ -18,6 +21,12 @@ namespace savedfile {
 // and kept, a file that may not be written is not replaced, and the new file
 // gets the old one's permissions.
 bool write(const QString &path, QByteArrayView bytes);
+
+// The same, with the bytes given a piece at a time: next() gives the next
+// piece, an empty one after the last, or nothing when the bytes cannot be
+// made (the file is then left as it was). Where the system can, a piece is
+// on its way to the disk while the next one is made.
+bool write(const QString &path, const std::function<std::optional<QByteArrayView>()> &next);
 
 // What writes of the file killed part way left beside it: files named after
 // it, ".kvistra-tmp-" and six letters or digits (RUNDA_RE.kvistra-tmp-x3Tq9A),

@@ -7,7 +7,9 @@
 #include <QFileInfo>
 #include <QLockFile>
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -70,18 +72,18 @@ void forEachItem(const Char *text, qsizetype end, Item &&item)
     }
 }
 
-// Asks the processor for the first characters of a text before they are
-// needed, where the compiler can say so. Inlined by force: a call that does
-// nothing else is dropped before it is inlined.
+// Asks the processor for the first bytes of a text before they are needed,
+// where the compiler can say so. Inlined by force: a call that does nothing
+// else is dropped before it is inlined.
 #if defined(__GNUC__) || defined(__clang__)
-[[gnu::always_inline]] inline void askAhead(const QString &text)
+[[gnu::always_inline]] inline void askAhead(const void *text, qsizetype size)
 {
-    const char *const start = reinterpret_cast<const char *>(text.constData());
-    for (qsizetype offset = 0; offset < std::min<qsizetype>(2 * text.size(), 512); offset += 64)
+    const char *const start = static_cast<const char *>(text);
+    for (qsizetype offset = 0; offset < std::min<qsizetype>(size, 512); offset += 64)
         __builtin_prefetch(start + offset);
 }
 #else
-void askAhead(const QString &) {}
+void askAhead(const void *, qsizetype) {}
 #endif
 
 // Which of a double quote (1) and a line break (2) the bytes hold.
@@ -130,6 +132,46 @@ bool takeLock(QLockFile &lock, const QString &name)
     return lock.tryLock(lockWaitMilliseconds);
 }
 
+// True when the text reads back as one item, the whole of it.
+bool readsBackAlone(const char *text, qsizetype size)
+{
+    int items = 0;
+    bool whole = false;
+    forEachItem(text, size, [&](qsizetype, qsizetype length) {
+        ++items;
+        whole = length == size;
+    });
+    return items == 1 && whole;
+}
+
+// Writes the item whose bytes in the code page stand at out + 1, as
+// writeItems says, and moves out past its line end; false when it cannot be
+// written so. The checks look at the bytes: a byte and its character are
+// alike for the quote, the comma, the blanks and the line breaks.
+bool finishItem(char *&out, qsizetype size)
+{
+    const int holds = quoteAndBreaks(out + 1, size);
+    // Quoted, an item ends at its first double quote or line break. One
+    // that holds a quote, read from a hand-edited file, is written as it
+    // stood there, unquoted, when it reads back so: no comma, line break or
+    // blank at its ends. Anything else would come back as another item, or
+    // as two: it is not written at all.
+    const bool quoted = (holds & 1) == 0;
+    if (quoted ? (holds & 2) != 0 : !readsBackAlone(out + 1, size))
+        return false;
+    if (quoted) {
+        *out = '"';
+        out += size + 1;
+        *out++ = '"';
+    } else {
+        std::memmove(out, out + 1, std::size_t(size));
+        out += size;
+    }
+    *out++ = '\r';
+    *out++ = '\n';
+    return true;
+}
+
 } // namespace
 
 QStringList readItems(QStringView text)
@@ -150,34 +192,12 @@ QByteArray writeItems(const QStringList &items, bool *ok)
     QByteArray bytes(size, Qt::Uninitialized);
     char *out = bytes.data();
     for (qsizetype k = 0; k < items.size(); ++k) {
-        const QString &item = items[k];
         // Items put in a new order lie all over the memory: their characters
         // are asked for a few items ahead.
         if (k + 8 < items.size())
-            askAhead(items[k + 8]);
-        // The bytes go after a quote, and the checks look at them: a byte
-        // and its character are alike for the quote and the line breaks.
-        *out = '"';
-        if (!cp1252::encodeInto(item, out + 1))
+            askAhead(items[k + 8].constData(), 2 * items[k + 8].size());
+        if (!cp1252::encodeInto(items[k], out + 1) || !finishItem(out, items[k].size()))
             return QByteArray();
-        const int holds = quoteAndBreaks(out + 1, item.size());
-        // Quoted, an item ends at its first double quote or line break. One
-        // that holds a quote, read from a hand-edited file, is written as it
-        // stood there, unquoted, when it reads back so: no comma, line break
-        // or blank at its ends. Anything else would come back as another
-        // item, or as two: it is not written at all.
-        const bool quoted = (holds & 1) == 0;
-        if (quoted ? (holds & 2) != 0 : readItems(item) != QStringList{item})
-            return QByteArray();
-        if (quoted) {
-            out += item.size() + 1;
-            *out++ = '"';
-        } else {
-            std::memmove(out, out + 1, std::size_t(item.size()));
-            out += item.size();
-        }
-        *out++ = '\r';
-        *out++ = '\n';
     }
     bytes.truncate(out - bytes.constData());
     *ok = true;
@@ -261,6 +281,56 @@ StoreStatus update(const QString &path, const std::function<bool(ReadResult &cur
     if (!change(current))
         return StoreStatus::Refused;
     return writeFile(path, current.items) ? StoreStatus::Stored : StoreStatus::WriteFailed;
+}
+
+StoreStatus reorder(const QString &path,
+                    const std::function<std::vector<qsizetype>(const std::vector<QByteArrayView> &items)> &order)
+{
+    const Lock lock(path);
+    if (!lock.held())
+        return lock.status();
+    if (!QFileInfo::exists(path))
+        return StoreStatus::Refused;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return StoreStatus::ReadFailed;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return StoreStatus::ReadFailed;
+    std::vector<QByteArrayView> items;
+    forEachItem(bytes.constData(), bytes.size(),
+                [&](qsizetype start, qsizetype length) { items.emplace_back(bytes.constData() + start, length); });
+    const std::vector<qsizetype> places = order(items);
+    // In their new order the items lie all over the file's bytes: their
+    // places are all looked up first, each on its own, and then the bytes
+    // of each are asked for a few items ahead.
+    std::vector<QByteArrayView> ordered(places.size());
+    for (std::size_t k = 0; k < places.size(); ++k)
+        ordered[k] = items[std::size_t(places[k])];
+    // Written a megabyte or so at a time: a piece goes to the disk while
+    // the next is put together.
+    constexpr std::size_t pieceSize = std::size_t(1) << 20;
+    std::vector<char> room;
+    std::size_t next = 0;
+    const auto piece = [&]() -> std::optional<QByteArrayView> {
+        std::size_t used = 0;
+        for (; next < ordered.size(); ++next) {
+            if (next + 8 < ordered.size())
+                askAhead(ordered[next + 8].data(), ordered[next + 8].size());
+            const QByteArrayView item = ordered[next];
+            const std::size_t end = used + std::size_t(item.size()) + 4;
+            if (used > 0 && end > pieceSize)
+                break;
+            room.resize(std::max(room.size(), end));
+            char *out = room.data() + used;
+            std::memcpy(out + 1, item.data(), std::size_t(item.size()));
+            if (!finishItem(out, item.size()))
+                return std::nullopt;
+            used = std::size_t(out - room.data());
+        }
+        return QByteArrayView(room.data(), qsizetype(used));
+    };
+    return savedfile::write(path, piece) ? StoreStatus::Stored : StoreStatus::WriteFailed;
 }
 
 void setLockWait(int milliseconds)

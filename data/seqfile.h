@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QLockFile>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 // The sequential text files of the program: a file is a row of items, each
 // written as a double quote, the text, a double quote and CR LF.
@@ -93,6 +95,15 @@ private:
 // returns true they are written back through writeFile. The lock is a
 // Lock, with what that does for locks and leftovers of a program that died.
 StoreStatus update(const QString &path, const std::function<bool(ReadResult &current)> &change);
+
+// Puts the items of a data file in another order, under its lock as update
+// does, each written from its bytes in the file as writeFile would write it
+// (every byte is a character of the code page and comes back as the same
+// byte). order gets the items in file order and gives the new order: element
+// k is the position of the item that goes k-th, each position once. Refused
+// when there is no file: there is nothing to order, and no file is made.
+StoreStatus reorder(const QString &path,
+                    const std::function<std::vector<qsizetype>(const std::vector<QByteArrayView> &items)> &order);
 
 void setLockWait(int milliseconds);
 

@@ -18,6 +18,7 @@
 #include "data/dateandtime.h"
 #include "data/numeric.h"
 #include "data/runfile.h"
+#include "data/savedfile.h"
 #include "data/seqfile.h"
 #include "data/coursechange.h"
 #include "registration/coursecheck.h"
@@ -29,6 +30,10 @@
 #include <QDir>
 #include <QRandomGenerator>
 #include <QTest>
+
+#include <algorithm>
+#include <numeric>
+#include <optional>
 
 
 namespace {
@@ -768,12 +773,26 @@ private Q_SLOTS:
     // The data files through the disk: every byte comes back as it was, NUL
     // and the five the code page leaves undefined included; a file read a
     // block at a time reads as in one piece, whatever stands across a block's
-    // edge; a write is all or nothing: a text the code page cannot hold or a
-    // folder in the file's place is told and leaves the old file and no
-    // temporary file beside it (a full disk: tst_storefaults).
+    // edge; a file put in another order from its bytes is written as the
+    // items' writer writes them, pieces of a megabyte and more included; a
+    // write is all or nothing: a text the code page cannot hold, bytes that
+    // cannot be made or a folder in the file's place is told and leaves the
+    // old file and no temporary file beside it (a full disk: tst_storefaults).
     void dataFiles()
     {
         TestFolder folder;
+        const auto reversed = [&folder] {
+            QStringList items = seqfile::readFile(t("DATA")).items;
+            std::reverse(items.begin(), items.end());
+            const auto back = [](const std::vector<QByteArrayView> &all) {
+                std::vector<qsizetype> order(all.size());
+                std::iota(order.rbegin(), order.rend(), 0);
+                return order;
+            };
+            bool ok = false;
+            return seqfile::reorder(t("DATA"), back) == seqfile::StoreStatus::Stored
+                   && folder.read(t("DATA")) == seqfile::writeItems(items, &ok) && ok;
+        };
         QByteArray bytes = "\"";
         for (int b = 0; b < 256; ++b) {
             if (b != '"' && b != '\r' && b != '\n')
@@ -783,14 +802,22 @@ private Q_SLOTS:
         folder.write(t("DATA"), bytes);
         QVERIFY(seqfile::writeFile(t("DATA"), seqfile::readFile(t("DATA")).items));
         QCOMPARE(folder.read(t("DATA")), bytes);
+        QVERIFY(reversed());
         for (const int shift : {-3, -2, -1, 0, 1}) {
             bytes = "\"a\"\r\n\"" + QByteArray((1 << 20) - 8 + shift, 'x') + "\"\r\n\"b\"\r\rc,\"d\r\ne\n"
                     + QByteArray(1 << 20, 'y') + "\r\"z";
-            folder.write(t("DATA"), bytes);
-            QCOMPARE(seqfile::readFile(t("DATA")).items, seqfile::readItems(cp1252::decode(bytes)));
+            folder.write(t("DATA"), bytes + " q\"r ,");
+            QCOMPARE(seqfile::readFile(t("DATA")).items, seqfile::readItems(cp1252::decode(bytes + " q\"r ,")));
+            QVERIFY(reversed());
         }
+        QCOMPARE(seqfile::reorder(t("NONE"), [](const auto &) { return std::vector<qsizetype>(); }),
+                 seqfile::StoreStatus::Refused);
         folder.write(t("DATA"), bytes = "\"old\"\r\n\"x\x9D\"\r\n");
         QVERIFY(!seqfile::writeFile(t("DATA"), l("new|中")));
+        bool given = false;
+        QVERIFY(!savedfile::write(t("DATA"), [&given]() -> std::optional<QByteArrayView> {
+            return std::exchange(given, true) ? std::nullopt : std::optional<QByteArrayView>("new");
+        }));
         folder.block(t("TAKEN"));
         QVERIFY(!seqfile::writeFile(t("TAKEN"), l("a")));
         QCOMPARE(folder.read(t("DATA")), bytes);
