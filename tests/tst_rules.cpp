@@ -24,6 +24,7 @@
 #include "registration/coursecheck.h"
 #include "registration/runcheck.h"
 #include "support/literalordering.h"
+#include "ui/form.h"
 #include "support/testfolder.h"
 
 #include <QDate>
@@ -47,7 +48,7 @@ QString n(double value) { return QString::number(value); }
 
 enum class Rule { Numeric, Items, Write, Course, Date, Name, Count, Distance, Duplicate, Prompt,
                   Caption, RunCheck, Record, Read, Arguments, Book, Csv, Field, Day, Seconds, Pace, Years, Ticks,
-                  DateTicks, Thin, Volume, SoFar, Axis, Scale };
+                  DateTicks, Thin, Volume, SoFar, Axis, Scale, Place };
 
 // "x,y|x,y" as points and back.
 QList<QPointF> points(const QStringList &texts)
@@ -213,6 +214,13 @@ QStringList apply(Rule rule, QStringList in)
             kilometres << each.toDouble();
         const volume::Scale scale = volume::kilometreScale(kilometres, text.toDouble(), in[1].toDouble());
         return {n(scale.top), n(scale.step)};
+    }
+    case Rule::Place: { // the screen, the other window's frame ("x,y,w,h") and the size ("w,h") => "x,y"
+        const auto number = [&in](int k, int part) { return in[k].section(u',', part, part).toInt(); };
+        const QRect screen(number(0, 0), number(0, 1), number(0, 2), number(0, 3));
+        const QRect beside(number(1, 0), number(1, 1), number(1, 2), number(1, 3));
+        const QPoint place = form::besidePlace(screen, beside, QSize(number(2, 0), number(2, 1)));
+        return {n(place.x()) + u',' + n(place.y())};
     }
     case Rule::Axis: { // "w", "m" or "y", a day of the first period, the count, min, max and the labels wanted
         const auto kind = volume::Period(t("wmy").indexOf(text));
@@ -541,6 +549,11 @@ private Q_SLOTS:
                            "w|30-dec-2024|104|10.2|20.7|4=>2025 v13@12|2025 v17@16|2025 v21@20",
                            "w|30-dec-2019|60|46.5|56.5|6=>2020 v49@48|2020 v51@50|2021 v01@53|2021 v03@55",
                            "y|01-jan-1990|35|-0.5|34.5|8=>1990@0|1995@5|2000@10|2005@15|2010@20|2015@25|2020@30"});
+        // A window of our own opens to the right of the analysis window, else below and right of its corner,
+        // moved onto the screen's available area: a second screen, a panel above, past the right, the left.
+        cases(Rule::Place, {"0,0,1920,1080|0,0,600,400|500,300=>600,0", "1920,0,1280,1024|1920,0,600,400|500,30=>2520,0",
+                            "0,30,1000,800|0,0,600,400|500,300=>40,40", "0,0,700,800|-300,100,600,400|500,300=>0,140",
+                            "0,0,1280,1024|900,800,300,200|500,300=>780,724"});
     }
 
     void rules()

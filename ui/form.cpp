@@ -166,14 +166,19 @@ void placeBeside(QWidget *window, const QWidget *beside)
                          besideFrame.bottom() - beside->geometry().bottom());
     const QSize room = screen.size().shrunkBy(frame);
     window->resize(window->size().boundedTo(room).expandedTo(window->minimumSize().boundedTo(room)));
-    QRect wanted(besideFrame.topRight() + QPoint(1, 0), window->size().grownBy(frame));
+    window->move(besidePlace(screen, besideFrame, window->size().grownBy(frame)));
+}
+
+QPoint besidePlace(const QRect &screen, const QRect &besideFrame, const QSize &size)
+{
+    QRect wanted(besideFrame.topRight() + QPoint(1, 0), size);
     if (!screen.contains(wanted))
         wanted.moveTopLeft(besideFrame.topLeft() + QPoint(40, 40));
     wanted.moveRight(std::min(wanted.right(), screen.right()));
     wanted.moveBottom(std::min(wanted.bottom(), screen.bottom()));
     wanted.moveLeft(std::max(wanted.left(), screen.left()));
     wanted.moveTop(std::max(wanted.top(), screen.top()));
-    window->move(wanted.topLeft());
+    return wanted.topLeft();
 }
 
 QString plainCaption(const QString &text)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QString>
 
 class QAbstractItemView;
@@ -49,6 +52,9 @@ QString plainCaption(const QString &text);
 // the right of its corner; either way wholly within that screen's available
 // area, made smaller first when it is larger than that area.
 void placeBeside(QWidget *window, const QWidget *beside);
+// Where placeBeside puts the frame of a window, of the given size with its
+// frame, beside the other window's frame on a screen's available area.
+QPoint besidePlace(const QRect &screen, const QRect &besideFrame, const QSize &size);
 
 // A text box and a command button with their object names and places.
 QLineEdit *makeBox(QWidget *parent, const QString &name, int left, int top, int width, int height);
