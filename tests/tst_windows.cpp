@@ -66,7 +66,7 @@ private Q_SLOTS:
         row("every caption whole", t("BA %1 >> RE %1/T/02-feb-2001/Kändes bra/+20/79.0%2 >> open Start >> whole Start "
             ">> open Info >> whole Info >> open Menu >> choose Menu 0 >> whole Menu >> open Regbana >> whole Regbana "
             ">> open Regrunda >> choose Regrunda 0 >> whole Regrunda").arg(ten, t("/00.10.15").repeated(10)));
-        row("Swedish buttons", t("buttons OK OK Avbryt Ja Nej!"));
+        row("Swedish buttons", t("buttons 0/2 Spara i: Filnamn: Filtyp: Spara Avbryt OK OK Avbryt Ja Nej!"));
         // Between the windows; once ended, nothing opens again.
         const QString start = t("BA A/01/00010 >> open Start >> ");
         row("menus and buttons", start + t("press Start M_visa >> loaded Start Menu >> press Start M_inform >> loaded "

@@ -88,28 +88,35 @@ bool QtDialogs::askQuestion(QWidget *parent, const QString &text, const QString 
     return makeQuestionBox(parent, text, title)->exec() == QMessageBox::Yes;
 }
 
-QString QtDialogs::askSaveFileName(QWidget *parent, const QString &caption, const QString &defaultPath,
-                                   const QString &filter)
+std::unique_ptr<QFileDialog> QtDialogs::makeSaveDialog(QWidget *parent, const QString &caption,
+                                                       const QString &defaultPath, const QString &filter)
 {
     // Qt's own dialog, whose texts are set here: the desktop's dialog, or
     // Qt's without its translation installed, might not speak Swedish.
-    QFileDialog dialog(parent, caption, defaultPath, filter);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto dialog = std::make_unique<QFileDialog>(parent, caption, defaultPath, filter);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
     // Its own question about a file that is there, and those of its context
     // menu's "Delete", would have English buttons: the overwrite question is
     // ours (Dialogs::saveFileName), and no file is deleted or renamed here.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setOption(QFileDialog::ReadOnly);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Spara i:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Filnamn:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Filtyp:"));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Spara"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Avbryt"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    dialog->setOption(QFileDialog::ReadOnly);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setLabelText(QFileDialog::LookIn, QStringLiteral("Spara i:"));
+    dialog->setLabelText(QFileDialog::FileName, QStringLiteral("Filnamn:"));
+    dialog->setLabelText(QFileDialog::FileType, QStringLiteral("Filtyp:"));
+    dialog->setLabelText(QFileDialog::Accept, QStringLiteral("Spara"));
+    dialog->setLabelText(QFileDialog::Reject, QStringLiteral("Avbryt"));
+    return dialog;
+}
+
+QString QtDialogs::askSaveFileName(QWidget *parent, const QString &caption, const QString &defaultPath,
+                                   const QString &filter)
+{
+    const auto dialog = makeSaveDialog(parent, caption, defaultPath, filter);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return QString();
-    return dialog.selectedFiles().constFirst();
+    return dialog->selectedFiles().constFirst();
 }
 
 void useSwedishQtTexts()

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class QFileDialog;
 class QInputDialog;
 class QMessageBox;
 class QWidget;
@@ -68,6 +69,8 @@ public:
                                                        Icon icon);
     static std::unique_ptr<QInputDialog> makeInputBox(QWidget *parent, const QString &prompt, const QString &title);
     static std::unique_ptr<QMessageBox> makeQuestionBox(QWidget *parent, const QString &text, const QString &title);
+    static std::unique_ptr<QFileDialog> makeSaveDialog(QWidget *parent, const QString &caption,
+                                                       const QString &defaultPath, const QString &filter);
 
 protected:
     void showMessage(QWidget *parent, const QString &text, const QString &title, Icon icon) override;

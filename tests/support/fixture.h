@@ -13,6 +13,7 @@
 #include <QButtonGroup>
 #include <QChartView>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QImageReader>
 #include <QBarSeries>
@@ -100,7 +101,9 @@ inline QString t(const char *utf8) { return QString::fromUtf8(utf8); }
 //                  column of one that scrolls sideways takes more than half
 //                  its view: nothing after it, or what is not (the menu bar
 //                  fits its entries by itself)
-//   buttons a b    the buttons of a message box, then of an input box
+//   buttons a b    the icons of a message box and a warning, the labels of the
+//                  save dialog, the buttons of a message box, an input box
+//                  and a question, "!" after its default
 //   window W s w,h the caption of window W, and the size of its client area
 //   place W C r    control C lies at r, "left,top,width,height" in pixels,
 //                  and " on #rrggbb" after it when it fills its background
@@ -421,7 +424,12 @@ struct Fixture
             const auto message = QtDialogs::makeMessageBox(nullptr, {}, {}, Dialogs::Icon::None);
             const auto input = QtDialogs::makeInputBox(nullptr, {}, {});
             const auto question = QtDialogs::makeQuestionBox(nullptr, {}, {});
-            QStringList texts;
+            const auto warning = QtDialogs::makeMessageBox(nullptr, {}, {}, Dialogs::Icon::Warning);
+            const auto save = QtDialogs::makeSaveDialog(nullptr, {}, {}, {});
+            QStringList texts{QString::number(message->icon()) + u'/' + QString::number(warning->icon())};
+            for (const auto label : {QFileDialog::LookIn, QFileDialog::FileName, QFileDialog::FileType,
+                                     QFileDialog::Accept, QFileDialog::Reject})
+                texts << save->labelText(label);
             for (QPushButton *button : message->findChildren<QPushButton *>() + input->findChildren<QPushButton *>()
                                            + question->findChildren<QPushButton *>())
                 texts << button->text() + (button == question->defaultButton() ? t("!") : QString());
