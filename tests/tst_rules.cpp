@@ -268,7 +268,7 @@ private Q_SLOTS:
         };
         // The numeric value: leading numeric characters, blanks ignored.
         cases(Rule::Numeric, {"02=>2", "2-=>2", "eb=>0", "=>0", " -12=>-12", "2 0=>20", "1.2.3=>1.2", "1e1=>1",
-                              "+-5=>0", ".5=>0.5", "7٣=>7"});
+                              "+-5=>0", ".5=>0.5", ".5.3=>0.5", "7٣=>7"});
         row("too many digits", Rule::Numeric, {nines}, {t("inf")});
         row("too many digits, negative", Rule::Numeric, {u'-' + nines + t(".5")}, {t("-inf")});
         row("fraction below range", Rule::Numeric, {t("0.") + QString(400, u'0') + u'1'}, {t("0")});
@@ -551,8 +551,9 @@ private Q_SLOTS:
                            "y|01-jan-1990|35|-0.5|34.5|8=>1990@0|1995@5|2000@10|2005@15|2010@20|2015@25|2020@30"});
         // A window of our own opens to the right of the analysis window, else below and right of its corner,
         // moved onto the screen's available area: a second screen, a panel above, past the right, the left.
-        cases(Rule::Place, {"0,0,1920,1080|0,0,600,400|500,300=>600,0", "1920,0,1280,1024|1920,0,600,400|500,30=>2520,0",
-                            "0,30,1000,800|0,0,600,400|500,300=>40,40", "0,0,700,800|-300,100,600,400|500,300=>0,140",
+        cases(Rule::Place, {"0,0,1920,1080|0,0,600,400|500,300=>600,0", "0,30,1000,800|0,0,600,400|500,300=>40,40",
+                            "1920,0,1280,1024|1920,0,600,400|500,300=>2520,0",
+                            "0,0,700,800|-300,100,600,400|500,300=>0,140",
                             "0,0,1280,1024|900,800,300,200|500,300=>780,724"});
     }
 

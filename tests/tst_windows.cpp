@@ -288,7 +288,9 @@ private Q_SLOTS:
             "A2  >> type CorrectCourse T_distans11 7000 >> press CorrectCourse storeButton >> loaded Start Menu "
             "RunBook Chart >> text Menu T_dist  7000 meter >> caption RunBook Alla rundor: A2 >> caption Chart "
             "Diagram: A2 >> count RUNDA_RE 4 A2/03/07000/T/01-jan-2001/a/+1/70.0/00.01.00/00.02.00/00.30.00 >> press "
-            "Menu M_TaBortBana >> messages Banan har 3 registrerade rundor och kan inte tas bort. >> choose Menu 2 >> "
+            "Menu M_TaBortBana >> messages Banan har 3 registrerade rundor och kan inte tas bort. >> choose Menu 1 >> "
+            "press Menu M_TaBortBana >> messages Banan har 1 registrerade rundor och kan inte tas bort. >> choose Menu "
+            "2 >> "
             "answer Nej >> press Menu M_TaBortBana >> answer Ja >> press Menu M_TaBortBana >> messages Vill du ta bort "
             "banan C?|Vill du ta bort banan C? >> file RUNDA_BA A2/03/07000;B/03/00500;E/01/00100;T/10/09999 >> text "
             "Menu L_antbanor 4"));
