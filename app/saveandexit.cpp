@@ -26,7 +26,8 @@ std::vector<qsizetype> dateOrder(qsizetype count, const std::function<QStringVie
 
 void orderByDate(QStringList &records)
 {
-    ordering::rearrange(records, dateOrder(records.size(), [&records](qsizetype k) { return QStringView(records[k]); }));
+    const auto record = [&records](qsizetype k) { return QStringView(records[k]); };
+    ordering::rearrange(records, dateOrder(records.size(), record));
 }
 
 seqfile::StoreStatus saveRunsInDateOrder()

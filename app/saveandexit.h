@@ -21,13 +21,15 @@ QStringView dateText(QStringView record);
 std::vector<qsizetype> dateOrder(qsizetype count, const std::function<QStringView(qsizetype)> &record);
 
 // Orders whole records of every course as "Yngsta datum" orders one course's
-// runs, by the same passes; each record is left as it is.
+// runs, by the same passes, in dateOrder's order; each record is left as it
+// is.
 void orderByDate(QStringList &records);
 
 // Reads the run file, orders it and writes it back, each record byte for
 // byte as it stood, holding the run file's lock from the read to the write
-// so that no run stored meanwhile by another copy of the program is lost. Refused when there is no run file:
-// there is nothing to order, and no file is made.
+// so that no run stored meanwhile by another copy of the program is lost.
+// Refused when there is no run file: there is nothing to order, and no file
+// is made.
 seqfile::StoreStatus saveRunsInDateOrder();
 
 } // namespace saveandexit
