@@ -427,9 +427,8 @@ struct Fixture
             const auto warning = QtDialogs::makeMessageBox(nullptr, {}, {}, Dialogs::Icon::Warning);
             const auto save = QtDialogs::makeSaveDialog(nullptr, {}, {}, {});
             QStringList texts{QString::number(message->icon()) + u'/' + QString::number(warning->icon())};
-            for (const auto label : {QFileDialog::LookIn, QFileDialog::FileName, QFileDialog::FileType,
-                                     QFileDialog::Accept, QFileDialog::Reject})
-                texts << save->labelText(label);
+            for (int label = QFileDialog::LookIn; label <= QFileDialog::Reject; ++label)
+                texts << save->labelText(QFileDialog::DialogLabel(label));
             for (QPushButton *button : message->findChildren<QPushButton *>() + input->findChildren<QPushButton *>()
                                            + question->findChildren<QPushButton *>())
                 texts << button->text() + (button == question->defaultButton() ? t("!") : QString());
