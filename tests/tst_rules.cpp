@@ -828,10 +828,9 @@ private Q_SLOTS:
                  seqfile::StoreStatus::Refused);
         folder.write(t("DATA"), bytes = "\"old\"\r\n\"x\x9D\"\r\n");
         QVERIFY(!seqfile::writeFile(t("DATA"), l("new|中")));
-        bool given = false;
-        QVERIFY(!savedfile::write(t("DATA"), [&given]() -> std::optional<QByteArrayView> {
-            return std::exchange(given, true) ? std::nullopt : std::optional<QByteArrayView>("new");
-        }));
+        int made = 0; // a piece, then no more can be made
+        const auto pieces = [&made] { return made++ ? std::nullopt : std::optional(QByteArrayView("n")); };
+        QVERIFY(!savedfile::write(t("DATA"), pieces));
         folder.block(t("TAKEN"));
         QVERIFY(!seqfile::writeFile(t("TAKEN"), l("a")));
         QCOMPARE(folder.read(t("DATA")), bytes);

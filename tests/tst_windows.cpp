@@ -57,9 +57,9 @@ private Q_SLOTS:
             "Menu Label95 456,48,497,17 on #c0c0c0 >> text Menu Label95 Mellantider >> open Regbana >> window Regbana "
             "Registrera bana 434,254 >> place Regbana Command1 224,192,193,49 >> tabs Regbana T_ban11 Command1 "
             "T_mellan11 T_distans11 Command2 T_ban11 >> open Regrunda >> window Regrunda Registrera en runda 856,486 "
-            ">> place Regrunda List1 0,32,249,446 >> tabs Regrunda List1 >> choose Regrunda 3 >> place Regrunda Text10 784,400,57,19 >> tabs "
-            "Regrunda T_reg4 Command1 T_reg5 T_reg6 T_reg7 T_reg8 Text1 Text2 Text3 Text4 Text5 Text6 Text7 Text8 "
-            "Text9 Text10 Command2 T_reg4"));
+            ">> place Regrunda List1 0,32,249,446 >> tabs Regrunda List1 >> choose Regrunda 3 >> place Regrunda "
+            "Text10 784,400,57,19 >> tabs Regrunda T_reg4 Command1 T_reg5 T_reg6 T_reg7 T_reg8 Text1 Text2 Text3 "
+            "Text4 Text5 Text6 Text7 Text8 Text9 Text10 Command2 T_reg4"));
         // Every caption whole in the program's fonts, each window at its
         // fullest; the boxes' buttons in Swedish.
         const QString ten = t("Hörnsjön 2 stora varv/10/99999");
