@@ -237,7 +237,7 @@ void writeVolume(const QDate &today)
         entry.temperature = QStringLiteral("+%1").arg(2 + mix % 20);
         entry.weight = QStringLiteral("77.%1").arg(mix % 10);
         for (int point = 1; point <= points; ++point)
-            entry.times << timeText(total * point / points);
+            entry.times << dateandtime::timeText(total * point / points);
         runs << runcheck::makeRecord(line, entry);
     }
     if (!seqfile::writeFile(run::fileName(), runs))
