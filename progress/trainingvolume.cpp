@@ -113,6 +113,7 @@ TrainingVolume::TrainingVolume(WindowRegistry &windows)
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setWordWrap(false);
+    table->horizontalHeader()->setStretchLastSection(true);
     // One line a row: thousands of weeks scroll at once.
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
@@ -248,6 +249,7 @@ void TrainingVolume::choosePeriod()
 {
     m_rows = volume::periods(m_runs.counted, period());
     m_table->setTexts(volume::headers(), volume::tableRows(m_rows, period()));
+    table->resizeColumnsToContents();
     m_kilometres.clear();
     m_kilometres.reserve(m_rows.size());
     for (auto row = m_rows.crbegin(); row != m_rows.crend(); ++row)
